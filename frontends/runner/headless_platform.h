@@ -1,0 +1,75 @@
+// A platform without a window: keeps the screen model, answers message boxes
+// from a queue of scripted answers, and writes a transcript of everything the
+// user would have seen or heard. The script runner and the tests use it.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform.h"
+
+namespace zk {
+
+class HeadlessPlatform : public Platform {
+public:
+    ScreenModel& screen() override { return screen_; }
+    void flush() override { ++flushes; }
+
+    MsgAnswer messageBox(const std::string& text, const std::string& title, MsgButtons buttons,
+                         MsgIcon icon) override;
+
+    void setMenuChecked(const std::string& control, bool checked) override;
+    bool menuChecked(const std::string& control) const override;
+
+    void setFileListsVisible(bool drive, bool dir, bool file) override;
+    void setNameInputVisible(bool visible) override { nameInputVisible = visible; }
+    std::string nameInputText() const override { return nameText; }
+    void setNameInputText(const std::string& text) override { nameText = text; }
+    std::string fileListPath() const override { return filePath; }
+    void refreshFileList() override { ++fileListRefreshes; }
+
+    double clockSeconds() override { return now; }
+    void sleepSeconds(double seconds) override { now += seconds; }
+
+    void quit() override;
+
+    std::int32_t dsInitialize(std::int64_t windowHandle) override;
+    void dsTerminate(std::int32_t library) override;
+    std::int32_t dsCreateDSB(std::int32_t library, const std::uint8_t* bytes, std::size_t size,
+                             std::int32_t flag, const std::string& name) override;
+    void dsPlay(std::int32_t buffer) override;
+    void dsPlayLooping(std::int32_t buffer) override;
+    void dsStop(std::int32_t buffer) override;
+    void dsFree(std::int32_t buffer) override;
+
+    // Take and clear the transcript lines written so far.
+    std::vector<std::string> takeTranscript();
+
+    // Scripted answers for Yes/No boxes, used in order; an empty queue
+    // answers `defaultAnswer`.
+    std::deque<MsgAnswer> answers;
+    MsgAnswer defaultAnswer = MsgAnswer::Yes;
+    bool audioFails = false;  // make dsInitialize fail
+
+    std::vector<std::string> transcript;
+    std::set<std::string> checked;
+    bool driveVisible = false, dirVisible = false, fileVisible = false;
+    bool nameInputVisible = false;
+    std::string nameText;
+    std::string filePath = ".";
+    int fileListRefreshes = 0;
+    int flushes = 0;
+    double now = 1000.0;
+    bool quitRequested = false;
+    std::map<std::int32_t, std::string> bufferNames;
+    std::set<std::int32_t> looping;
+
+private:
+    ScreenModel screen_;
+    std::int32_t nextBuffer_ = 1;
+};
+
+}  // namespace zk

@@ -1,0 +1,66 @@
+// The one way the program reaches the outside world: the window's picture,
+// message boxes, menu check marks, the record-file panel, the clock and the
+// sound library. The Qt window, the headless script runner and the tests each
+// provide one.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "screen_model.h"
+
+namespace zk {
+
+enum class MsgButtons { OK, YesNo };
+enum class MsgIcon { None, Warning };
+enum class MsgAnswer { OK, Yes, No };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // The retained picture; every drawing primitive goes here.
+    virtual ScreenModel& screen() = 0;
+    // Paint the picture now, without handling any user input.
+    virtual void flush() = 0;
+
+    // A modal message box; returns the button pressed.
+    virtual MsgAnswer messageBox(const std::string& text, const std::string& title,
+                                 MsgButtons buttons, MsgIcon icon) = 0;
+
+    // Menu check marks, by control name ("SIDOU", "BGM", "LEVEL1"..).
+    virtual void setMenuChecked(const std::string& control, bool checked) = 0;
+    virtual bool menuChecked(const std::string& control) const = 0;
+
+    // The record-file panel: visibility of the drive, directory and file
+    // lists, and of the name input (label, text box and RETURN button).
+    virtual void setFileListsVisible(bool drive, bool dir, bool file) = 0;
+    virtual void setNameInputVisible(bool visible) = 0;
+    virtual std::string nameInputText() const = 0;
+    virtual void setNameInputText(const std::string& text) = 0;
+    // Directory the file list shows, with this system's separator.
+    virtual std::string fileListPath() const = 0;
+    virtual void refreshFileList() = 0;
+
+    // Monotonic clock in seconds, and a wait that services no input.
+    virtual double clockSeconds() = 0;
+    virtual void sleepSeconds(double seconds) = 0;
+
+    // The program ends after the current handler returns.
+    virtual void quit() = 0;
+
+    // The sound library's operations (0 handles mean "no sound").
+    virtual std::int32_t dsInitialize(std::int64_t windowHandle) = 0;
+    virtual void dsTerminate(std::int32_t library) = 0;
+    // `name` is only for transcripts; the buffer is made from the bytes.
+    virtual std::int32_t dsCreateDSB(std::int32_t library, const std::uint8_t* bytes,
+                                     std::size_t size, std::int32_t flag,
+                                     const std::string& name) = 0;
+    virtual void dsPlay(std::int32_t buffer) = 0;
+    virtual void dsPlayLooping(std::int32_t buffer) = 0;
+    virtual void dsStop(std::int32_t buffer) = 0;
+    virtual void dsFree(std::int32_t buffer) = 0;
+};
+
+}  // namespace zk

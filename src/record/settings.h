@@ -1,0 +1,11 @@
+// The settings file "Zenkoru.ini": move guidance and background music.
+#pragma once
+
+#include "state.h"
+
+namespace zk {
+
+void 読込_環境設定ファイル(State& s);
+void 書込_環境設定ファイル(State& s);
+
+}  // namespace zk

@@ -1,0 +1,26 @@
+// Sound output through the sound library: start-up, loading the four WAV
+// files, and shutdown. Play, loop, stop and free go straight to the platform
+// with one of the four handles.
+#pragma once
+
+#include <string>
+
+#include "state.h"
+
+namespace zk {
+
+// dsInitialize with the window's handle; a 0 result shows the warning box.
+void サウンド初期化(State& s, std::int64_t windowHandle);
+// dsTerminate when the library was initialised.
+void サウンド終了(State& s);
+// A buffer from a WAV file in the current directory (else beside the
+// program); 0 when there is no library, no file, or the file is bad.
+std::int32_t サウンド読込(State& s, const std::string& fileName, std::int32_t flag);
+// The modal warning box titled "Zenkoru.dll".
+void 警告表示(State& s, const std::string& text);
+// Free the four buffers (other, forbidden, piece, BGM) and terminate.
+void 終了処理(State& s);
+// Directory of the running program, for files that live beside it.
+std::string programDirectory();
+
+}  // namespace zk

@@ -1,0 +1,21 @@
+// The piece table: values, kanji, and the initial position.
+#pragma once
+
+#include "state.h"
+
+namespace zk {
+
+// Fill pieceValue (index 0..39) with the value of each kind.
+void 駒価値設定(State& s);
+
+// The single kanji of a piece kind (1..39), or "" for any other value.
+const char* 駒漢字(int kind);
+
+// Empty the board and lay out the initial position (rows 4 and 9 in the same
+// pass as the emptying, then the rest).
+void 初期配置(State& s);
+
+// True when (x, y) is a square of the board.
+constexpr bool onBoard(int x, int y) { return x >= 1 && x <= 12 && y >= 1 && y <= 12; }
+
+}  // namespace zk

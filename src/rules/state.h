@@ -1,0 +1,104 @@
+// Everything the main window holds for the whole run of the program: the
+// board, the play state, the game record, the influence maps, the computer's
+// scratch values and the sound handles. Nothing is allocated per move; every
+// procedure takes this object and works on it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "move_record.h"
+#include "piece_code.h"
+
+namespace zk {
+
+class Platform;
+
+// A 13 x 13 grid indexed [x][y], x the column from the left and y the row from
+// the top, both 1..12; row and column 0 stay 0.
+template <typename T>
+using Grid13 = std::array<std::array<T, 13>, 13>;
+using BoardGrid = Grid13<PieceCode>;
+using IntGrid = Grid13<int>;
+
+struct State {
+    // Fixed values.
+    static constexpr int flagOn = 1, flagOff = 0;
+    static constexpr int firstPlayer = 1, secondPlayer = -1, noPlayer = 0;
+    static constexpr int modeHumans = 0, modeCom = 1;
+    static constexpr int boardSize = 12;
+    static constexpr int originX = 200, originY = -300;
+    static constexpr int squareWidth = 510, squareHeight = 600;
+    static constexpr int selectColour = 12;
+    static constexpr int textWhite = 15, textBlack = 0;
+    static constexpr int boardColour = 2, boardGridColour = 2;
+    static constexpr int reportColour = 15;
+    static constexpr double manReportX = 15.6, manReportY = 6;
+    static constexpr double comReportX = 15.6, comReportY = 5;
+
+    Platform* ui = nullptr;
+
+    // Board and piece values.
+    BoardGrid Board{};
+    std::array<int, 40> pieceValue{};
+
+    // Play state.
+    int turnPlayer = noPlayer;
+    int manPlayer = firstPlayer;
+    int comPlayer = secondPlayer;
+    int gameMode = modeCom;
+    int clickPhase = 0;
+    int moveStep = 1;
+    int turnNoticePending = flagOff;
+    int recordMode = flagOff;
+    int moveHelpMode = 0;
+    int moveCount = 0;
+    int comLevel = 3;
+    int guidanceColour = boardGridColour;
+    PieceCode promotedPiece;
+
+    // The board-click handler's own state between presses.
+    int selX = 0, selY = 0;
+    PieceCode selPiece;
+    int destX = 0, destY = 0;
+    PieceCode secondStepPiece;
+
+    // Game record and the flags that go with it.
+    GameRecord record;
+    int isReversed = flagOff;
+    int handicapChanged = flagOff;
+    int handicapLevel = 0;
+
+    // Influence maps and the royal squares (an x of 0: not on the board).
+    IntGrid manInfluence{}, manGuardValue{}, manAttackValue{}, manAttackerX{}, manAttackerY{},
+        manCheckMarks{};
+    IntGrid comInfluence{}, comGuardValue{}, comGuardX{}, comGuardY{}, comAttackValue{},
+        comAttackerX{}, comAttackerY{}, comCheckMarks{};
+    int manKingX = 0, manKingY = 0, manPrinceX = 0, manPrinceY = 0;
+    int manLionX = 0, manLionY = 0;
+    int comKingX = 0, comKingY = 0, comPrinceX = 0, comPrinceY = 0;
+    IntGrid kingEscapeMap{};
+    IntGrid manPinned{};
+    int comPinFlag = 0;
+
+    // The computer's turn: scratch values read by the evaluation.
+    BoardGrid savedBoard{};
+    std::int64_t bestScore = 0;  // tenths
+    PieceCode movingPiece;
+    int distToManKing = 0;
+    int comKingXBefore = 0, comKingYBefore = 0;
+    int manKingEscapesBefore = 0;
+    IntGrid manInfluenceBefore{}, comInfluenceBefore{}, manAttackValueBefore{},
+        manAttackerXBefore{}, manAttackerYBefore{}, comAttackerXBefore{}, comAttackerYBefore{};
+
+    // Move help.
+    BoardGrid helpBoardBackup{};
+    int helpPieceX = 0, helpPieceY = 0;
+    int helpStep = 1;
+
+    // Sound handles (0: not loaded).
+    std::int32_t soundLibraryHandle = 0;
+    std::int32_t soundOther = 0, soundForbidden = 0, soundPiece = 0, soundBgm = 0;
+};
+
+}  // namespace zk
