@@ -1,5 +1,7 @@
 #include "headless_platform.h"
 
+#include <filesystem>
+
 namespace zk {
 
 MsgAnswer HeadlessPlatform::messageBox(const std::string& text, const std::string& title,
@@ -35,6 +37,13 @@ void HeadlessPlatform::setFileListsVisible(bool drive, bool dir, bool file) {
     driveVisible = drive;
     dirVisible = dir;
     fileVisible = file;
+}
+
+bool HeadlessPlatform::setDirListPath(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(path, ec)) return false;
+    dirPath = path;
+    return true;
 }
 
 void HeadlessPlatform::quit() {

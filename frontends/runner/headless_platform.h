@@ -28,7 +28,11 @@ public:
     void setNameInputVisible(bool visible) override { nameInputVisible = visible; }
     std::string nameInputText() const override { return nameText; }
     void setNameInputText(const std::string& text) override { nameText = text; }
+    std::string driveListPath() const override { return drivePath; }
+    std::string dirListPath() const override { return dirPath; }
+    bool setDirListPath(const std::string& path) override;
     std::string fileListPath() const override { return filePath; }
+    void setFileListPath(const std::string& path) override { filePath = path; }
     void refreshFileList() override { ++fileListRefreshes; }
 
     double clockSeconds() override { return now; }
@@ -59,6 +63,8 @@ public:
     bool driveVisible = false, dirVisible = false, fileVisible = false;
     bool nameInputVisible = false;
     std::string nameText;
+    std::string drivePath = ".";
+    std::string dirPath = ".";
     std::string filePath = ".";
     int fileListRefreshes = 0;
     int flushes = 0;

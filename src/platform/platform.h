@@ -39,8 +39,14 @@ public:
     virtual void setNameInputVisible(bool visible) = 0;
     virtual std::string nameInputText() const = 0;
     virtual void setNameInputText(const std::string& text) = 0;
-    // Directory the file list shows, with this system's separator.
+    // Paths of the drive, directory and file lists, with this system's
+    // separator. Setting the directory list's path answers false when the
+    // directory cannot be opened (the device is not ready).
+    virtual std::string driveListPath() const = 0;
+    virtual std::string dirListPath() const = 0;
+    virtual bool setDirListPath(const std::string& path) = 0;
     virtual std::string fileListPath() const = 0;
+    virtual void setFileListPath(const std::string& path) = 0;
     virtual void refreshFileList() = 0;
 
     // Monotonic clock in seconds, and a wait that services no input.

@@ -1,33 +1,94 @@
 #include "form1.h"
 
+#include "dialog.h"
 #include "draw.h"
 #include "pieces.h"
 #include "platform.h"
+#include "settings.h"
 #include "sound.h"
 
 namespace zk {
 
-// Placeholder start-up: enough to paint the initial position.
-void Form_Load(State& s) {
-    駒価値設定(s);
-    初期設定(s);
+namespace {
+
+// Size of the window's client area in twips.
+constexpr int kWindowWidth = 9400, kWindowHeight = 8500;
+
+// Release what an earlier start-up loaded, so that starting up again (loading
+// a record does) neither leaks the buffers nor plays the music twice.
+void 旧サウンド解放(State& s) {
+    if (s.soundLibraryHandle == 0 && s.soundOther == 0 && s.soundForbidden == 0 &&
+        s.soundPiece == 0 && s.soundBgm == 0)
+        return;
+    終了処理(s);
+    s.soundLibraryHandle = 0;
+    s.soundOther = s.soundForbidden = s.soundPiece = s.soundBgm = 0;
 }
 
-void Form_Unload(State& s) { s.ui->quit(); }
+}  // namespace
+
+void Form_Load(State& s) {
+    旧サウンド解放(s);
+    サウンド初期化(s, 0);
+    s.soundOther = サウンド読込(s, "その他.wav", 3);
+    s.soundForbidden = サウンド読込(s, "禁止.wav", 3);
+    s.soundPiece = サウンド読込(s, "駒打音.wav", 3);
+    s.soundBgm = サウンド読込(s, "BGM.wav", 1);
+
+    // One level entry is checked at a time, also when starting up again.
+    s.ui->setMenuChecked("SIDOU", false);
+    s.ui->setMenuChecked("LEVEL1", false);
+    s.ui->setMenuChecked("LEVEL2", false);
+    s.ui->setMenuChecked("LEVEL3", true);
+    s.comLevel = 3;
+
+    s.guidanceColour = State::boardGridColour;
+    s.turnNoticePending = State::flagOff;
+    駒価値設定(s);
+
+    s.ui->screen().fillRect(0, 0, kWindowWidth, kWindowHeight, State::boardColour);
+    初期設定(s);
+    読込_環境設定ファイル(s);
+}
+
+void Form_Unload(State& s) {
+    終了処理(s);
+    s.ui->quit();
+}
 
 void Form_KeyPress(State& s, int keyAscii) {
-    if (keyAscii == 27) s.ui->quit();
+    if (keyAscii != 27) return;
+    終了処理(s);
+    s.ui->quit();
 }
 
-void Form_MouseDown(State&, int, int, int, int) {}
-
 void 初期設定(State& s) {
+    s.handicapLevel = 0;
+    s.handicapChanged = State::flagOff;
+    s.recordMode = State::flagOff;
+    s.turnPlayer = State::noPlayer;
+    s.moveCount = 0;
+    s.moveHelpMode = 0;
+    s.record.recordCount = 0;
+    s.record.recordEnd = 0;
+    s.isReversed = State::flagOff;
+    s.record.slot(0).pieceAfter = PieceCode(1);
+    s.clickPhase = 0;
     初期配置(s);
     画面_再描画(s);
 }
 
-void 終了(State&, const std::string&) {}
-
-bool runMenuCommand(State&, const std::string&) { return false; }
+void 終了(State& s, const std::string& 勝手) {
+    if (勝手 == "引き分け")
+        通知(s, "引き分けです", "終了");
+    else
+        通知(s, 勝手 + "の勝ちです", "終了");
+    if (質問(s, "続けますか？", "再ゲーム")) {
+        初期設定(s);
+    } else {
+        終了処理(s);
+        s.ui->quit();
+    }
+}
 
 }  // namespace zk

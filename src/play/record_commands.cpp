@@ -11,7 +11,7 @@ void KIFU_WRITE_Click(State&) {}
 void Command1_Click(State&) {}
 void File1_Click(State&, const std::string&) {}
 void Dir1_Change(State&) {}
-void Drive1_Change(State&, bool) {}
+void Drive1_Change(State&) {}
 void BGM_Click(State&) {}
 
 }  // namespace zk

@@ -18,8 +18,8 @@ void KIFU_WRITE_Click(State& s);
 void Command1_Click(State& s);                                // RETURN: save
 void File1_Click(State& s, const std::string& fileName);      // load
 void Dir1_Change(State& s);
-// `ok` false: the chosen drive could not be opened (device not ready).
-void Drive1_Change(State& s, bool ok);
+// The drive list changed: the directory list follows it.
+void Drive1_Change(State& s);
 void BGM_Click(State& s);
 
 }  // namespace zk

@@ -1,0 +1,300 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTextStream>
+
+#include "board_view.h"
+#include "form1.h"
+#include "piece_art.h"
+#include "qt_platform.h"
+#include "record_commands.h"
+
+namespace zkqt {
+
+namespace {
+
+// The menu in display order: control, caption, parent control ("" = bar),
+// whether it opens a submenu.
+struct MenuEntry {
+    const char* control;
+    const char* caption;
+    const char* parent;
+    bool submenu;
+};
+
+const MenuEntry kMenu[] = {
+    {"TAIKYOKU", "対局", "", true},
+    {"MATCH_MAN", "対局(人間)", "TAIKYOKU", true},
+    {"START", "スタート", "MATCH_MAN", false},
+    {"START2", "対局(COM)", "TAIKYOKU", true},
+    {"SENTE", "先手", "START2", false},
+    {"GOTE", "後手", "START2", false},
+    {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU", true},
+    {"LEVEL1", "LEVEL1", "LEVEL", false},
+    {"LEVEL2", "LEVEL2", "LEVEL", false},
+    {"LEVEL3", "LEVEL3", "LEVEL", false},
+    {"OWARI", "終わり", "TAIKYOKU", false},
+    {"STOP", "局面", "", true},
+    {"CANCEL", "最初", "STOP", false},
+    {"REVERSE", "反転", "STOP", false},
+    {"REPLAY", "戻", "", false},
+    {"AFTER", "進", "", false},
+    {"LBEL_UP", "△", "", false},
+    {"LEBEL_DOWN", "▽", "", false},
+    {"KIFU", "棋譜", "", true},
+    {"KIFU_READ", "読込", "KIFU", false},
+    {"KIFU_WRITE", "書込", "KIFU", false},
+    {"OPTION", "ｵﾌﾟｼｮﾝ", "", true},
+    {"SIDOU", "移動指導", "OPTION", false},
+    {"BGM", "BGM", "OPTION", false},
+    {"IDOU_HLP", "移動ﾍﾙﾌﾟ", "", false},
+    {"VER", "その他", "", false},
+};
+
+const char* const kCheckable[] = {"LEVEL1", "LEVEL2", "LEVEL3", "SIDOU", "BGM"};
+
+// Mounted file systems worth offering, home first.
+QStringList drives() {
+    QStringList out{QDir::homePath()};
+    QFile mounts(QStringLiteral("/proc/mounts"));
+    if (mounts.open(QIODevice::ReadOnly)) {
+        QTextStream in(&mounts);
+        while (!in.atEnd()) {
+            const QStringList f = in.readLine().split(QLatin1Char(' '));
+            if (f.size() < 3) continue;
+            static const QStringList skip{"proc",    "sysfs", "devpts", "cgroup", "cgroup2",
+                                          "mqueue",  "devtmpfs", "securityfs", "debugfs",
+                                          "tracefs", "pstore", "bpf", "fusectl", "configfs",
+                                          "hugetlbfs", "binfmt_misc", "autofs", "nsfs"};
+            if (skip.contains(f[2])) continue;
+            QString mp = f[1];
+            mp.replace(QStringLiteral("\\040"), QStringLiteral(" "));
+            if (mp.startsWith(QLatin1String("/proc")) || mp.startsWith(QLatin1String("/sys")) ||
+                mp.startsWith(QLatin1String("/dev")) || mp.startsWith(QLatin1String("/run")))
+                continue;
+            if (!out.contains(mp)) out << mp;
+        }
+    }
+    if (!out.contains(QStringLiteral("/"))) out << QStringLiteral("/");
+    return out;
+}
+
+}  // namespace
+
+MainWindow::MainWindow() {
+    setWindowTitle(QStringLiteral(" Zenkoru"));
+    platform_ = std::make_unique<QtPlatform>(*this);
+    state_.ui = platform_.get();
+    view_ = new BoardView(platform_->screen(), this);
+    setCentralWidget(view_);
+    connect(view_, &BoardView::pressed, this, [this](int button, int shift, int x, int y) {
+        dispatch([=, this] { zk::Form_MouseDown(state_, button, shift, x, y); });
+    });
+    buildMenus();
+    buildPanel();
+    view_->setFocusPolicy(Qt::StrongFocus);
+    resize(defaultViewSize() + QSize(0, menuBar()->sizeHint().height()));
+}
+
+MainWindow::~MainWindow() { state_.ui = nullptr; }
+
+QSize MainWindow::defaultViewSize() {
+    const QSize base(BoardView::kTwipsW / zk::kTwipsPerPixel,
+                     BoardView::kTwipsH / zk::kTwipsPerPixel);
+    double factor = 1.0;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        factor = std::min(avail.width() * 0.9 / base.width(), avail.height() * 0.85 / base.height());
+        factor = std::clamp(factor, 0.6, 2.0);
+    }
+    return QSize(int(base.width() * factor), int(base.height() * factor));
+}
+
+void MainWindow::start() {
+    dispatch([this] { zk::Form_Load(state_); });
+}
+
+void MainWindow::buildMenus() {
+    QHash<QString, QMenu*> menus;
+    for (const MenuEntry& e : kMenu) {
+        const QString control = QString::fromLatin1(e.control);
+        const QString caption = QString::fromUtf8(e.caption);
+        const QString parent = QString::fromLatin1(e.parent);
+        if (e.submenu) {
+            QMenu* m = parent.isEmpty() ? menuBar()->addMenu(caption)
+                                        : menus.value(parent)->addMenu(caption);
+            menus.insert(control, m);
+            actions_.insert(control, m->menuAction());
+            // Opening 対局, 局面 or ｵﾌﾟｼｮﾝ is itself a command (it hides the file panel).
+            connect(m, &QMenu::aboutToShow, this, [this, control] {
+                dispatch([this, control] { zk::runMenuCommand(state_, control.toStdString()); });
+            });
+            continue;
+        }
+        QAction* a = parent.isEmpty() ? menuBar()->addAction(caption)
+                                      : menus.value(parent)->addAction(caption);
+        a->setObjectName(control);
+        for (const char* c : kCheckable)
+            if (control == QLatin1String(c)) a->setCheckable(true);
+        actions_.insert(control, a);
+        connect(a, &QAction::triggered, this, [this, control, a] {
+            // Check marks belong to the program: undo Qt's own toggle first.
+            if (a->isCheckable()) a->setChecked(!a->isChecked());
+            dispatch([this, control] { zk::runMenuCommand(state_, control.toStdString()); });
+        });
+    }
+}
+
+void MainWindow::buildPanel() {
+    drive1_ = new QComboBox(view_);
+    drive1_->addItems(drives());
+    dir1_ = new QListWidget(view_);
+    file1_ = new QListWidget(view_);
+    label1_ = new QLabel(QStringLiteral("ﾌｧｲﾙ名 ："), view_);
+    label1_->setStyleSheet(QStringLiteral("color: white;"));
+    text1_ = new QLineEdit(view_);
+    command1_ = new QPushButton(QStringLiteral("RETURN"), view_);
+    for (QWidget* w : std::initializer_list<QWidget*>{drive1_, dir1_, file1_, label1_, text1_,
+                                                      command1_})
+        w->hide();
+    dirPath_ = QDir::homePath();
+    filePath_ = dirPath_;
+    fillDirList();
+    fillFileList();
+
+    connect(drive1_, &QComboBox::currentTextChanged, this, [this](const QString&) {
+        dispatch([this] { zk::Drive1_Change(state_); });
+    });
+    connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        const QString target = QDir(dirPath_).absoluteFilePath(item->data(Qt::UserRole).toString());
+        if (!setDirPath(QDir::cleanPath(target))) return;
+        dispatch([this] { zk::Dir1_Change(state_); });
+    });
+    connect(file1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const std::string name = item->text().toStdString();
+        dispatch([this, name] { zk::File1_Click(state_, name); });
+    });
+    connect(command1_, &QPushButton::clicked, this,
+            [this] { dispatch([this] { zk::Command1_Click(state_); }); });
+    connect(text1_, &QLineEdit::returnPressed, this,
+            [this] { dispatch([this] { zk::Command1_Click(state_); }); });
+}
+
+bool MainWindow::setDirPath(const QString& path) {
+    QDir d(path);
+    if (!d.exists() || !d.isReadable()) return false;
+    dirPath_ = d.absolutePath();
+    fillDirList();
+    return true;
+}
+
+void MainWindow::setFilePath(const QString& path) {
+    filePath_ = path;
+    fillFileList();
+}
+
+void MainWindow::fillDirList() {
+    dir1_->clear();
+    auto add = [this](const QString& label, const QString& target) {
+        auto* item = new QListWidgetItem(label, dir1_);
+        item->setData(Qt::UserRole, target);
+    };
+    add(QStringLiteral("📂 ") + dirPath_, QStringLiteral("."));
+    if (!QDir(dirPath_).isRoot()) add(QStringLiteral("  .."), QStringLiteral(".."));
+    const QStringList subdirs =
+        QDir(dirPath_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& s : subdirs) add(QStringLiteral("  ") + s, s);
+}
+
+void MainWindow::fillFileList() {
+    file1_->clear();
+    const QStringList files = QDir(filePath_).entryList(
+        QStringList{QStringLiteral("*.棋譜")}, QDir::Files | QDir::Readable, QDir::Name);
+    file1_->addItems(files);
+}
+
+void MainWindow::layoutPanel() {
+    // Beside the board, below the move reports, in the program's twips.
+    const int x = 7050, w = 2250;
+    drive1_->setGeometry(view_->toPixels(QRect(x, 3950, w, 330)));
+    dir1_->setGeometry(view_->toPixels(QRect(x, 4330, w, 1550)));
+    file1_->setGeometry(view_->toPixels(QRect(x, 5930, w, 1550)));
+    label1_->setGeometry(view_->toPixels(QRect(x, 5950, w, 330)));
+    text1_->setGeometry(view_->toPixels(QRect(x, 6300, w, 360)));
+    command1_->setGeometry(view_->toPixels(QRect(x, 6720, w / 2, 400)));
+    QFont f = font();
+    f.setPixelSize(std::max(9, int(180 * view_->scale())));
+    for (QWidget* wd : std::initializer_list<QWidget*>{drive1_, dir1_, file1_, label1_, text1_,
+                                                       command1_})
+        wd->setFont(f);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    layoutPanel();
+}
+
+void MainWindow::dispatch(std::function<void()> handler) {
+    if (closing_) return;
+    if (busy_) {
+        pending_.push_back(std::move(handler));
+        return;
+    }
+    busy_ = true;
+    handler();
+    busy_ = false;
+    view_->update();
+    finishIfQuit();
+    while (!pending_.empty() && !closing_) {
+        auto next = std::move(pending_.front());
+        pending_.erase(pending_.begin());
+        busy_ = true;
+        next();
+        busy_ = false;
+        view_->update();
+        finishIfQuit();
+    }
+}
+
+void MainWindow::finishIfQuit() {
+    if (!platform_->quitRequested() || closing_) return;
+    closing_ = true;
+    pending_.clear();
+    close();
+    QApplication::quit();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* e) {
+    const QString t = e->text();
+    int code = e->key() == Qt::Key_Escape ? 27 : (t.isEmpty() ? 0 : t.at(0).unicode());
+    if (code == 0) return QMainWindow::keyPressEvent(e);
+    dispatch([this, code] { zk::Form_KeyPress(state_, code); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    if (!closing_) {
+        if (busy_) {
+            // A handler is still running (a box is open): close when it returns.
+            e->ignore();
+            pending_.push_back([this] { zk::Form_Unload(state_); });
+            return;
+        }
+        dispatch([this] { zk::Form_Unload(state_); });
+    }
+    e->accept();
+}
+
+}  // namespace zkqt

@@ -1,0 +1,89 @@
+// The game's one window: menu bar, the board view, the record-file panel.
+// It owns the program's State and forwards every event to the program,
+// one handler at a time.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "state.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace zkqt {
+
+class BoardView;
+class QtPlatform;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // Run start-up (sounds, the initial position, the settings file).
+    void start();
+
+    zk::State& state() { return state_; }
+    BoardView* view() const { return view_; }
+    QAction* action(const QString& control) const { return actions_.value(control); }
+
+    // The record-file panel, for the platform.
+    QComboBox* drive1() const { return drive1_; }
+    QListWidget* dir1() const { return dir1_; }
+    QListWidget* file1() const { return file1_; }
+    QLabel* label1() const { return label1_; }
+    QLineEdit* text1() const { return text1_; }
+    QPushButton* command1() const { return command1_; }
+    QString dirPath() const { return dirPath_; }
+    bool setDirPath(const QString& path);
+    QString filePath() const { return filePath_; }
+    void setFilePath(const QString& path);
+    void fillFileList();
+    void layoutPanel();
+
+    // The default client size in pixels: the program's twips at a scale
+    // that fits the screen.
+    static QSize defaultViewSize();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    // Run one program handler; presses arriving meanwhile wait their turn.
+    void dispatch(std::function<void()> handler);
+    void buildMenus();
+    void buildPanel();
+    void fillDriveList();
+    void fillDirList();
+    void finishIfQuit();
+
+    zk::State state_;
+    std::unique_ptr<QtPlatform> platform_;
+    BoardView* view_ = nullptr;
+    QHash<QString, QAction*> actions_;
+    QComboBox* drive1_ = nullptr;
+    QListWidget* dir1_ = nullptr;
+    QListWidget* file1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QString dirPath_;
+    QString filePath_;
+    bool busy_ = false;
+    bool closing_ = false;
+    std::vector<std::function<void()>> pending_;
+};
+
+}  // namespace zkqt

@@ -1,0 +1,119 @@
+#include "qt_platform.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+
+#include "board_view.h"
+#include "main_window.h"
+
+namespace zkqt {
+
+QtPlatform::QtPlatform(MainWindow& window) : window_(window) { clock_.start(); }
+
+void QtPlatform::flush() {
+    // Paint now; input waits in the queue until the handler returns.
+    if (window_.view()) window_.view()->repaint();
+}
+
+zk::MsgAnswer QtPlatform::messageBox(const std::string& text, const std::string& title,
+                                     zk::MsgButtons buttons, zk::MsgIcon icon) {
+    QMessageBox box(&window_);
+    box.setWindowTitle(QString::fromStdString(title));
+    box.setText(QString::fromStdString(text));
+    box.setIcon(icon == zk::MsgIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
+    box.setWindowModality(Qt::ApplicationModal);
+    QPushButton* yes = nullptr;
+    QPushButton* no = nullptr;
+    if (buttons == zk::MsgButtons::YesNo) {
+        yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+        no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(no);
+    } else {
+        QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+    }
+    if (window_.view()) window_.view()->repaint();
+    box.exec();
+    if (buttons == zk::MsgButtons::OK) return zk::MsgAnswer::OK;
+    return box.clickedButton() == yes ? zk::MsgAnswer::Yes : zk::MsgAnswer::No;
+}
+
+void QtPlatform::setMenuChecked(const std::string& control, bool checked) {
+    if (QAction* a = window_.action(QString::fromStdString(control))) a->setChecked(checked);
+}
+
+bool QtPlatform::menuChecked(const std::string& control) const {
+    QAction* a = window_.action(QString::fromStdString(control));
+    return a && a->isChecked();
+}
+
+void QtPlatform::setFileListsVisible(bool drive, bool dir, bool file) {
+    window_.layoutPanel();
+    window_.drive1()->setVisible(drive);
+    window_.dir1()->setVisible(dir);
+    window_.file1()->setVisible(file);
+}
+
+void QtPlatform::setNameInputVisible(bool visible) {
+    window_.layoutPanel();
+    window_.label1()->setVisible(visible);
+    window_.text1()->setVisible(visible);
+    window_.command1()->setVisible(visible);
+    if (visible) window_.text1()->setFocus();
+}
+
+std::string QtPlatform::nameInputText() const { return window_.text1()->text().toStdString(); }
+
+void QtPlatform::setNameInputText(const std::string& text) {
+    window_.text1()->setText(QString::fromStdString(text));
+}
+
+std::string QtPlatform::driveListPath() const {
+    return window_.drive1()->currentText().toStdString();
+}
+
+std::string QtPlatform::dirListPath() const { return window_.dirPath().toStdString(); }
+
+bool QtPlatform::setDirListPath(const std::string& path) {
+    return window_.setDirPath(QString::fromStdString(path));
+}
+
+std::string QtPlatform::fileListPath() const { return window_.filePath().toStdString(); }
+
+void QtPlatform::setFileListPath(const std::string& path) {
+    window_.setFilePath(QString::fromStdString(path));
+}
+
+void QtPlatform::refreshFileList() { window_.fillFileList(); }
+
+double QtPlatform::clockSeconds() { return clock_.nsecsElapsed() / 1e9; }
+
+void QtPlatform::sleepSeconds(double seconds) {
+    if (seconds > 0) QThread::usleep(static_cast<unsigned long>(seconds * 1e6));
+}
+
+std::int32_t QtPlatform::dsInitialize(std::int64_t windowHandle) {
+    return sound_.dsInitialize(windowHandle);
+}
+void QtPlatform::dsTerminate(std::int32_t library) { sound_.dsTerminate(library); }
+std::int32_t QtPlatform::dsCreateDSB(std::int32_t library, const std::uint8_t* bytes,
+                                     std::size_t size, std::int32_t flag, const std::string&) {
+    return sound_.dsCreateDSB(library, bytes, size, flag);
+}
+void QtPlatform::dsPlay(std::int32_t buffer) { sound_.dsPlay(buffer); }
+void QtPlatform::dsPlayLooping(std::int32_t buffer) { sound_.dsPlayLooping(buffer); }
+void QtPlatform::dsStop(std::int32_t buffer) { sound_.dsStop(buffer); }
+void QtPlatform::dsFree(std::int32_t buffer) { sound_.dsFree(buffer); }
+
+}  // namespace zkqt

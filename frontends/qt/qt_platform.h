@@ -1,0 +1,62 @@
+// The Platform of the real window: the screen model painted by the board view,
+// Qt message boxes with Japanese buttons, the menu's check marks, the file
+// panel, a monotonic clock and our sound library.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QString>
+
+#include "platform.h"
+#include "sound_library.h"
+
+class QAction;
+
+namespace zkqt {
+
+class MainWindow;
+
+class QtPlatform : public zk::Platform {
+public:
+    explicit QtPlatform(MainWindow& window);
+
+    zk::ScreenModel& screen() override { return screen_; }
+    void flush() override;
+    zk::MsgAnswer messageBox(const std::string& text, const std::string& title,
+                             zk::MsgButtons buttons, zk::MsgIcon icon) override;
+    void setMenuChecked(const std::string& control, bool checked) override;
+    bool menuChecked(const std::string& control) const override;
+    void setFileListsVisible(bool drive, bool dir, bool file) override;
+    void setNameInputVisible(bool visible) override;
+    std::string nameInputText() const override;
+    void setNameInputText(const std::string& text) override;
+    std::string driveListPath() const override;
+    std::string dirListPath() const override;
+    bool setDirListPath(const std::string& path) override;
+    std::string fileListPath() const override;
+    void setFileListPath(const std::string& path) override;
+    void refreshFileList() override;
+    double clockSeconds() override;
+    void sleepSeconds(double seconds) override;
+    void quit() override { quitRequested_ = true; }
+
+    std::int32_t dsInitialize(std::int64_t windowHandle) override;
+    void dsTerminate(std::int32_t library) override;
+    std::int32_t dsCreateDSB(std::int32_t library, const std::uint8_t* bytes, std::size_t size,
+                             std::int32_t flag, const std::string& name) override;
+    void dsPlay(std::int32_t buffer) override;
+    void dsPlayLooping(std::int32_t buffer) override;
+    void dsStop(std::int32_t buffer) override;
+    void dsFree(std::int32_t buffer) override;
+
+    bool quitRequested() const { return quitRequested_; }
+
+private:
+    MainWindow& window_;
+    zk::ScreenModel screen_;
+    QElapsedTimer clock_;
+    zk::SoundLibrary sound_;
+    bool quitRequested_ = false;
+};
+
+}  // namespace zkqt

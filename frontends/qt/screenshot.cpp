@@ -1,0 +1,50 @@
+#include "screenshot.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPixmap>
+
+#include "board_view.h"
+#include "main_window.h"
+#include "state.h"
+
+namespace zkqt {
+
+BoxAnswerer::BoxAnswerer(QObject* parent) : QObject(parent) {
+    connect(&timer_, &QTimer::timeout, this, &BoxAnswerer::poll);
+    timer_.start(20);
+}
+
+void BoxAnswerer::poll() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) return;
+    seen << box->windowTitle() + QLatin1Char('|') + box->text();
+    QAbstractButton* choice = nullptr;
+    const auto buttons = box->buttons();
+    if (buttons.size() >= 2) {
+        const bool yes = answers.isEmpty() || answers.takeFirst() != QLatin1String("no");
+        for (QAbstractButton* b : buttons)
+            if (box->buttonRole(b) == (yes ? QMessageBox::YesRole : QMessageBox::NoRole))
+                choice = b;
+    } else if (!buttons.isEmpty()) {
+        choice = buttons.first();
+    }
+    if (choice) choice->click();
+}
+
+void pressSquare(MainWindow& w, int x, int y) {
+    const int tx = zk::State::originX + x * zk::State::squareWidth + zk::State::squareWidth / 2;
+    const int ty = zk::State::originY + y * zk::State::squareHeight + zk::State::squareHeight / 2;
+    BoardView* v = w.view();
+    const QPointF pixel(v->offset().x() + tx * v->scale(), v->offset().y() + ty * v->scale());
+    QMouseEvent press(QEvent::MouseButtonPress, pixel, v->mapToGlobal(pixel), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(v, &press);
+}
+
+QImage grabWindow(MainWindow& w) { return w.grab().toImage(); }
+
+}  // namespace zkqt

@@ -1,0 +1,37 @@
+// Driving the real window without a person: answering its message boxes,
+// pressing squares, and grabbing the picture. The screenshot tool and the
+// window tests use it.
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+class QImage;
+
+namespace zkqt {
+
+class MainWindow;
+
+// Answers every modal message box that opens: Yes/No boxes from the queue of
+// answers (Yes when it is empty), OK boxes with OK. Keeps "title|text" of each.
+class BoxAnswerer : public QObject {
+    Q_OBJECT
+public:
+    explicit BoxAnswerer(QObject* parent = nullptr);
+    QStringList answers;  // "yes" or "no", used in order
+    QStringList seen;
+
+private:
+    void poll();
+    QTimer timer_;
+};
+
+// Press the centre of square (x, y) of the board through the window's view,
+// as a mouse would at the view's current pixel scale.
+void pressSquare(MainWindow& w, int x, int y);
+
+// The window's client picture (menu bar included).
+QImage grabWindow(MainWindow& w);
+
+}  // namespace zkqt

@@ -1,0 +1,53 @@
+// zenkoru-screenshot OUT.png [WIDTHxHEIGHT] [EVENT...]
+// Starts the real window (use QT_QPA_PLATFORM=offscreen without a display),
+// plays the events and writes a PNG. Events: menu:CONTROL, press:X,Y (a
+// square), answer:yes|no (for the next Yes/No box). Boxes are answered as
+// they open.
+#include <QApplication>
+#include <QImage>
+#include <QTimer>
+#include <cstdio>
+
+#include "main_window.h"
+#include "screenshot.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: zenkoru-screenshot OUT.png [WxH] [menu:C|press:X,Y|answer:yes]...\n");
+        return 2;
+    }
+    zkqt::MainWindow window;
+    zkqt::BoxAnswerer answerer;
+    int first = 2;
+    if (argc > 2) {
+        const QStringList wh = QString::fromLocal8Bit(argv[2]).split(QLatin1Char('x'));
+        if (wh.size() == 2 && wh[0].toInt() > 0 && wh[1].toInt() > 0) {
+            window.resize(wh[0].toInt(), wh[1].toInt());
+            first = 3;
+        }
+    }
+    window.show();
+    window.start();
+    QStringList events;
+    for (int i = first; i < argc; ++i) events << QString::fromLocal8Bit(argv[i]);
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QTimer::singleShot(50, [&] {
+        for (const QString& e : events) {
+            if (e.startsWith(QLatin1String("menu:")))
+                QMetaObject::invokeMethod(window.action(e.mid(5)), "trigger");
+            else if (e.startsWith(QLatin1String("press:"))) {
+                const QStringList xy = e.mid(6).split(QLatin1Char(','));
+                if (xy.size() == 2) zkqt::pressSquare(window, xy[0].toInt(), xy[1].toInt());
+            } else if (e.startsWith(QLatin1String("answer:")))
+                answerer.answers << e.mid(7);
+            QApplication::processEvents();
+        }
+        QApplication::processEvents();
+        const bool ok = zkqt::grabWindow(window).save(out, "PNG");
+        std::fprintf(ok ? stdout : stderr, ok ? "wrote %s\n" : "cannot write %s\n",
+                     qPrintable(out));
+        QApplication::exit(ok ? 0 : 1);
+    });
+    return app.exec();
+}

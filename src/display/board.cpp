@@ -1,0 +1,48 @@
+// The board: its squares with their pieces, the grid, the coordinate labels
+// and the full repaint of the window.
+#include "draw.h"
+#include "platform.h"
+
+namespace zk {
+
+// Paint every square, its piece and its outline.
+void 描画_盤(State& s) {
+    for (int x = 1; x <= State::boardSize; ++x)
+        for (int y = 1; y <= State::boardSize; ++y) {
+            描画_桝(s, x, y);
+            if (!s.Board[x][y].isEmpty()) 描画_駒(s, s.Board[x][y], x, y);
+            描画_桝輪郭(s, State::boardColour, x, y);
+        }
+}
+
+// Redraw every square outline in the grid colour, wiping all marks.
+void 描画_将棋盤桝(State& s) {
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) 描画_桝輪郭(s, State::boardGridColour, x, y);
+}
+
+// Column numbers 12..1 above the board and row numerals 一..十二 to its right,
+// each with a black shadow.
+void 描画_桝_数値(State& s) {
+    const bool bold = true;
+    for (int i = 1; i <= 12; ++i) {
+        // The patch stops at the board's top edge so it never cuts into row 1.
+        描画_四角形(s, i + 0.1, 0.6, 210, 240, State::boardColour);
+        描画_数値(s, i + 0.2, 0.7, 13 - i, State::textBlack, 0, 10, bold);
+        描画_数値(s, i + 0.1, 0.6, 13 - i, State::textWhite, 0, 10, bold);
+
+        描画_四角形(s, 13.1, i + 0.3, 210, 400, State::boardColour);
+        描画_数値(s, 13.2, i + 0.4, i, State::textBlack, 1, 10, bold);
+        描画_数値(s, 13.1, i + 0.3, i, State::textWhite, 1, 10, bold);
+    }
+}
+
+// The full repaint: side panel, board, labels and the title.
+void 画面_再描画(State& s) {
+    描画_四角形(s, 14, 2, 2000, 4000, State::boardColour);
+    描画_盤(s);
+    描画_桝_数値(s);
+    s.ui->screen().image(cellX(14.2), cellY(1), "TITLE");
+}
+
+}  // namespace zk

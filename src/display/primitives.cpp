@@ -1,0 +1,60 @@
+// The drawing primitives: cell positions, rectangles, square outlines, the
+// empty square, numbers and texts, and the record-file lists' visibility.
+#include <cmath>
+
+#include "draw.h"
+#include "platform.h"
+
+namespace zk {
+
+// Twips of a cell position's x, rounded to the nearest twip.
+int cellX(double cx) {
+    return static_cast<int>(std::lround(State::originX + cx * State::squareWidth));
+}
+
+// Twips of a cell position's y, rounded to the nearest twip.
+int cellY(double cy) {
+    return static_cast<int>(std::lround(State::originY + cy * State::squareHeight));
+}
+
+// Fill a rectangle of the given twip size at a cell position.
+void 描画_四角形(State& s, double 入力X, double 入力Y, int X_長, int Y_長, int 色) {
+    s.ui->screen().fillRect(cellX(入力X), cellY(入力Y), X_長, Y_長, 色);
+}
+
+// Outline square (x, y) from cell position (x, y) to (x + 1, y + 1).
+void 描画_桝輪郭(State& s, int 描画色, int 座標X, int 座標Y) {
+    int x = cellX(座標X), y = cellY(座標Y);
+    s.ui->screen().outlineRect(x, y, cellX(座標X + 1) - x, cellY(座標Y + 1) - y, 描画色);
+}
+
+// Paint a square empty, erasing whatever piece was on it.
+void 描画_桝(State& s, int 座標X, int 座標Y) {
+    s.ui->screen().image(cellX(座標X), cellY(座標Y), "KARA_MASU");
+    描画_桝輪郭(s, State::boardColour, 座標X, 座標Y);
+}
+
+std::string 漢数字(int 数値) {
+    static const char* const kNumerals[13] = {"",   "一", "二", "三", "四", "五", "六",
+                                              "七", "八", "九", "十", "十一", "十二"};
+    return (数値 >= 1 && 数値 <= 12) ? kNumerals[数値] : "";
+}
+
+// Print a number at a cell position: digits (mode 0) or the kanji numeral (mode 1).
+void 描画_数値(State& s, double 入力X, double 入力Y, int 数値, int 色, int モード,
+               int フォントサイズ, bool bold) {
+    std::string text = モード == 1 ? 漢数字(数値) : std::to_string(数値);
+    if (text.empty()) return;
+    描画_文字(s, 入力X, 入力Y, text, 色, フォントサイズ, bold);
+}
+
+// Print a text with its top-left at a cell position.
+void 描画_文字(State& s, double 入力X, double 入力Y, const std::string& 文字列, int 色,
+               int フォントサイズ, bool bold) {
+    s.ui->screen().text(cellX(入力X), cellY(入力Y), 文字列, 色, フォントサイズ, bold);
+}
+
+// Show or hide the drive, directory and file lists of the record-file panel.
+void 描画_可視(State& s, bool a, bool b, bool c) { s.ui->setFileListsVisible(a, b, c); }
+
+}  // namespace zk
