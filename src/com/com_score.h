@@ -33,6 +33,12 @@ T cell(const Grid13<T>& g, int x, int y, T outside = T{}) {
 // The value of a piece by its kind (mid-move codes index their piece).
 inline int valueOf(const State& s, PieceCode c) { return s.pieceValue[c.kind()]; }
 
+// Ends an evaluation stage with the final score `v`.
+inline bool endWith(Tenths& score, Tenths v) {
+    score = v;
+    return true;
+}
+
 // A code as tenths of a point, for the terms that weigh a code itself.
 inline Tenths codeTenths(PieceCode c) { return c.tenths(); }
 inline Tenths absCodeTenths(PieceCode c) { return std::abs(c.tenths()); }

@@ -9,13 +9,18 @@ namespace zk {
 namespace {
 
 // Face names by kind; the side adds "UE_" (top) or "SITA_" (bottom).
-const char* const kFaces[40] = {"", "HU", "TO", "KYOU", "SIRO", "DOU", "YOKO_R", "YOKO_B", "INO", "GIN", "TATE_R", "TATE_B", "USI", "KIN", "SYA_R", "SYA_B", "RYUU_R", "RYUU_B", "WASI", "HYOU", "KAKU_R", "KAKU_B", "UMA_R", "UMA_B", "TAKA", "HOU", "HON_R", "HON_B", "HEN", "KUJIRA", "TORA", "SIKA", "KIRIN", "SISI_R", "SISI_B", "NAKA", "ZOU_R", "ZOU_B", "TAISI", "OU"};
+const char* const kFaces[40] = {
+    "",       "HU",     "TO",    "KYOU",   "SIRO",   "DOU",   "YOKO_R", "YOKO_B", "INO",   "GIN",
+    "TATE_R", "TATE_B", "USI",   "KIN",    "SYA_R",  "SYA_B", "RYUU_R", "RYUU_B", "WASI",  "HYOU",
+    "KAKU_R", "KAKU_B", "UMA_R", "UMA_B",  "TAKA",   "HOU",   "HON_R",  "HON_B",  "HEN",   "KUJIRA",
+    "TORA",   "SIKA",   "KIRIN", "SISI_R", "SISI_B", "NAKA",  "ZOU_R",  "ZOU_B",  "TAISI", "OU"};
 
 // Longest single sleep of a wait, so a wait ends close to its time.
 constexpr double kWaitSlice = 0.01;
 
 }  // namespace
 
+// The face image of a code, by side and kind.
 std::string 駒画像名(PieceCode c) {
     if (c.isEmpty() || c.isMidMove() || c.kind() > 39) return "";
     return std::string(c >= 1 ? "UE_" : "SITA_") + kFaces[c.kind()];

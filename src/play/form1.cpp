@@ -74,6 +74,8 @@ void 初期設定(State& s) {
     s.isReversed = State::flagOff;
     s.record.slot(0).pieceAfter = PieceCode(1);
     s.clickPhase = 0;
+    // A fresh board has no piece waiting between two steps.
+    s.moveStep = 1;
     初期配置(s);
     画面_再描画(s);
 }

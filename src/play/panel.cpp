@@ -1,14 +1,13 @@
 #include "panel.h"
 
 #include "draw.h"
-#include "platform.h"
+#include "record_panel.h"
 
 namespace zk {
 
 void 記録欄_非表示(State& s) {
     描画_可視(s, false, false, false);
-    s.ui->setNameInputText("");
-    s.ui->setNameInputVisible(false);
+    描画_棋譜_IO(s, 1);
 }
 
 }  // namespace zk

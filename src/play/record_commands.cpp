@@ -1,17 +1,119 @@
 #include "record_commands.h"
 
+#include "dialog.h"
+#include "draw.h"
+#include "form1.h"
+#include "move_help.h"
+#include "panel.h"
+#include "record_panel.h"
+#include "record_storage.h"
+#include "replay.h"
+#include "settings.h"
+
 namespace zk {
 
-void CANCEL_Click(State&) {}
-void REPLAY_Click(State&) {}
-void AFTER_Click(State&) {}
-void REVERSE_Click(State&) {}
-void KIFU_READ_Click(State&) {}
-void KIFU_WRITE_Click(State&) {}
-void Command1_Click(State&) {}
-void File1_Click(State&, const std::string&) {}
-void Dir1_Change(State&) {}
-void Drive1_Change(State&) {}
-void BGM_Click(State&) {}
+namespace {
+
+// The record commands end an active move help before they act.
+void 移動ヘルプ終了(State& s) {
+    if (s.moveHelpMode == 0) return;
+    s.moveHelpMode = 0;
+    移動ヘルプ_戻(s);
+}
+
+}  // namespace
+
+// 最初: a fresh board and an empty record.
+void CANCEL_Click(State& s) {
+    初期設定(s);
+    // A second step that was awaited belongs to the game just left.
+    s.moveStep = 1;
+    駒打音(s);
+}
+
+// 戻: take back one move (a two-step move as one).
+void REPLAY_Click(State& s) {
+    s.turnNoticePending = State::flagOn;
+    記録欄_非表示(s);
+    移動ヘルプ終了(s);
+    棋譜_戻(s);
+}
+
+// 進: replay one move of the record.
+void AFTER_Click(State& s) {
+    s.turnNoticePending = State::flagOn;
+    記録欄_非表示(s);
+    if (s.turnPlayer == State::noPlayer) {
+        禁止通知(s, "「対局」で始めて下さい", "開始");
+        return;
+    }
+    移動ヘルプ終了(s);
+    棋譜_進(s);
+}
+
+// 反転: turn the board; the record starts again empty.
+void REVERSE_Click(State& s) {
+    移動ヘルプ終了(s);
+    盤_反転(s);
+}
+
+// 読込: show the lists to pick a file from.
+void KIFU_READ_Click(State& s) {
+    描画_可視(s, true, true, true);
+    描画_棋譜_IO(s, 1);
+}
+
+// 書込: show the directory and the name input, unless the record no longer
+// describes the game from the initial position.
+void KIFU_WRITE_Click(State& s) {
+    if (s.isReversed == State::flagOn) {
+        禁止通知(s, "反転後は書き込みできません", "棋譜書込");
+        return;
+    }
+    if (s.handicapChanged == State::flagOn) {
+        禁止通知(s, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+        return;
+    }
+    描画_可視(s, true, true, false);
+    描画_棋譜_IO(s, 0);
+}
+
+void Command1_Click(State& s) { 棋譜_保存(s); }
+
+// A file clicked in the list: check it whole first, then start afresh and
+// replay it in record mode.
+void File1_Click(State& s, const std::string& fileName) {
+    描画_可視(s, false, false, false);
+    RecordFileContent content;
+    if (!棋譜_読取(s, fileName, content)) return;
+    Form_Load(s);
+    s.moveStep = 1;
+    棋譜_再生準備(s, content);
+}
+
+// The file list follows the directory list.
+void Dir1_Change(State& s) { s.ui->setFileListPath(s.ui->dirListPath()); }
+
+// The directory list follows the drive list; a drive that cannot be opened
+// is reported and the lists stay where they were.
+void Drive1_Change(State& s) {
+    if (!s.ui->setDirListPath(s.ui->driveListPath())) {
+        通知(s, "ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+        return;
+    }
+    Dir1_Change(s);
+}
+
+// BGM: music on or off, kept in the settings file.
+void BGM_Click(State& s) {
+    if (s.ui->menuChecked("BGM")) {
+        s.ui->setMenuChecked("BGM", false);
+        s.ui->dsStop(s.soundBgm);
+    } else {
+        s.ui->setMenuChecked("BGM", true);
+        s.ui->dsPlayLooping(s.soundBgm);
+    }
+    書込_環境設定ファイル(s);
+}
 
 }  // namespace zk

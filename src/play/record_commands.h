@@ -15,8 +15,8 @@ void AFTER_Click(State& s);    // 進
 void REVERSE_Click(State& s);  // 反転
 void KIFU_READ_Click(State& s);
 void KIFU_WRITE_Click(State& s);
-void Command1_Click(State& s);                                // RETURN: save
-void File1_Click(State& s, const std::string& fileName);      // load
+void Command1_Click(State& s);                            // RETURN: save
+void File1_Click(State& s, const std::string& fileName);  // load
 void Dir1_Change(State& s);
 // The drive list changed: the directory list follows it.
 void Drive1_Change(State& s);

@@ -9,10 +9,12 @@ namespace zk {
 
 // 1 if `移動駒種類` may move from (移動元X, 移動元Y) to (移動先X, 移動先Y), else 0.
 // Reads Board, moveStep, manPlayer/comPlayer and the last two record entries.
+// An origin or destination off the board answers 0.
 int 移動チェック(State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y,
                  PieceCode 移動駒種類);
 
 // Line tests with blocking: rook (file then rank), file, rank, diagonal.
+// Both ends must be squares of the board, else the answer is 0.
 int 移動チェック飛車(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
 int 移動チェック上下(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
 int 移動チェック左右(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);

@@ -1,0 +1,69 @@
+// Think time of the computer's search alone (no caption, blinks, boxes or
+// drawing) per move at each level, over a fixed corpus of positions taken
+// from seeded games of the computer against a random legal mover.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "com_games.h"
+#include "com_search.h"
+
+namespace zk::bench {
+namespace {
+
+// Positions with the computer to move, from seeded games at level 3.
+std::vector<State> corpus(HeadlessPlatform& ui, std::size_t wanted) {
+    std::vector<State> out;
+    for (std::uint32_t seed = 1; out.size() < wanted; ++seed) {
+        State s = newGame(ui, 3);
+        std::mt19937 rng(seed);
+        for (int ply = 0; ply < 60 && out.size() < wanted; ++ply) {
+            std::vector<Move> moves = legalMoves(s, -1);
+            if (moves.empty()) break;
+            const PieceCode captured = playHuman(s, moves[rng() % moves.size()]);
+            if (終局判定_対COM(s, captured).ended) break;
+            out.push_back(s);
+            if (com_ban(s).ended) break;
+        }
+    }
+    return out;
+}
+
+double percentile(std::vector<double> v, double p) {
+    std::sort(v.begin(), v.end());
+    const std::size_t i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
+    return v[std::min(i, v.size() - 1)];
+}
+
+}  // namespace
+}  // namespace zk::bench
+
+int main() {
+    using namespace zk;
+    using namespace zk::bench;
+    HeadlessPlatform ui;
+    const std::vector<State> positions = corpus(ui, 240);
+    std::printf("corpus: %zu positions from seeded games (COM level 3 vs random mover)\n",
+                positions.size());
+    std::printf("%-7s %10s %10s %10s %10s\n", "level", "median ms", "p90 ms", "max ms", "mean ms");
+    for (int level = 1; level <= 3; ++level) {
+        std::vector<double> ms;
+        ms.reserve(positions.size());
+        for (const State& p : positions) {
+            State s = p;
+            s.comLevel = level;
+            const auto start = std::chrono::steady_clock::now();
+            const ComChoice c = com_探索(s);
+            const auto stop = std::chrono::steady_clock::now();
+            if (!c.found) std::printf("(a position without a legal move)\n");
+            ms.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
+        }
+        double sum = 0;
+        for (double v : ms) sum += v;
+        std::printf("LEVEL%-2d %10.3f %10.3f %10.3f %10.3f\n", level, percentile(ms, 0.5),
+                    percentile(ms, 0.9), *std::max_element(ms.begin(), ms.end()),
+                    sum / static_cast<double>(ms.size()));
+    }
+    return 0;
+}

@@ -1,0 +1,199 @@
+// Timings of the rules core on a middle-game position reached by a seeded
+// sequence of random legal moves from the initial position.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "game_end.h"
+#include "influence.h"
+#include "mate.h"
+#include "move_check.h"
+#include "move_record.h"
+#include "pieces.h"
+
+namespace zk {
+namespace {
+
+State freshState() {
+    State s;
+    駒価値設定(s);
+    s.record = GameRecord{};
+    s.record.slot(0).pieceAfter = PieceCode(1);
+    s.manPlayer = State::firstPlayer;
+    s.comPlayer = State::secondPlayer;
+    s.moveStep = 1;
+    初期配置(s);
+    return s;
+}
+
+struct Step {
+    int fx, fy, tx, ty;
+};
+
+// Random legal single moves, the human first; royal pieces are never taken so
+// that the position stays a game in progress.
+State middleGame(std::uint32_t seed, int plies) {
+    State s = freshState();
+    std::mt19937 rng(seed);
+    int side = -1;
+    for (int ply = 0; ply < plies; ++ply) {
+        std::vector<Step> moves;
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                const PieceCode c = s.Board[x][y];
+                if (!(side < 0 ? c <= -1 : c >= 1)) continue;
+                for (int tx = 1; tx <= 12; ++tx)
+                    for (int ty = 1; ty <= 12; ++ty) {
+                        const int k = s.Board[tx][ty].kind();
+                        if (k == 38 || k == 39) continue;
+                        if (移動チェック(s, x, y, tx, ty, c) == 1) moves.push_back({x, y, tx, ty});
+                    }
+            }
+        if (moves.empty()) break;
+        const Step m = moves[rng() % moves.size()];
+        const PieceCode moving = s.Board[m.fx][m.fy];
+        PieceCode after = moving;
+        if (調査_駒成(s, m.fx, m.fy, m.tx, m.ty, moving) == 1) after = s.promotedPiece;
+        手順保存(s, m.fx, m.fy, m.tx, m.ty, moving, after);
+        s.Board[m.tx][m.ty] = after;
+        s.Board[m.fx][m.fy] = code::EMPTY;
+        side = -side;
+    }
+    勢力調査_MAN(s);
+    勢力調査_COM(s);
+    return s;
+}
+
+const State& position() {
+    static const State s = middleGame(20240601u, 60);
+    return s;
+}
+
+void BM_移動チェック_全組(benchmark::State& st) {
+    State s = position();
+    std::int64_t calls = 0, legal = 0;
+    for (auto _ : st) {
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                const PieceCode c = s.Board[x][y];
+                if (c.isEmpty()) continue;
+                for (int tx = 1; tx <= 12; ++tx)
+                    for (int ty = 1; ty <= 12; ++ty) {
+                        legal += 移動チェック(s, x, y, tx, ty, c);
+                        ++calls;
+                    }
+            }
+        benchmark::DoNotOptimize(legal);
+    }
+    st.SetItemsProcessed(calls);
+    st.counters["legal_per_pass"] =
+        static_cast<double>(legal) / static_cast<double>(st.iterations());
+}
+BENCHMARK(BM_移動チェック_全組);
+
+void BM_勢力調査_両側(benchmark::State& st) {
+    State s = position();
+    for (auto _ : st) {
+        勢力調査_MAN(s);
+        勢力調査_COM(s);
+        benchmark::DoNotOptimize(s.manInfluence);
+        benchmark::DoNotOptimize(s.comInfluence);
+    }
+}
+BENCHMARK(BM_勢力調査_両側);
+
+void BM_詰めかMAN_両王(benchmark::State& st) {
+    State s = position();
+    int r = 0;
+    for (auto _ : st) benchmark::DoNotOptimize(r = 詰めかMAN(s));
+    st.counters["answer"] = r;
+}
+BENCHMARK(BM_詰めかMAN_両王);
+
+// The human's prince replaced by a gold and the king's empty neighbours
+// filled with its own pawns, so that the king alone is tested and cannot step.
+State boxedKing() {
+    State s = position();
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y)
+            if (s.Board[x][y] == -38) s.Board[x][y] = PieceCode(-13);
+    勢力調査_MAN(s);
+    for (int x = s.manKingX - 1; x <= s.manKingX + 1; ++x)
+        for (int y = s.manKingY - 1; y <= s.manKingY + 1; ++y)
+            if (onBoard(x, y) && s.Board[x][y].isEmpty()) s.Board[x][y] = PieceCode(-1);
+    s.manPrinceX = 0;
+    return s;
+}
+
+void runMate(benchmark::State& st, State& s) {
+    勢力調査_MAN(s);
+    勢力調査_COM(s);
+    int r = 0;
+    for (auto _ : st) benchmark::DoNotOptimize(r = 詰めかMAN(s));
+    st.counters["answer"] = r;
+}
+
+// Until the first capture that lifts the attack.
+void BM_詰めかMAN_王のみ(benchmark::State& st) {
+    State s = boxedKing();
+    runMate(st, s);
+}
+BENCHMARK(BM_詰めかMAN_王のみ);
+
+// Two COM kirins jump onto the king's square from two sides: no single
+// capture lifts both, so every capture of every human piece is tried.
+void BM_詰めかMAN_全捕獲(benchmark::State& st) {
+    State s = boxedKing();
+    for (int dx : {-2, 2}) {
+        const int x = s.manKingX + dx;
+        if (onBoard(x, s.manKingY)) s.Board[x][s.manKingY] = PieceCode(32);
+    }
+    for (int dy : {-2, 2}) {
+        const int y = s.manKingY + dy;
+        if (onBoard(s.manKingX, y)) s.Board[s.manKingX][y] = PieceCode(32);
+    }
+    runMate(st, s);
+}
+BENCHMARK(BM_詰めかMAN_全捕獲);
+
+// A COM lion asked about from a neighbouring square.
+void BM_調査_獅守_獅子(benchmark::State& st) {
+    State s = position();
+    int lx = 0, ly = 0;
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y)
+            if (s.Board[x][y] == 33 || s.Board[x][y] == 34) lx = x, ly = y;
+    if (lx == 0) {
+        st.SkipWithError("no computer lion left");
+        return;
+    }
+    const int cx = lx, cy = ly < 12 ? ly + 1 : ly - 1;
+    int r = 0;
+    for (auto _ : st) benchmark::DoNotOptimize(r = 調査_獅守(s, s.comPlayer, cx, cy, lx, ly));
+    st.counters["answer"] = r;
+}
+BENCHMARK(BM_調査_獅守_獅子);
+
+// A square no COM piece reaches: the scan asks every COM piece and finds none.
+void BM_調査_獅守_全走査(benchmark::State& st) {
+    State s = position();
+    int lx = 0, ly = 0;
+    for (int x = 1; x <= 12 && lx == 0; ++x)
+        for (int y = 12; y >= 2 && lx == 0; --y)
+            if (s.comInfluence[x][y] == 0 && s.Board[x][y] <= 0) lx = x, ly = y;
+    if (lx == 0) {
+        st.SkipWithError("every square is reached");
+        return;
+    }
+    int r = 0;
+    for (auto _ : st) benchmark::DoNotOptimize(r = 調査_獅守(s, s.comPlayer, lx, ly - 1, lx, ly));
+    st.counters["answer"] = r;
+}
+BENCHMARK(BM_調査_獅守_全走査);
+
+}  // namespace
+}  // namespace zk
+
+BENCHMARK_MAIN();

@@ -1,0 +1,88 @@
+// Seeded games for the computer-player benchmarks: a uniformly random legal
+// mover for the human side, and a mirror that lets the computer's own
+// procedures play the human side (the board turned 180 degrees with every
+// code negated).
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "com_move.h"
+#include "game_end.h"
+#include "headless_platform.h"
+#include "move_check.h"
+#include "pieces.h"
+
+namespace zk::bench {
+
+struct Move {
+    int x, y, tx, ty;
+};
+
+// A state in the initial position, between moves of a game against the
+// computer at `level`, drawing into `ui`.
+inline State newGame(HeadlessPlatform& ui, int level) {
+    State s;
+    s.ui = &ui;
+    駒価値設定(s);
+    初期配置(s);
+    s.record = GameRecord{};
+    s.record.slot(0).pieceAfter = PieceCode(1);
+    s.manPlayer = State::firstPlayer;
+    s.comPlayer = State::secondPlayer;
+    s.gameMode = State::modeCom;
+    s.turnPlayer = s.comPlayer;
+    s.moveStep = 1;
+    s.comLevel = level;
+    return s;
+}
+
+// Every legal single move of the pieces of one side (sign -1: the human's).
+inline std::vector<Move> legalMoves(State& s, int sign) {
+    std::vector<Move> out;
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) {
+            const PieceCode c = s.Board[x][y];
+            if (!(sign < 0 ? c <= -1 : c >= 1)) continue;
+            for (int tx = 1; tx <= 12; ++tx)
+                for (int ty = 1; ty <= 12; ++ty)
+                    if (移動チェック(s, x, y, tx, ty, c) == 1) out.push_back({x, y, tx, ty});
+        }
+    return out;
+}
+
+// A human move as the board click plays it (promotion whenever possible);
+// returns what it captured.
+inline PieceCode playHuman(State& s, const Move& m) {
+    const PieceCode piece = s.Board[m.x][m.y];
+    PieceCode after = piece;
+    if (調査_駒成(s, m.x, m.y, m.tx, m.ty, piece) == 1) after = s.promotedPiece;
+    const PieceCode captured = s.Board[m.tx][m.ty];
+    手順保存(s, m.x, m.y, m.tx, m.ty, piece, after);
+    s.Board[m.tx][m.ty] = after;
+    s.Board[m.x][m.y] = code::EMPTY;
+    s.moveCount += 1;
+    return captured;
+}
+
+// Copy the board and the record of `from` into `to` turned 180 degrees with
+// every code negated, so that the bottom side of `from` is the top of `to`.
+inline void mirrorInto(const State& from, State& to) {
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) to.Board[13 - x][13 - y] = -from.Board[x][y];
+    to.record = from.record;
+    for (std::size_t i = 1; i < to.record.entries.size(); ++i) {
+        MoveRecord& e = to.record.entries[i];
+        e.fromX = 13 - e.fromX;
+        e.fromY = 13 - e.fromY;
+        e.toX = 13 - e.toX;
+        e.toY = 13 - e.toY;
+        e.capturedPiece = -e.capturedPiece;
+        e.movedPiece = -e.movedPiece;
+        e.pieceAfter = -e.pieceAfter;
+    }
+    to.moveCount = from.moveCount;
+}
+
+}  // namespace zk::bench

@@ -1,0 +1,168 @@
+#include "script.h"
+
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "draw.h"
+#include "form1.h"
+#include "record_commands.h"
+
+namespace zk {
+
+namespace {
+
+// Parse a piece code given as a whole number or with one decimal ("-18.1").
+bool parseCode(const std::string& text, PieceCode& out) {
+    std::istringstream in(text);
+    double value = 0;
+    if (!(in >> value) || !in.eof()) return false;
+    const double tenths = value * 10.0;
+    const long rounded =
+        tenths < 0 ? static_cast<long>(tenths - 0.5) : static_cast<long>(tenths + 0.5);
+    if (rounded < -399 || rounded > 399) return false;
+    out = PieceCode::fromTenths(static_cast<int>(rounded));
+    return true;
+}
+
+std::vector<std::string> errorLine(const std::string& text) { return {"error: " + text}; }
+
+// A message box's line break shown as "\n", so that one transcript line
+// stays one line of output.
+std::string oneLine(std::string text) {
+    for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos;)
+        text.replace(at, 2, "\\n");
+    return text;
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner() {
+    s_.ui = &ui_;
+    Form_Load(s_);
+    startup_ = ui_.takeTranscript();
+}
+
+std::vector<std::string> ScriptRunner::takeStartup() {
+    std::vector<std::string> out;
+    out.swap(startup_);
+    return out;
+}
+
+int ScriptRunner::squareCentreX(int x) {
+    return State::originX + x * State::squareWidth + State::squareWidth / 2;
+}
+
+int ScriptRunner::squareCentreY(int y) {
+    return State::originY + y * State::squareHeight + State::squareHeight / 2;
+}
+
+void ScriptRunner::pressSquare(int x, int y) {
+    Form_MouseDown(s_, 1, 0, squareCentreX(x), squareCentreY(y));
+}
+
+std::vector<std::string> ScriptRunner::execute(const std::string& line) {
+    std::istringstream in(line);
+    std::string command;
+    if (!(in >> command) || command[0] == '#') return {};
+    if (ended()) return errorLine("the program has ended");
+
+    std::vector<std::string> dump;
+    std::string word;
+    int a = 0, b = 0;
+    if (command == "menu") {
+        if (!(in >> word)) return errorLine("menu needs a control name");
+        if (!runMenuCommand(s_, word)) return errorLine("no menu command " + word);
+    } else if (command == "press" || command == "click") {
+        if (!(in >> a >> b)) return errorLine(command + " needs two numbers");
+        int button = 1;
+        in >> button;
+        if (command == "press")
+            pressSquare(a, b);
+        else
+            Form_MouseDown(s_, button, 0, a, b);
+    } else if (command == "key") {
+        if (!(in >> a)) return errorLine("key needs a character code");
+        Form_KeyPress(s_, a);
+    } else if (command == "answer") {
+        int count = 0;
+        while (in >> word) {
+            if (word == "yes")
+                ui_.answers.push_back(MsgAnswer::Yes);
+            else if (word == "no")
+                ui_.answers.push_back(MsgAnswer::No);
+            else
+                return errorLine("answer takes yes or no");
+            ++count;
+        }
+        if (count == 0) return errorLine("answer needs yes or no");
+    } else if (command == "board") {
+        dump = boardDump();
+    } else if (command == "screen") {
+        dump = screenDump();
+    } else if (command == "record") {
+        dump = recordDump();
+    } else if (command == "state") {
+        dump = stateDump();
+    } else if (command == "seed") {
+        std::uint64_t seed = 0;
+        if (!(in >> seed)) return errorLine("seed needs a number");
+        rng_ = seed * 0x9E3779B97F4A7C15ULL + 1;
+    } else if (command == "random-move") {
+        dump = randomMove();
+    } else if (command == "put") {
+        if (!(in >> a >> b >> word)) return errorLine("put needs x y code");
+        PieceCode c;
+        if (a < 1 || a > 12 || b < 1 || b > 12 || !parseCode(word, c))
+            return errorLine("put needs a square 1..12 and a piece code");
+        s_.Board[a][b] = c;
+        描画_桝(s_, a, b);
+        if (!c.isEmpty()) 描画_駒(s_, c, a, b);
+    } else if (command == "clear-board") {
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                s_.Board[x][y] = code::EMPTY;
+                描画_桝(s_, x, y);
+            }
+    } else if (command == "unload") {
+        Form_Unload(s_);
+    } else if (command == "reload") {
+        Form_Load(s_);
+    } else if (command == "file") {
+        if (!(in >> word)) return errorLine("file needs a file name");
+        File1_Click(s_, word);
+    } else if (command == "save") {
+        if (!(in >> word)) word.clear();
+        ui_.setNameInputText(word);
+        Command1_Click(s_);
+    } else if (command == "path") {
+        if (!(in >> word)) return errorLine("path needs a directory");
+        if (!ui_.setDirListPath(word)) return errorLine("no directory " + word);
+        Dir1_Change(s_);
+    } else {
+        return errorLine("unknown command " + command);
+    }
+    std::vector<std::string> out = ui_.takeTranscript();
+    out.insert(out.end(), dump.begin(), dump.end());
+    return out;
+}
+
+int ScriptRunner::run(std::istream& in, std::ostream& out) {
+    int bad = 0;
+    for (const auto& l : takeStartup()) out << oneLine(l) << '\n';
+    std::string line;
+    while (!ended() && std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::istringstream probe(line);
+        std::string first;
+        if (!(probe >> first) || first[0] == '#') continue;
+        out << "> " << line << '\n';
+        for (const auto& l : execute(line)) {
+            if (l.rfind("error: ", 0) == 0) ++bad;
+            out << oneLine(l) << '\n';
+        }
+    }
+    return bad;
+}
+
+}  // namespace zk

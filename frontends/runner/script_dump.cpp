@@ -1,0 +1,85 @@
+#include <cstdio>
+#include <sstream>
+
+#include "draw.h"
+#include "script.h"
+
+namespace zk {
+
+std::string codeText(PieceCode c) {
+    const int t = c.tenths();
+    const int magnitude = t < 0 ? -t : t;
+    char text[16];
+    if (magnitude % 10 == 0)
+        std::snprintf(text, sizeof text, "%d", t / 10);
+    else
+        std::snprintf(text, sizeof text, "%s%d.%d", t < 0 ? "-" : "", magnitude / 10,
+                      magnitude % 10);
+    return text;
+}
+
+std::vector<std::string> ScriptRunner::boardDump() const {
+    std::vector<std::string> out;
+    for (int y = 1; y <= 12; ++y) {
+        char head[8];
+        std::snprintf(head, sizeof head, "%2d:", y);
+        std::string row = head;
+        for (int x = 1; x <= 12; ++x) {
+            char cell[12];
+            std::snprintf(cell, sizeof cell, "%6s", codeText(s_.Board[x][y]).c_str());
+            row += cell;
+        }
+        out.push_back(row);
+    }
+    return out;
+}
+
+std::vector<std::string> ScriptRunner::screenDump() const {
+    std::vector<std::string> out;
+    const ScreenModel& screen = const_cast<HeadlessPlatform&>(ui_).screen();
+    for (int y = 1; y <= 12; ++y) {
+        std::ostringstream row;
+        row << (y < 10 ? " " : "") << y << ':';
+        for (int x = 1; x <= 12; ++x) {
+            const int left = cellX(x), top = cellY(y);
+            const int w = cellX(x + 1) - left, h = cellY(y + 1) - top;
+            std::string image = screen.imageAt(left + w / 2, top + h / 2);
+            row << ' ' << (image.empty() ? "-" : image) << '/'
+                << screen.outlineColour(left, top, w, h);
+        }
+        out.push_back(row.str());
+    }
+    return out;
+}
+
+std::vector<std::string> ScriptRunner::recordDump() const {
+    const GameRecord& r = s_.record;
+    std::vector<std::string> out;
+    out.push_back("recordCount=" + std::to_string(r.recordCount) +
+                  " recordEnd=" + std::to_string(r.recordEnd));
+    for (int n = 1; n <= r.recordEnd; ++n) {
+        const MoveRecord& e = r.at(n);
+        std::ostringstream line;
+        line << (n <= r.recordCount ? "* " : "  ") << n << ": " << e.fromX << ',' << e.fromY
+             << " -> " << e.toX << ',' << e.toY << " moved=" << codeText(e.movedPiece)
+             << " after=" << codeText(e.pieceAfter) << " captured=" << codeText(e.capturedPiece);
+        out.push_back(line.str());
+    }
+    return out;
+}
+
+std::vector<std::string> ScriptRunner::stateDump() const {
+    std::ostringstream line;
+    line << "turnPlayer=" << s_.turnPlayer << " manPlayer=" << s_.manPlayer
+         << " comPlayer=" << s_.comPlayer << " gameMode=" << s_.gameMode
+         << " clickPhase=" << s_.clickPhase << " moveStep=" << s_.moveStep
+         << " moveCount=" << s_.moveCount << " recordCount=" << s_.record.recordCount
+         << " recordEnd=" << s_.record.recordEnd << " recordMode=" << s_.recordMode
+         << " moveHelpMode=" << s_.moveHelpMode << " turnNoticePending=" << s_.turnNoticePending
+         << " sel=" << s_.selX << ',' << s_.selY << " selPiece=" << codeText(s_.selPiece)
+         << " comLevel=" << s_.comLevel << " guidanceColour=" << s_.guidanceColour
+         << " handicapLevel=" << s_.handicapLevel << " isReversed=" << s_.isReversed;
+    return {line.str()};
+}
+
+}  // namespace zk

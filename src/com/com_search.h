@@ -1,0 +1,31 @@
+// The computer's search: prepare the maps and the before-move copies, try
+// every legal move and promotion of every computer piece on Board, score
+// each, and keep the best. No drawing; the driver plays what it finds.
+#pragma once
+
+#include "com_score.h"
+
+namespace zk {
+
+// The move the search settled on.
+struct ComChoice {
+    bool found = false;  // false when the computer has no legal move
+    int x = 0, y = 0;    // source square
+    int tx = 0, ty = 0;  // destination square
+    PieceCode pieceBefore;  // code on the source square
+    PieceCode pieceAfter;   // code that ends on the destination
+};
+
+// Before the search: clear the scratch maps, count the human king's escapes,
+// rebuild the maps, royal squares and pins, and keep the before-move copies.
+void com_準備(State& s);
+
+// The thinking of one turn (bestScore holds the winning score afterwards).
+ComChoice com_探索(State& s);
+
+// Score one trial move of the piece on (x, y) to (tx, ty), with the trial
+// put on Board and taken back again; `after` receives the code chosen for
+// the destination (the promoted one only when it scores strictly better).
+Tenths com_試行(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode& captured);
+
+}  // namespace zk

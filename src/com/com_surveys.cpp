@@ -1,0 +1,100 @@
+#include "com_surveys.h"
+
+#include <vector>
+
+#include "move_check.h"
+#include "pieces.h"
+
+namespace zk {
+
+namespace {
+
+bool isLion(PieceCode c) { return c == 33 || c == 34 || c == -33 || c == -34; }
+
+// The kinds that pin in the pinned-piece survey (lance, bishops, horses,
+// rooks, dragons), by magnitude.
+bool isPinnerKind(PieceCode c) {
+    if (c.isMidMove()) return false;
+    switch (c.kind()) {
+        case 3: case 14: case 15: case 16: case 17: case 20: case 21: case 22: case 23:
+            return true;
+        default:
+            return false;
+    }
+}
+
+struct Square {
+    int x, y;
+};
+
+}  // namespace
+
+int 調査_移動可場所数(State& s, int 移動元X, int 移動元Y, PieceCode 移動駒) {
+    if (isLion(移動駒)) return 1;
+    const IntGrid& enemy = 移動駒 >= 1 ? s.manInfluence : s.comInfluence;
+    int count = 0;
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y)
+            if (移動チェック(s, 移動元X, 移動元Y, x, y, 移動駒) == 1 && enemy[x][y] == 0) ++count;
+    return count;
+}
+
+int 調査_自守駒MAN_直進駒(State& s, int 入力X, int 入力Y) {
+    if (!onBoard(入力X, 入力Y)) return 0;
+    int result = 0;
+    PieceCode saved = s.Board[入力X][入力Y];
+    s.Board[入力X][入力Y] = code::EMPTY;
+    for (int y = 入力Y + 1; y <= 12; ++y) {
+        PieceCode c = s.Board[入力X][y];
+        if (c >= 1) break;
+        if (c == -3 || c == -14 || c == -15 || c == -16 || c == -17) {
+            result = 移動チェック(s, 入力X, y, 入力X, 入力Y, c);
+            break;
+        }
+    }
+    s.Board[入力X][入力Y] = saved;
+    return result;
+}
+
+int 調査_周辺状況(const State& s, int 移動先X, int 移動先Y) {
+    int result = 0;
+    for (int x = 移動先X - 1; x <= 移動先X + 1; ++x)
+        for (int y = 移動先Y - 1; y <= 移動先Y + 1; ++y) {
+            if (x == 移動先X && y == 移動先Y) continue;
+            if (x < 1 || x > 9 || y < 1 || y > 9) continue;
+            if (s.Board[x][y] >= 20) --result;
+        }
+    return result;
+}
+
+void 調査_移動不可駒(State& s) {
+    s.comPinFlag = 0;
+    // Lifting a piece of one side never changes where the other side's
+    // pinning pieces stand, so each side's pinners are listed once.
+    std::vector<Square> comPinners, manPinners;
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) {
+            PieceCode c = s.Board[x][y];
+            if (!isPinnerKind(c)) continue;
+            (c >= 1 ? comPinners : manPinners).push_back({x, y});
+        }
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) {
+            s.manPinned[x][y] = 0;
+            PieceCode c = s.Board[x][y];
+            if (c.isEmpty()) continue;
+            s.Board[x][y] = code::EMPTY;
+            if (c <= -1) {
+                for (const Square& p : comPinners)
+                    if (移動チェック(s, p.x, p.y, s.manKingX, s.manKingY, s.Board[p.x][p.y]) == 1)
+                        s.manPinned[x][y] = 1;
+            } else if (c >= 1) {
+                for (const Square& p : manPinners)
+                    if (移動チェック(s, p.x, p.y, s.comKingX, s.comKingY, s.Board[p.x][p.y]) == 1)
+                        s.comPinFlag = 1;
+            }
+            s.Board[x][y] = c;
+        }
+}
+
+}  // namespace zk

@@ -1,0 +1,51 @@
+#include <functional>
+#include <map>
+
+#include "about.h"
+#include "form1.h"
+#include "game_menu.h"
+#include "guidance.h"
+#include "level_handicap.h"
+#include "move_help.h"
+#include "record_commands.h"
+
+namespace zk {
+
+bool runMenuCommand(State& s, const std::string& control) {
+    using Handler = void (*)(State&);
+    auto nothing = [](State&) {};
+    static const std::map<std::string, Handler> handlers = {
+        {"TAIKYOKU", TAIKYOKU_Click},
+        {"MATCH_MAN", MATCH_MAN_Click},
+        {"START", START_Click},
+        {"START2", nothing},
+        {"SENTE", SENTE_Click},
+        {"GOTE", GOTE_Click},
+        {"LEVEL", nothing},
+        {"LEVEL1", LEVEL1_Click},
+        {"LEVEL2", LEVEL2_Click},
+        {"LEVEL3", LEVEL3_Click},
+        {"OWARI", OWARI_Click},
+        {"STOP", STOP_Click},
+        {"CANCEL", CANCEL_Click},
+        {"REVERSE", REVERSE_Click},
+        {"REPLAY", REPLAY_Click},
+        {"AFTER", AFTER_Click},
+        {"LBEL_UP", LBEL_UP_Click},
+        {"LEBEL_DOWN", LEBEL_DOWN_Click},
+        {"KIFU", nothing},
+        {"KIFU_READ", KIFU_READ_Click},
+        {"KIFU_WRITE", KIFU_WRITE_Click},
+        {"OPTION", OPTION_Click},
+        {"SIDOU", SIDOU_Click},
+        {"BGM", BGM_Click},
+        {"IDOU_HLP", IDOU_HLP_Click},
+        {"VER", VER_Click},
+    };
+    auto it = handlers.find(control);
+    if (it == handlers.end()) return false;
+    it->second(s);
+    return true;
+}
+
+}  // namespace zk

@@ -1,0 +1,26 @@
+// Two-step moves of the lion, the horned falcon and the soaring eagle: the
+// first step is played, then the player is asked whether to move once more.
+#pragma once
+
+#include "state.h"
+
+namespace zk {
+
+// The mid-move code with which the second step of this move is checked, or
+// the empty code when the move is a single move. `pieceBefore` is the moving
+// code before promotion; forward is toward row 12 for positive codes.
+PieceCode 二手目駒(int selX, int selY, int destX, int destY, PieceCode pieceBefore);
+
+// First step of a lion (IN_移動元駒 is its code after the promotion test).
+// 0: the player moves once more (the origin arguments now hold the first-step
+// square, moveStep is 2); 1: the move ends with this step.
+int 移動処理_獅(State& s, int& IN_移動元X, int& IN_移動元Y, int IN_移動先X, int IN_移動先Y,
+                PieceCode IN_移動元駒);
+// First step of a horned falcon; IN_移動元駒 is the go-between code ±35.
+int 移動処理_鷹(State& s, int& IN_移動元X, int& IN_移動元Y, int IN_移動先X, int IN_移動先Y,
+                PieceCode IN_移動元駒);
+// First step of a soaring eagle; IN_移動元駒 is its mid-move code ±18.1/±18.2.
+int 移動処理_鷲(State& s, int& IN_移動元X, int& IN_移動元Y, int IN_移動先X, int IN_移動先Y,
+                PieceCode IN_移動元駒);
+
+}  // namespace zk

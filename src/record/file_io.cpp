@@ -1,0 +1,100 @@
+#include "file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace zk {
+
+namespace {
+
+// Close a descriptor on every way out of a function.
+struct Fd {
+    int fd = -1;
+    ~Fd() {
+        if (fd >= 0) ::close(fd);
+    }
+    int release() {
+        int f = fd;
+        fd = -1;
+        return f;
+    }
+};
+
+std::string directoryOf(const std::string& path) {
+    auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+}  // namespace
+
+ReadStatus readFileLimited(const std::string& path, std::size_t limit, std::string& out) {
+    out.clear();
+    Fd f{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+    if (f.fd < 0) return errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable;
+    struct stat st {};
+    if (::fstat(f.fd, &st) != 0 || !S_ISREG(st.st_mode)) return ReadStatus::Unreadable;
+    if (static_cast<unsigned long long>(st.st_size) > limit) return ReadStatus::TooLarge;
+
+    // The size may change while we read: never take more than limit + 1 bytes.
+    char buf[65536];
+    for (;;) {
+        ssize_t n = ::read(f.fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            out.clear();
+            return ReadStatus::Unreadable;
+        }
+        if (n == 0) break;
+        out.append(buf, static_cast<std::size_t>(n));
+        if (out.size() > limit) {
+            out.clear();
+            return ReadStatus::TooLarge;
+        }
+    }
+    return ReadStatus::Ok;
+}
+
+int writeFileReplacing(const std::string& path, std::string_view bytes) {
+    static unsigned counter = 0;
+    const std::string dir = directoryOf(path);
+    std::string temp;
+    Fd f;
+    for (int attempt = 0; attempt < 100 && f.fd < 0; ++attempt) {
+        temp =
+            dir + "/.zk-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
+        f.fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (f.fd < 0 && errno != EEXIST) return errno;
+    }
+    if (f.fd < 0) return EEXIST;
+
+    int err = 0;
+    if (!writeAll(f.fd, bytes) || ::fsync(f.fd) != 0) err = errno;
+    if (::close(f.release()) != 0 && err == 0) err = errno;
+    if (err == 0 && ::rename(temp.c_str(), path.c_str()) != 0) err = errno;
+    if (err != 0) ::unlink(temp.c_str());
+    return err;
+}
+
+}  // namespace zk

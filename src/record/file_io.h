@@ -1,0 +1,23 @@
+// Whole-file reads with a size limit and whole-file writes that never leave a
+// half-written file behind: the bytes go to a temporary file in the same
+// directory, which is then renamed over the old one.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zk {
+
+enum class ReadStatus { Ok, Missing, Unreadable, TooLarge };
+
+// Read a regular file whole into `out`, refusing one larger than `limit`
+// bytes without reading past the limit. Devices, pipes and directories are
+// Unreadable (a pipe would block the only thread).
+ReadStatus readFileLimited(const std::string& path, std::size_t limit, std::string& out);
+
+// Replace `path` by `bytes`. Returns 0, or the errno of the step that failed;
+// the old file is then untouched and no temporary file is left.
+int writeFileReplacing(const std::string& path, std::string_view bytes);
+
+}  // namespace zk

@@ -1,0 +1,26 @@
+// Saving the game record to a "*.棋譜" file and loading one for replay. The
+// menu and panel handlers call these; the fresh start between reading and
+// replaying (Form_Load) is theirs.
+#pragma once
+
+#include <string>
+
+#include "record_file.h"
+#include "state.h"
+
+namespace zk {
+
+// The RETURN button: write entries 1..recordEnd under the typed name in the
+// file list's directory. A failed write leaves any earlier file whole.
+void 棋譜_保存(State& s);
+
+// Read and check the clicked file whole. On refusal: the forbidden sound and
+// one box (title "棋譜") naming the file and its first bad line; nothing of
+// the game is touched and the result is false.
+bool 棋譜_読取(State& s, const std::string& fileName, RecordFileContent& out);
+
+// After the fresh start: record mode on, the header lines, the entries, the
+// sides from the first entry, the side labels and the two notices.
+void 棋譜_再生準備(State& s, const RecordFileContent& content);
+
+}  // namespace zk

@@ -1,0 +1,164 @@
+#include "replay.h"
+
+#include <algorithm>
+
+#include "draw.h"
+#include "pieces.h"
+#include "platform.h"
+
+namespace zk {
+
+namespace {
+
+void 禁止音(State& s) { s.ui->dsPlay(s.soundForbidden); }
+void 駒打音(State& s) { s.ui->dsPlay(s.soundPiece); }
+void 通知(State& s, const char* text, const char* title) {
+    s.ui->messageBox(text, title, MsgButtons::OK, MsgIcon::None);
+}
+
+bool isTwoStepPiece(PieceCode c) {
+    return c == 33 || c == -33 || c == 34 || c == -34 || c == 24 || c == -24 || c == 18 || c == -18;
+}
+
+// The report line of the side that owns a code: the upper for the top side.
+double reportLine(PieceCode c) { return c >= 1 ? State::comReportY : State::manReportY; }
+
+}  // namespace
+
+int 調査_二手組(const GameRecord& r, int k) {
+    const MoveRecord& a = r.at(k);
+    const MoveRecord& b = r.at(k + 1);
+    if (!isTwoStepPiece(a.movedPiece)) return 0;
+    if (b.movedPiece != a.movedPiece && b.movedPiece != a.pieceAfter) return 0;
+    if ((b.movedPiece >= 1) != (a.movedPiece >= 1)) return 0;
+    const bool goesOn = b.fromX == a.toX && b.fromY == a.toY;
+    const bool repeats =
+        b.fromX == a.fromX && b.fromY == a.fromY && b.toX == a.toX && b.toY == a.toY;
+    return goesOn || repeats ? 1 : 0;
+}
+
+MoveSpan 調査_手範囲(const GameRecord& r, int n) {
+    const int end = std::max(r.recordEnd, r.recordCount);
+    int k = 1;
+    for (;;) {
+        const int len = (k < end && 調査_二手組(r, k) == 1) ? 2 : 1;
+        if (n < k + len) return {k, k + len - 1};
+        k += len;
+    }
+}
+
+void 棋譜_戻(State& s) {
+    GameRecord& r = s.record;
+    if (r.recordCount < 1) {
+        禁止音(s);
+        通知(s, "できません", "戻る");
+        return;
+    }
+    if (s.moveStep == 2) {
+        禁止音(s);
+        通知(s, "2手目移動中はできません！", "戻る");
+        return;
+    }
+    s.clickPhase = 0;
+    描画_将棋盤桝(s);
+
+    const MoveSpan move = 調査_手範囲(r, r.recordCount);
+    while (r.recordCount >= move.first) {
+        const MoveRecord e = r.at(r.recordCount);
+        if (onBoard(e.toX, e.toY)) {
+            if (e.capturedPiece == 0)
+                描画_桝(s, e.toX, e.toY);
+            else
+                描画_駒(s, e.capturedPiece, e.toX, e.toY);
+            s.Board[e.toX][e.toY] = e.capturedPiece;
+        }
+        if (onBoard(e.fromX, e.fromY)) {
+            s.Board[e.fromX][e.fromY] = e.movedPiece;
+            描画_駒(s, e.movedPiece, e.fromX, e.fromY);
+        }
+        駒打音(s);
+        消去_移動結果(s, State::comReportX, reportLine(e.movedPiece));
+        r.recordCount -= 1;
+    }
+    s.moveCount -= 1;
+    s.turnPlayer = -s.turnPlayer;
+    描画_手数(s, s.moveCount, State::textWhite);
+}
+
+void 棋譜_進(State& s) {
+    GameRecord& r = s.record;
+    if (s.moveStep == 2) {
+        禁止音(s);
+        通知(s, "2手目移動中はできません！", "進む");
+        return;
+    }
+    s.clickPhase = 0;
+    描画_将棋盤桝(s);
+    if (r.recordCount >= r.recordEnd) {
+        if (s.recordMode == State::flagOn) {
+            通知(s, "終わり", "進む");
+        } else {
+            禁止音(s);
+            通知(s, "できません", "進む");
+        }
+        return;
+    }
+
+    const MoveSpan move = 調査_手範囲(r, r.recordCount + 1);
+    while (r.recordCount < move.last) {
+        r.recordCount += 1;
+        const MoveRecord& e = r.at(r.recordCount);
+        if (onBoard(e.fromX, e.fromY)) {
+            s.Board[e.fromX][e.fromY] = 0;
+            描画_桝(s, e.fromX, e.fromY);
+        }
+        if (onBoard(e.toX, e.toY)) {
+            s.Board[e.toX][e.toY] = e.pieceAfter;
+            描画_駒(s, e.pieceAfter, e.toX, e.toY);
+        }
+        駒打音(s);
+    }
+    s.moveCount += 1;
+    描画_手数(s, s.moveCount, State::textWhite);
+    const MoveRecord& last = r.at(r.recordCount);
+    描画_移動結果(s, State::comReportX, reportLine(last.pieceAfter), last.toX, last.toY,
+                  last.pieceAfter, State::textWhite);
+    s.turnPlayer = -s.turnPlayer;
+}
+
+void 盤_反転(State& s) {
+    if (s.recordMode == State::flagOn) {
+        禁止音(s);
+        通知(s, "棋譜ﾓｰﾄﾞではできません", "反転");
+        return;
+    }
+    if (s.moveStep == 2) {
+        禁止音(s);
+        通知(s, "2手目移動中はできません！", "反転");
+        return;
+    }
+    s.isReversed = State::flagOn;
+    s.clickPhase = 0;
+
+    const BoardGrid scratch = s.Board;
+    for (int x = 1; x <= State::boardSize; ++x)
+        for (int y = 1; y <= State::boardSize; ++y) s.Board[13 - x][13 - y] = -scratch[x][y];
+
+    画面_再描画(s);
+    描画_手数(s, s.moveCount, State::textWhite);
+    if (s.handicapChanged == State::flagOn) {
+        s.handicapLevel = -s.handicapLevel;
+        描画_ハンデレベル(s, s.handicapLevel);
+    }
+    駒打音(s);
+
+    // The record described the other orientation; nothing of it is kept.
+    s.record.entries.assign(1, MoveRecord{});
+    s.record.recordCount = 0;
+    s.record.recordEnd = 0;
+
+    s.turnPlayer = -s.turnPlayer;
+    駒打音(s);
+}
+
+}  // namespace zk

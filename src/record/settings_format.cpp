@@ -1,0 +1,28 @@
+#include "settings_format.h"
+
+#include "text_lines.h"
+
+namespace zk {
+
+std::optional<SettingsValues> parseSettings(std::string_view bytes) {
+    if (bytes.size() > kMaxSettingsBytes) return std::nullopt;
+    LineReader file(bytes);
+    std::string_view line1, line2, more;
+    if (!file.next(line1) || !file.next(line2)) return std::nullopt;
+    if (!isTextLine(line1) || !isTextLine(line2)) return std::nullopt;
+    // Binary bytes anywhere mean the file is not ours.
+    while (file.next(more))
+        if (!isTextLine(more)) return std::nullopt;
+    SettingsValues v;
+    v.guidance = line1 == "移動指導=ON";
+    v.bgm = line2 == "BGM=ON";
+    return v;
+}
+
+std::string formatSettings(SettingsValues v) {
+    std::string out = v.guidance ? "移動指導=ON\r\n" : "移動指導=OFF\r\n";
+    out += v.bgm ? "BGM=ON\r\n" : "BGM=OFF\r\n";
+    return out;
+}
+
+}  // namespace zk

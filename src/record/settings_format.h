@@ -1,0 +1,30 @@
+// The text of the settings file "Zenkoru.ini": line 1 "移動指導=ON" or
+// "移動指導=OFF", line 2 "BGM=ON" or "BGM=OFF", each ended by CR LF. Pure text
+// work: no file access.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zk {
+
+// A settings file is never larger than this; a larger one is broken.
+constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
+
+struct SettingsValues {
+    bool guidance = false;  // 移動指導
+    bool bgm = true;        // BGM
+    friend bool operator==(const SettingsValues&, const SettingsValues&) = default;
+};
+
+// The two options of a readable file: each line counts as on only when it is
+// exactly the "on" text. Nothing when the file is too large, is not text, or
+// has fewer than two lines; the caller then falls back to the defaults.
+std::optional<SettingsValues> parseSettings(std::string_view bytes);
+
+// The file's text for the given options.
+std::string formatSettings(SettingsValues v);
+
+}  // namespace zk

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "com_fixture.h"
+#include "com_surveys.h"
+
+namespace zk::test {
+namespace {
+
+TEST(MovableSquares, LionOfEitherSideCountsOneEvenWhenBoxedIn) {
+    for (int lion : {33, 34, -33, -34}) {
+        ComFixture f;
+        const int own = lion > 0 ? 1 : -1;
+        for (int x = 4; x <= 8; ++x)
+            for (int y = 4; y <= 8; ++y) f.put(x, y, own * 2);
+        f.put(6, 6, lion);
+        blankMaps(f.s);
+        EXPECT_EQ(調査_移動可場所数(f.s, 6, 6, PieceCode(lion)), 1) << lion;
+    }
+}
+
+TEST(MovableSquares, CountsLegalDestinationsTheOtherSideDoesNotReach) {
+    ComFixture f;
+    f.put(6, 6, -13);  // a human gold: six steps
+    blankMaps(f.s);
+    EXPECT_EQ(調査_移動可場所数(f.s, 6, 6, PieceCode(-13)), 6);
+    f.s.comInfluence[6][5] = 1;
+    f.s.comInfluence[7][6] = 2;
+    f.s.manInfluence[5][5] = 3;  // the human's own reach does not matter
+    EXPECT_EQ(調査_移動可場所数(f.s, 6, 6, PieceCode(-13)), 4);
+    for (auto [x, y] : {std::pair{5, 5}, {7, 5}, {5, 6}, {6, 7}}) f.s.comInfluence[x][y] = 1;
+    EXPECT_EQ(調査_移動可場所数(f.s, 6, 6, PieceCode(-13)), 0);
+
+    // A computer gold looks at the human's reach instead.
+    ComFixture g;
+    g.put(6, 6, 13);
+    blankMaps(g.s);
+    g.s.comInfluence[6][7] = 1;
+    g.s.manInfluence[6][7] = 1;
+    EXPECT_EQ(調査_移動可場所数(g.s, 6, 6, PieceCode(13)), 5);
+}
+
+TEST(StraightGuard, FindsAHumanLanceRookOrDragonBelowInTheColumn) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<int, int>> pieces;  // (row, code) in column 5
+        int square;                                // row asked about
+        int expected;
+    };
+    const std::vector<Case> cases = {
+        {"lance below", {{10, -3}}, 6, 1},
+        {"rook below", {{12, -15}}, 6, 1},
+        {"promoted-form rook", {{9, -14}}, 6, 1},
+        {"dragon below", {{8, -17}}, 6, 1},
+        {"promoted-form dragon", {{8, -16}}, 6, 1},
+        {"computer piece first", {{8, 1}, {10, -3}}, 6, 0},
+        {"own piece between blocks the move", {{8, -1}, {10, -3}}, 6, 0},
+        {"eagle is no straight guard", {{8, -18}}, 6, 0},
+        {"square itself occupied is lifted", {{6, 5}, {10, -15}}, 6, 1},
+        {"nothing below row 12", {{12, -3}}, 12, 0},
+        {"a lance above does not count", {{3, -3}}, 6, 0},
+    };
+    for (const Case& c : cases) {
+        ComFixture f;
+        for (auto [row, code] : c.pieces) f.put(5, row, code);
+        const BoardGrid before = f.s.Board;
+        EXPECT_EQ(調査_自守駒MAN_直進駒(f.s, 5, c.square), c.expected) << c.name;
+        EXPECT_EQ(f.s.Board, before) << c.name;
+    }
+}
+
+TEST(Surroundings, CountsBigComputerPiecesOnlyInsideColumnsAndRowsOneToNine) {
+    ComFixture f;
+    for (int x = 9; x <= 11; ++x)
+        for (int y = 9; y <= 11; ++y) f.put(x, y, 27);
+    EXPECT_EQ(調査_周辺状況(f.s, 10, 10), -1);
+
+    ComFixture g;
+    g.put(4, 4, 20);   // counted
+    g.put(5, 4, 19);   // below 20
+    g.put(6, 4, -25);  // a human piece
+    g.put(4, 6, 39);   // counted
+    g.put(6, 6, 18);   // below 20
+    g.put(5, 5, 39);   // the square itself
+    EXPECT_EQ(調査_周辺状況(g.s, 5, 5), -2);
+}
+
+TEST(PinnedPieces, AHumanPieceShieldingItsKingFromABishopIsPinned) {
+    ComFixture f;
+    f.put(8, 10, -39);  // human king
+    f.put(6, 8, -13);   // between the bishop and the king
+    f.put(3, 5, 21);    // computer bishop on the diagonal
+    f.put(2, 10, -2);   // not on the line
+    f.put(1, 1, 39);
+    f.s.manKingX = 8;
+    f.s.manKingY = 10;
+    f.s.comKingX = 1;
+    f.s.comKingY = 1;
+    const BoardGrid before = f.s.Board;
+    調査_移動不可駒(f.s);
+    EXPECT_EQ(f.s.manPinned[6][8], 1);
+    EXPECT_EQ(f.s.manPinned[2][10], 0);
+    EXPECT_EQ(f.s.manPinned[8][10], 0);
+    EXPECT_EQ(f.s.comPinFlag, 0);
+    EXPECT_EQ(f.s.Board, before);
+}
+
+TEST(PinnedPieces, AKingAlreadyInCheckOnALineMarksEveryPieceOfItsSide) {
+    ComFixture f;
+    f.put(5, 10, -39);
+    f.put(5, 2, 15);  // computer rook giving check down the file
+    f.put(1, 12, -3);
+    f.put(12, 9, -18);
+    f.s.manKingX = 5;
+    f.s.manKingY = 10;
+    調査_移動不可駒(f.s);
+    EXPECT_EQ(f.s.manPinned[1][12], 1);
+    EXPECT_EQ(f.s.manPinned[12][9], 1);
+    EXPECT_EQ(f.s.manPinned[5][10], 1);
+}
+
+TEST(PinnedPieces, ComputerFlagIsSetByLanceButNotByOtherRangingKinds) {
+    for (int pinner : {-3, -28, -26, -12}) {
+        ComFixture f;
+        f.put(4, 2, 39);
+        f.put(4, 4, 13);
+        f.put(4, 9, pinner);
+        f.s.comKingX = 4;
+        f.s.comKingY = 2;
+        f.s.comPinFlag = 7;
+        調査_移動不可駒(f.s);
+        EXPECT_EQ(f.s.comPinFlag, pinner == -3 ? 1 : 0) << pinner;
+    }
+}
+
+}  // namespace
+}  // namespace zk::test
