@@ -1,6 +1,7 @@
 // Think time of the computer's search alone (no caption, blinks, boxes or
 // drawing) per move at each level, over a fixed corpus of positions taken
-// from seeded games of the computer against a random legal mover.
+// from seeded games: half against a random legal mover, half between level 3
+// and level 1 after a short random opening (fuller boards, longer games).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -12,9 +13,33 @@
 namespace zk::bench {
 namespace {
 
-// Positions with the computer to move, from seeded games at level 3.
+// Positions with the computer (top side) to move from seeded games of level
+// 3 against level 1, the bottom side played on the mirrored board.
+void levelGames(HeadlessPlatform& ui, std::size_t wanted, std::vector<State>& out) {
+    HeadlessPlatform other;
+    for (std::uint32_t seed = 1; out.size() < wanted; ++seed) {
+        State t = newGame(ui, 3);
+        State b = newGame(other, 1);
+        std::mt19937 rng(seed);
+        for (int i = 0, side = -1; i < 6; ++i, side = -side) {
+            std::vector<Move> moves = legalMoves(t, side);
+            playHuman(t, moves[rng() % moves.size()]);
+        }
+        for (int ply = 0; ply < 20 && out.size() < wanted; ++ply) {
+            mirrorInto(t, b);
+            if (com_ban(b).ended) break;
+            mirrorInto(b, t);
+            out.push_back(t);
+            if (com_ban(t).ended) break;
+        }
+    }
+}
+
+// Positions with the computer to move: games at level 3 against a random
+// mover, then level games.
 std::vector<State> corpus(HeadlessPlatform& ui, std::size_t wanted) {
     std::vector<State> out;
+    levelGames(ui, wanted / 2, out);
     for (std::uint32_t seed = 1; out.size() < wanted; ++seed) {
         State s = newGame(ui, 3);
         std::mt19937 rng(seed);
@@ -44,7 +69,7 @@ int main() {
     using namespace zk::bench;
     HeadlessPlatform ui;
     const std::vector<State> positions = corpus(ui, 240);
-    std::printf("corpus: %zu positions from seeded games (COM level 3 vs random mover)\n",
+    std::printf("corpus: %zu positions from seeded games (level 3 vs level 1, vs random mover)\n",
                 positions.size());
     std::printf("%-7s %10s %10s %10s %10s\n", "level", "median ms", "p90 ms", "max ms", "mean ms");
     for (int level = 1; level <= 3; ++level) {

@@ -4,6 +4,7 @@
 // every code negated. Prints wins, losses, draws and game lengths.
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,31 @@
 namespace zk::bench {
 namespace {
 
-constexpr int kMoveLimit = 300;  // moves of both sides; a longer game is a draw
+constexpr int kMoveLimit = 400;  // moves of both sides; a longer game is a draw
+constexpr int kOpening = 6;      // seeded random moves (both sides) before a level game
+
+// The board with the side to move, as a key for spotting repetitions.
+std::string positionKey(const State& s, bool bottomToMove) {
+    std::string key(1, bottomToMove ? 'b' : 't');
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) key += static_cast<char>(s.Board[x][y].whole() + 64);
+    return key;
+}
+
+// Material of the top side minus that of the bottom side, by piece value.
+int materialBalance(const State& s) {
+    int sum = 0;
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) {
+            const PieceCode c = s.Board[x][y];
+            if (c >= 1) sum += s.pieceValue[c.kind()];
+            if (c <= -1) sum -= s.pieceValue[c.kind()];
+        }
+    return sum;
+}
 
 struct Tally {
-    int wins = 0, losses = 0, draws = 0, limit = 0;
+    int wins = 0, losses = 0, draws = 0, limit = 0, ahead = 0, behind = 0;
     std::vector<int> lengths;
     void add(int result, int length) {
         (result > 0 ? wins : result < 0 ? losses : draws) += 1;
@@ -27,8 +49,8 @@ struct Tally {
         double mean = 0;
         for (int v : l) mean += v;
         mean /= static_cast<double>(l.size());
-        std::printf("%-22s %5zu %5d %6d %5d %6d %8.1f %7d %5d\n", name, l.size(), wins, losses,
-                    draws, limit, mean, l[l.size() / 2], l.back());
+        std::printf("%-22s %5zu %5d %6d %5d %6d %6d/%-6d %8.1f %7d %5d\n", name, l.size(), wins,
+                    losses, draws, limit, ahead, behind, mean, l[l.size() / 2], l.back());
     }
 };
 
@@ -37,47 +59,66 @@ int vsRandom(int level, std::uint32_t seed, int& length, bool& limited) {
     HeadlessPlatform ui;
     State s = newGame(ui, level);
     std::mt19937 rng(seed);
-    const bool humanFirst = seed % 2 == 0;
+    bool humanToMove = seed % 2 == 0;
     limited = false;
-    for (length = 0; length < kMoveLimit;) {
-        if (humanFirst || length > 0) {
+    for (length = 0; length < kMoveLimit; ++length, humanToMove = !humanToMove) {
+        if (humanToMove) {
             std::vector<Move> moves = legalMoves(s, -1);
             if (moves.empty()) return 1;
             const PieceCode captured = playHuman(s, moves[rng() % moves.size()]);
-            ++length;
             const EndVerdict v = 終局判定_対COM(s, captured);
-            if (v.ended) return v.winner == "あなた" ? -1 : 0;
+            if (v.ended) {
+                ++length;
+                return v.winner == "あなた" ? -1 : 0;
+            }
+        } else {
+            const ComOutcome out = com_ban(s);
+            if (out.ended) {
+                ++length;
+                return out.winner == "ｺﾝﾋﾟｭｰﾀ" ? 1 : out.winner == "あなた" ? -1 : 0;
+            }
         }
-        const ComOutcome out = com_ban(s);
-        ++length;
-        if (out.ended) return out.winner == "ｺﾝﾋﾟｭｰﾀ" ? 1 : out.winner == "あなた" ? -1 : 0;
     }
     limited = true;
     return 0;
 }
 
 // Level `top` (the top side) against level `bottom`, each side a com_ban on
-// its own state; +1 when the top side wins.
-int levelGame(int top, int bottom, bool bottomFirst, int& length, bool& limited) {
+// its own state, after a seeded random opening; +1 when the top side wins.
+// `balance` receives the material balance for the top side at the end.
+int levelGame(int top, int bottom, bool bottomFirst, std::uint32_t seed, int& length, bool& limited,
+              int& balance) {
     HeadlessPlatform uiTop, uiBottom;
     State t = newGame(uiTop, top);
     State b = newGame(uiBottom, bottom);
     limited = false;
-    for (length = 0; length < kMoveLimit;) {
-        if (bottomFirst || length > 0) {
-            mirrorInto(t, b);
-            const ComOutcome out = com_ban(b);
+    std::mt19937 rng(seed);
+    int side = bottomFirst ? -1 : 1;
+    for (int i = 0; i < kOpening; ++i, side = -side) {
+        std::vector<Move> moves = legalMoves(t, side);
+        playHuman(t, moves[rng() % moves.size()]);
+    }
+    mirrorInto(t, b);
+    bool bottomToMove = side < 0;
+    std::map<std::string, int> seen;
+    for (length = kOpening; length < kMoveLimit; ++length, bottomToMove = !bottomToMove) {
+        // Both players are deterministic: a third repetition repeats forever.
+        if (++seen[positionKey(t, bottomToMove)] == 3) break;
+        // The side to move plays on its own state, which then hands the
+        // position to the other.
+        State& mover = bottomToMove ? b : t;
+        State& other = bottomToMove ? t : b;
+        mirrorInto(other, mover);
+        const ComOutcome out = com_ban(mover);
+        mirrorInto(mover, other);
+        if (out.ended) {
             ++length;
-            mirrorInto(b, t);
-            if (out.ended) return out.winner == "ｺﾝﾋﾟｭｰﾀ" ? -1 : out.winner == "あなた" ? 1 : 0;
+            const int moverWins = out.winner == "ｺﾝﾋﾟｭｰﾀ" ? 1 : out.winner == "あなた" ? -1 : 0;
+            return bottomToMove ? -moverWins : moverWins;
         }
-        mirrorInto(b, t);
-        const ComOutcome out = com_ban(t);
-        ++length;
-        mirrorInto(t, b);
-        if (out.ended) return out.winner == "ｺﾝﾋﾟｭｰﾀ" ? 1 : out.winner == "あなた" ? -1 : 0;
     }
     limited = true;
+    balance = materialBalance(t);  // t holds the last position in its own view
     return 0;
 }
 
@@ -87,16 +128,20 @@ int levelGame(int top, int bottom, bool bottomFirst, int& length, bool& limited)
 int main(int argc, char** argv) {
     using namespace zk::bench;
     const int games = argc > 1 ? std::max(2, std::atoi(argv[1])) : 40;
-    std::printf("%d seeded games per row; a game stops as a draw after %d moves\n", games,
-                kMoveLimit);
-    std::printf("%-22s %5s %5s %6s %5s %6s %8s %7s %5s\n", "match (first named)", "games", "wins",
-                "losses", "draws", "limit", "mean len", "median", "max");
+    std::printf(
+        "%d seeded games per row; a game stops as a draw after %d moves or, between two\n"
+        "levels, at the third repetition of a position (both counted under 'limit', with\n"
+        "the material balance there as ahead/behind for the first named)\n",
+        games, kMoveLimit);
+    std::printf("%-22s %5s %5s %6s %5s %6s %13s %8s %7s %5s\n", "match (first named)", "games",
+                "wins", "losses", "draws", "limit", "ahead/behind", "mean len", "median", "max");
     for (int level = 1; level <= 3; ++level) {
         Tally t;
         for (int g = 0; g < games; ++g) {
             int length = 0;
             bool limited = false;
-            t.add(vsRandom(level, static_cast<std::uint32_t>(g + 1), length, limited), length);
+            const int r = vsRandom(level, static_cast<std::uint32_t>(g + 1), length, limited);
+            t.add(r, length);
             t.limit += limited;
         }
         const std::string name = "LEVEL" + std::to_string(level) + " vs random";
@@ -111,10 +156,15 @@ int main(int argc, char** argv) {
             // or second.
             const bool l3Top = g % 2 == 0;
             const bool bottomFirst = (g / 2) % 2 == 0;
-            int r = l3Top ? levelGame(3, other, bottomFirst, length, limited)
-                          : -levelGame(other, 3, bottomFirst, length, limited);
+            const auto seed = static_cast<std::uint32_t>(g + 1);
+            int balance = 0;
+            const int r = l3Top ? levelGame(3, other, bottomFirst, seed, length, limited, balance)
+                                : -levelGame(other, 3, bottomFirst, seed, length, limited, balance);
             t.add(r, length);
             t.limit += limited;
+            if (!l3Top) balance = -balance;
+            if (limited && balance > 0) ++t.ahead;
+            if (limited && balance < 0) ++t.behind;
         }
         const std::string name = "LEVEL3 vs LEVEL" + std::to_string(other);
         t.print(name.c_str());

@@ -25,6 +25,7 @@ bool parseCode(const std::string& text, PieceCode& out) {
     return true;
 }
 
+// The output of a script line that could not be run.
 std::vector<std::string> errorLine(const std::string& text) { return {"error: " + text}; }
 
 // A message box's line break shown as "\n", so that one transcript line

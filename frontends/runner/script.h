@@ -52,8 +52,11 @@ public:
     std::vector<std::string> stateDump() const;
 
 private:
+    // A left-button press in the middle of square (x, y).
     void pressSquare(int x, int y);
+    // One random legal move of the side to move, made by presses.
     std::vector<std::string> randomMove();
+    // A reproducible random number below `bound`.
     std::uint32_t nextRandom(std::uint32_t bound);
 
     HeadlessPlatform ui_;

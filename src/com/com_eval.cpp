@@ -28,7 +28,8 @@ bool 評価_王族攻撃(State& s, const EvalMove& m, Tenths& score) {
     if (s.manAttackValue[tx][ty] == 30 && s.comInfluence[tx][ty] > 0) score += pts(50);
     if (s.manInfluence[tx][ty] <= 2 && s.comGuardValue[tx][ty] == 22 &&
         std::abs(s.manKingX - tx) < 2 && std::abs(s.manKingY - ty) < 2 && s.manKingX != tx &&
-        s.manKingY != ty && (s.comGuardX[tx][ty] == s.manKingX || s.comGuardY[tx][ty] == s.manKingY))
+        s.manKingY != ty &&
+        (s.comGuardX[tx][ty] == s.manKingX || s.comGuardY[tx][ty] == s.manKingY))
         score += pts(500);
     if (s.manInfluence[tx][ty] == 0) score += pts(10);
     return false;

@@ -21,8 +21,7 @@ Tenths pinnedAttackerTerm(State& s, const EvalMove& m) {
     const int kx = s.manKingX, ky = s.manKingY;
     if (cell(s.manInfluence, ax, ay) <= 0) return 0;
     const int man = s.manInfluence[tx][ty];
-    if (!(man == 1 ||
-          (man == 2 && cell(s.comInfluence, kx, ky) > 0 && s.comInfluence[tx][ty] > 0)))
+    if (!(man == 1 || (man == 2 && cell(s.comInfluence, kx, ky) > 0 && s.comInfluence[tx][ty] > 0)))
         return 0;
     if (cell(s.manPinned, ax, ay) != 1) return 0;
     const bool lined = (kx == ax && kx != tx) || (ky == ay && ky != ty) ||

@@ -9,6 +9,7 @@ namespace zk {
 
 namespace {
 
+// A modal box with an OK button only.
 void okBox(State& s, const std::string& text, const std::string& title) {
     s.ui->messageBox(text, title, MsgButtons::OK, MsgIcon::None);
 }

@@ -11,8 +11,8 @@
 namespace zk {
 
 struct ComOutcome {
-    bool ended = false;   // the caller must call 終了(winner)
-    std::string winner;   // "引き分け", "ｺﾝﾋﾟｭｰﾀ" or "あなた"
+    bool ended = false;  // the caller must call 終了(winner)
+    std::string winner;  // "引き分け", "ｺﾝﾋﾟｭｰﾀ" or "あなた"
 };
 
 // One whole move of the computer, with its boxes, blinks and end test.

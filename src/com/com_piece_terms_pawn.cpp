@@ -88,8 +88,7 @@ bool 駒別_歩(State& s, const EvalMove& m, Tenths& score) {
             score -= pts(5);
         else
             score += pts(5);
-        if (m.captured == -1 &&
-            (s.manAttackValue[tx][ty] == 2 || s.manAttackValue[tx][ty] == 17) &&
+        if (m.captured == -1 && (s.manAttackValue[tx][ty] == 2 || s.manAttackValue[tx][ty] == 17) &&
             s.comInfluence[m.fromX][m.fromY] < 2)
             score += pts(50);
     }

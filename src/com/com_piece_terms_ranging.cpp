@@ -88,8 +88,7 @@ bool 駒別_龍(State& s, const EvalMove& m, Tenths& score) {
         if (tx == 3 && s.Board[2][12] <= -1 && s.Board[4][8] == -13) score -= pts(150);
         if (tx == 7 && s.Board[8][12] <= -1 && s.Board[6][8] == -13) score -= pts(150);
     }
-    if (safeOrKingOnly(s, tx, ty) && besideKing(s, tx, ty))
-        return endWith(score, score + pts(100));
+    if (safeOrKingOnly(s, tx, ty) && besideKing(s, tx, ty)) return endWith(score, score + pts(100));
     return false;
 }
 

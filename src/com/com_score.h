@@ -15,9 +15,9 @@ using Tenths = std::int64_t;
 constexpr Tenths pts(int n) { return static_cast<Tenths>(n) * 10; }
 
 // The decisive scores.
-constexpr Tenths kScoreWin = pts(9999);        // last human royal taken, or a won endgame
-constexpr Tenths kScoreMate = pts(9998);       // the move mates the human
-constexpr Tenths kScoreLoss = -pts(9998);      // own last royal attacked, or a pawn mate
+constexpr Tenths kScoreWin = pts(9999);         // last human royal taken, or a won endgame
+constexpr Tenths kScoreMate = pts(9998);        // the move mates the human
+constexpr Tenths kScoreLoss = -pts(9998);       // own last royal attacked, or a pawn mate
 constexpr Tenths kScoreSecondStep = pts(1000);  // a two-step piece asks for its second step
 
 // True for an index pair inside the 13 x 13 grids (row and column 0 included).

@@ -14,6 +14,7 @@ namespace zk {
 
 namespace {
 
+// Rebuild both sides' maps for the position on Board.
 void surveyBoth(State& s) {
     勢力調査_MAN(s);
     勢力調査_COM(s);

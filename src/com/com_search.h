@@ -9,9 +9,9 @@ namespace zk {
 
 // The move the search settled on.
 struct ComChoice {
-    bool found = false;  // false when the computer has no legal move
-    int x = 0, y = 0;    // source square
-    int tx = 0, ty = 0;  // destination square
+    bool found = false;     // false when the computer has no legal move
+    int x = 0, y = 0;       // source square
+    int tx = 0, ty = 0;     // destination square
     PieceCode pieceBefore;  // code on the source square
     PieceCode pieceAfter;   // code that ends on the destination
 };

@@ -16,7 +16,15 @@ bool isLion(PieceCode c) { return c == 33 || c == 34 || c == -33 || c == -34; }
 bool isPinnerKind(PieceCode c) {
     if (c.isMidMove()) return false;
     switch (c.kind()) {
-        case 3: case 14: case 15: case 16: case 17: case 20: case 21: case 22: case 23:
+        case 3:
+        case 14:
+        case 15:
+        case 16:
+        case 17:
+        case 20:
+        case 21:
+        case 22:
+        case 23:
             return true;
         default:
             return false;

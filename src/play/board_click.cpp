@@ -24,6 +24,7 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return q;
 }
 
+// Keep a far-off square far off without overflowing later arithmetic.
 int clampSquare(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, -99, 99)); }
 
 // Does the side to move own this code?

@@ -13,6 +13,7 @@ const char* const kProtectedText = "相手の獅子に足があります\r\n獅�
 const char* const kWeakBaitText = "付け食いが歩兵、仲人の為\r\n獅子で獅子を取れません";
 const char* const kLionTitle = "禁手";
 
+// A lion of either code and side.
 bool isLion(PieceCode c) { return c.kind() == 33 || c.kind() == 34; }
 
 // The lion-against-lion test for a capture by the side of `sign` (+1 top,

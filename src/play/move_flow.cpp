@@ -13,6 +13,7 @@ namespace zk {
 
 namespace {
 
+// The king or the crown prince of either side.
 bool isRoyal(PieceCode c) { return c.kind() == 38 || c.kind() == 39; }
 
 // Show the verdict's boxes and end the game when it says so; true then.
@@ -63,6 +64,11 @@ void 指し手実行(State& s) {
             else
                 goesOn = 移動処理_獅(s, s.selX, s.selY, s.destX, s.destY, s.selPiece);
             if (goesOn == 0) return;
+            // An eagle or falcon that promoted on a step it did not continue
+            // ends promoted; its second entry must say so, or replaying the
+            // record would bring back the unpromoted piece.
+            MoveRecord& again = s.record.slot(s.record.recordCount);
+            if (again.pieceAfter != s.selPiece) again.pieceAfter = s.selPiece;
         }
     }
 

@@ -34,7 +34,12 @@ TEST(Danger, EmptySquaresByTheKingAndInTheCamp) {
         {"camp, guarded", 10, 3, 1, 1, {}, 0},
         // A human pawn in front of a camp square.
         {"pawn in front", 10, 2, 1, 1, {{{10, 3}, -1}}, -300},
-        {"pawn in front, rook behind it", 10, 2, 1, 1, {{{10, 3}, -1}, {{10, 11}, -15}},
+        {"pawn in front, rook behind it",
+         10,
+         2,
+         1,
+         1,
+         {{{10, 3}, -1}, {{10, 11}, -15}},
          -300 - 700},
         {"pawn in front, outnumbered by the computer", 10, 2, 1, 2, {{{10, 3}, -1}}, 0},
     };
@@ -152,9 +157,9 @@ TEST(Danger, PieceGuardedOnlyByItsKing) {
 TEST(Danger, HumanPiecesNearTheKingAndOnItsColumn) {
     ComFixture f;
     f.put(6, 2, 39);
-    f.put(7, 4, -5);   // newly attacked, within two squares of the king
-    f.put(6, 10, -15); // a rook on the king's column
-    f.put(6, 11, -5);  // a copper there is no ranging piece
+    f.put(7, 4, -5);    // newly attacked, within two squares of the king
+    f.put(6, 10, -15);  // a rook on the king's column
+    f.put(6, 11, -5);   // a copper there is no ranging piece
     f.put(12, 12, 13);
     blankMaps(f.s);
     f.s.comKingX = 6;

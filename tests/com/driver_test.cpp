@@ -53,10 +53,10 @@ TEST(Search, PromotionIsTakenOnlyWhenItScoresStrictlyBetter) {
 TEST(Search, TakingTheHumanKingStopsTheSearchEvenIfALaterMoveScoresMore) {
     ComFixture f(2);
     f.put(2, 8, -39);
-    f.put(2, 9, -13);   // defends the king's square
-    f.put(12, 12, -38); // the prince keeps the game going
-    f.put(2, 7, 13);    // can take the king
-    f.put(10, 1, 15);   // can take an undefended dragon later in the scan
+    f.put(2, 9, -13);    // defends the king's square
+    f.put(12, 12, -38);  // the prince keeps the game going
+    f.put(2, 7, 13);     // can take the king
+    f.put(10, 1, 15);    // can take an undefended dragon later in the scan
     f.put(10, 5, -17);
     const ComChoice c = com_探索(f.s);
     ASSERT_TRUE(c.found);
@@ -112,8 +112,8 @@ TEST(Driver, PlaysTheMoveWithCaptionBlinksSoundRecordAndReport) {
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(imageOn(f.ui.snapshots[i + 1], e.fromX, e.fromY), expected[i]) << i;
     // The caption has given way to the move report.
-    const auto report = f.ui.screen().textsIn(cellX(State::comReportX - 0.3), cellY(State::comReportY),
-                                              1250, 400);
+    const auto report =
+        f.ui.screen().textsIn(cellX(State::comReportX - 0.3), cellY(State::comReportY), 1250, 400);
     EXPECT_EQ(std::count(report.begin(), report.end(), " 思考中"), 0);
 }
 

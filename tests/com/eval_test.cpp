@@ -312,13 +312,13 @@ TEST(EvalCapture, ValueDifferenceEqualValueAndSafeCaptureBonuses) {
         Tenths expected;
     };
     const std::vector<Case> cases = {
-        {-9, 50 + 250},           // equal value: +5, not 0
-        {-5, -10 + 200},          // copper 4 for silver 5
-        {-2, 20 + 350 + 500},     // tokin bonus
-        {-4, 10 + 300 + 500},     // white horse bonus
-        {-36, 230 + 1400 + 3000}, // elephant bonus
-        {-38, 240 + 1450 + 3000}, // prince
-        {-22, 180 + 1150},        // no bonus for a horse
+        {-9, 50 + 250},            // equal value: +5, not 0
+        {-5, -10 + 200},           // copper 4 for silver 5
+        {-2, 20 + 350 + 500},      // tokin bonus
+        {-4, 10 + 300 + 500},      // white horse bonus
+        {-36, 230 + 1400 + 3000},  // elephant bonus
+        {-38, 240 + 1450 + 3000},  // prince
+        {-22, 180 + 1150},         // no bonus for a horse
     };
     for (const Case& c : cases) {
         SilverCapture f(c.victim);

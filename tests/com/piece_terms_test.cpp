@@ -14,7 +14,8 @@ struct Term : ComFixture {
         s.Board[fx][fy] = code::EMPTY;
         s.Board[tx][ty] = PieceCode(piece);
         Tenths score = 0;
-        ended = 評価_駒別(s, EvalMove{PieceCode(captured), PieceCode(piece), fx, fy, tx, ty}, score);
+        ended =
+            評価_駒別(s, EvalMove{PieceCode(captured), PieceCode(piece), fx, fy, tx, ty}, score);
         return score;
     }
     bool ended = false;
@@ -264,7 +265,7 @@ TEST(PieceTerms, FalconAndEagleAskForTheSecondStepWhenTheOriginIsSafe) {
     for (const Case& c : cases) {
         Term f;
         f.put(6, 5, c.piece);
-        f.s.savedBoard = f.s.Board;  // it stood on (6, 5) at the start
+        f.s.savedBoard = f.s.Board;              // it stood on (6, 5) at the start
         if (c.originAttacked) f.put(6, 9, -15);  // a rook up the column
         Tenths got = f.run(c.piece, 6, 5, c.tx, c.ty, c.victim);
         EXPECT_EQ(got, c.expected) << c.name;

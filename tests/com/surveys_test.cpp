@@ -43,7 +43,7 @@ TEST(StraightGuard, FindsAHumanLanceRookOrDragonBelowInTheColumn) {
     struct Case {
         const char* name;
         std::vector<std::pair<int, int>> pieces;  // (row, code) in column 5
-        int square;                                // row asked about
+        int square;                               // row asked about
         int expected;
     };
     const std::vector<Case> cases = {

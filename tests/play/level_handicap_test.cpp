@@ -1,3 +1,5 @@
+#include "level_handicap.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,7 +7,6 @@
 
 #include "draw.h"
 #include "headless_platform.h"
-#include "level_handicap.h"
 #include "pieces.h"
 
 namespace zk {
@@ -32,9 +33,7 @@ struct HandicapFixture {
         ui.setMenuChecked("LEVEL3", true);
     }
     // The label texts now shown in the handicap box right of the board.
-    std::vector<std::string> label() {
-        return ui.screen().textsIn(cellX(14), cellY(2), 2200, 560);
-    }
+    std::vector<std::string> label() { return ui.screen().textsIn(cellX(14), cellY(2), 2200, 560); }
     std::vector<std::string> take() { return ui.takeTranscript(); }
 };
 
@@ -123,8 +122,8 @@ TEST(Handicap, RefusalsKeepThePositionAndSayWhy) {
             f.s.turnPlayer = c.turnPlayer;
             f.s.isReversed = c.isReversed;
             click(f.s);
-            EXPECT_EQ(f.take(), (std::vector<std::string>{
-                                    "sound 禁止.wav", "box [ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定] " + c.text}))
+            EXPECT_EQ(f.take(), (std::vector<std::string>{"sound 禁止.wav",
+                                                          "box [ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定] " + c.text}))
                 << c.name;
             EXPECT_EQ(f.s.handicapLevel, 0) << c.name;
             EXPECT_EQ(f.s.Board, f.initial) << c.name;

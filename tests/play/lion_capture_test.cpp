@@ -49,6 +49,7 @@ struct SecondStepCase {
     bool allowed;
     bool weak;
 };
+void PrintTo(const SecondStepCase& c, std::ostream* os) { *os << (*c.bait ? c.bait : "nothing"); }
 
 class LionSecondStep : public ScriptTest, public ::testing::WithParamInterface<SecondStepCase> {};
 

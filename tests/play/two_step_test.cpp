@@ -99,6 +99,16 @@ TEST_F(TwoStep, DecliningTheSecondStepLeavesTwoRecordEntries) {
               (MoveRecord{6, 8, 6, 7, code::MAN_獅_R, code::MAN_獅_R, code::MAN_獅_R}));
 }
 
+TEST_F(TwoStep, AnEagleThatPromotesAndStopsIsRecordedPromoted) {
+    twoHumansOnQuietBoard();
+    run({"put 5 5 -18", "press 5 5", "answer no", "press 4 4"});
+    EXPECT_EQ(s().Board[4][4], code::MAN_龍_B);
+    ASSERT_EQ(s().record.recordEnd, 2);
+    EXPECT_EQ(s().record.at(1).pieceAfter, code::MAN_龍_B);
+    EXPECT_EQ(s().record.at(2).movedPiece, code::MAN_鷲);  // pairs with the first entry
+    EXPECT_EQ(s().record.at(2).pieceAfter, code::MAN_龍_B);
+}
+
 TEST_F(TwoStep, EagleContinuesAlongItsDiagonalOnly) {
     twoHumansOnQuietBoard();
     run({"put 5 10 -18", "press 5 10", "answer yes", "press 4 9"});
