@@ -4,6 +4,7 @@
 // and level 1 after a short random opening (fuller boards, longer games).
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -71,8 +72,14 @@ int main() {
     const std::vector<State> positions = corpus(ui, 240);
     std::printf("corpus: %zu positions from seeded games (level 3 vs level 1, vs random mover)\n",
                 positions.size());
-    std::printf("%-7s %10s %10s %10s %10s\n", "level", "median ms", "p90 ms", "max ms", "mean ms");
+    std::printf("%-7s %10s %10s %10s %10s %18s\n", "level", "median ms", "p90 ms", "max ms",
+                "mean ms", "signature");
     for (int level = 1; level <= 3; ++level) {
+        // A hash of every move and score chosen: it changes exactly when play changes.
+        std::uint64_t signature = 1469598103934665603ull;
+        auto mix = [&signature](std::int64_t v) {
+            signature = (signature ^ static_cast<std::uint64_t>(v)) * 1099511628211ull;
+        };
         std::vector<double> ms;
         ms.reserve(positions.size());
         for (const State& p : positions) {
@@ -82,13 +89,18 @@ int main() {
             const ComChoice c = com_探索(s);
             const auto stop = std::chrono::steady_clock::now();
             if (!c.found) std::printf("(a position without a legal move)\n");
+            for (std::int64_t v : {std::int64_t{c.x}, std::int64_t{c.y}, std::int64_t{c.tx},
+                                   std::int64_t{c.ty}, std::int64_t{c.pieceAfter.tenths()},
+                                   std::int64_t{s.bestScore}})
+                mix(v);
             ms.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
         }
         double sum = 0;
         for (double v : ms) sum += v;
-        std::printf("LEVEL%-2d %10.3f %10.3f %10.3f %10.3f\n", level, percentile(ms, 0.5),
+        std::printf("LEVEL%-2d %10.3f %10.3f %10.3f %10.3f %18llx\n", level, percentile(ms, 0.5),
                     percentile(ms, 0.9), *std::max_element(ms.begin(), ms.end()),
-                    sum / static_cast<double>(ms.size()));
+                    sum / static_cast<double>(ms.size()),
+                    static_cast<unsigned long long>(signature));
     }
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "com_eval.h"
 #include "com_surveys.h"
+#include "game_end.h"
 #include "influence.h"
 #include "mate.h"
 #include "move_check.h"
@@ -28,15 +29,15 @@ void com_準備(State& s) {
         for (int y = 1; y <= 12; ++y) s.savedBoard[x][y] = s.Board[x][y];
     for (auto& column : s.kingEscapeMap) column.fill(0);
     s.manKingEscapesBefore = 調査_自王逃道(s);
-    s.manKingX = 0;
-    s.manPrinceX = 0;
-    s.comKingX = 0;
-    s.comPrinceX = 0;
-    勢力調査_MAN(s);
-    勢力調査_COM(s);
+    // Royal pieces no longer on the board keep x = 0.
+    終局前調査_MAN手(s);
     調査_移動不可駒(s);
     s.comKingXBefore = s.comKingX;
     s.comKingYBefore = s.comKingY;
+    com_前局面保存(s);
+}
+
+void com_前局面保存(State& s) {
     s.manInfluenceBefore = s.manInfluence;
     s.comInfluenceBefore = s.comInfluence;
     s.manAttackValueBefore = s.manAttackValue;

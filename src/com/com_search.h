@@ -19,6 +19,8 @@ struct ComChoice {
 // Before the search: clear the scratch maps, count the human king's escapes,
 // rebuild the maps, royal squares and pins, and keep the before-move copies.
 void com_準備(State& s);
+// Keep the maps the evaluation reads as "the position before the move".
+void com_前局面保存(State& s);
 
 // The thinking of one turn (bestScore holds the winning score afterwards).
 ComChoice com_探索(State& s);

@@ -48,13 +48,13 @@ void 描画_文字列(State& s, double 入力X, double 入力Y, int 数値, int 
     s.ui->screen().text(cellX(入力X) + 120, cellY(入力Y) + 160, text, 色, サイズ, false);
 }
 
-// The level caption left of the board's top-left corner, with a shadow. It
-// sits in the margin beside row 1 so that the whole caption is inside the window.
+// The level caption left of the board's top-left corner, with a shadow: the
+// word above the number, in the margin beside row 1, wholly inside the window.
 void 描画_レベル(State& s, int IN_LEVEL) {
     描画_文字(s, -0.25, 1.1, "LEVEL", State::textBlack, 10);
     描画_文字(s, -0.35, 1.0, "LEVEL", State::textWhite, 10);
-    描画_数値(s, 0.72, 1.05, IN_LEVEL, State::textBlack, 0, 12);
-    描画_数値(s, 0.62, 0.95, IN_LEVEL, State::textWhite, 0, 12);
+    描画_数値(s, 0.15, 1.5, IN_LEVEL, State::textBlack, 0, 12);
+    描画_数値(s, 0.05, 1.4, IN_LEVEL, State::textWhite, 0, 12);
 }
 
 // The handicap rank right of the board, on a cleared box, with a shadow.

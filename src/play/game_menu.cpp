@@ -13,13 +13,6 @@ namespace zk {
 
 namespace {
 
-// Leave an active move help before a game command acts.
-void 移動ヘルプ終了(State& s) {
-    if (s.moveHelpMode == 0) return;
-    s.moveHelpMode = 0;
-    移動ヘルプ_戻(s);
-}
-
 // Steps shared by 先手 and 後手 before they decide who moves.
 void 対COM準備(State& s) {
     描画_レベル(s, s.comLevel);

@@ -64,10 +64,7 @@ void stepHandicap(State& s, int direction) {
     描画_可視(s, false, false, false);
     描画_可視(s, false, false, false);
     描画_棋譜_IO(s, 1);
-    if (s.moveHelpMode != 0) {
-        s.moveHelpMode = 0;
-        移動ヘルプ_戻(s);
-    }
+    移動ヘルプ終了(s);
     const std::string title = "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定";
     if (s.recordMode == State::flagOn) {
         禁止通知(s, "棋譜ﾓｰﾄﾞではできません(局面→最初)", title);

@@ -165,4 +165,10 @@ void 移動ヘルプ_戻(State& s) {
         }
 }
 
+void 移動ヘルプ終了(State& s) {
+    if (s.moveHelpMode == 0) return;
+    s.moveHelpMode = 0;
+    移動ヘルプ_戻(s);
+}
+
 }  // namespace zk

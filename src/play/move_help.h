@@ -14,6 +14,9 @@ void IDOU_HLP_Click(State& s);
 void 移動ヘルプ_処理(State& s, int IN_マウスクリック, int IN_X, int IN_Y);
 // End move help and put the saved position back on the board and the screen.
 void 移動ヘルプ_戻(State& s);
+// Leave an active move help, as every game, handicap and record command does
+// before it acts.
+void 移動ヘルプ終了(State& s);
 // The row on which move help places a piece (always in column 6), 0 for none.
 int HLP駒Y座標(PieceCode 駒種類);
 

@@ -12,17 +12,6 @@
 
 namespace zk {
 
-namespace {
-
-// The record commands end an active move help before they act.
-void 移動ヘルプ終了(State& s) {
-    if (s.moveHelpMode == 0) return;
-    s.moveHelpMode = 0;
-    移動ヘルプ_戻(s);
-}
-
-}  // namespace
-
 // 最初: a fresh board and an empty record.
 void CANCEL_Click(State& s) {
     初期設定(s);

@@ -80,13 +80,7 @@ inline void blankMaps(State& s) {
             s.manPinned[x][y] = 0;
             s.kingEscapeMap[x][y] = 0;
         }
-    s.manInfluenceBefore = s.manInfluence;
-    s.comInfluenceBefore = s.comInfluence;
-    s.manAttackValueBefore = s.manAttackValue;
-    s.manAttackerXBefore = s.manAttackerX;
-    s.manAttackerYBefore = s.manAttackerY;
-    s.comAttackerXBefore = s.comAttackerX;
-    s.comAttackerYBefore = s.comAttackerY;
+    com_前局面保存(s);
     s.savedBoard = s.Board;
     s.manKingX = s.manKingY = s.manPrinceX = s.manPrinceY = 0;
     s.comKingX = s.comKingY = s.comPrinceX = s.comPrinceY = 0;

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "com_fixture.h"
+#include "com_games.h"
 #include "com_move.h"
 #include "game_end.h"
 #include "move_check.h"
@@ -10,42 +11,15 @@
 namespace zk::test {
 namespace {
 
-struct Move {
-    int x, y, tx, ty;
-};
+using bench::Move;
+using bench::playHuman;
 
-// A uniformly random legal single move of the human side, drawn by
-// rejection from (piece, square) pairs; false when there is none.
+// A uniformly random legal single move of the human side; false when there is none.
 bool randomHumanMove(State& s, std::mt19937& rng, Move& out) {
-    std::vector<std::pair<int, int>> pieces;
-    for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y)
-            if (s.Board[x][y] <= -1) pieces.push_back({x, y});
-    if (pieces.empty()) return false;
-    for (int tries = 0; tries < 20000; ++tries) {
-        const auto [x, y] = pieces[rng() % pieces.size()];
-        const int to = static_cast<int>(rng() % 144);
-        const int tx = 1 + to / 12, ty = 1 + to % 12;
-        if (移動チェック(s, x, y, tx, ty, s.Board[x][y]) == 1) {
-            out = {x, y, tx, ty};
-            return true;
-        }
-    }
-    return false;
-}
-
-// Play a human move as the board click does: promotion asked before the
-// move, recorded, put on the board. Returns what it captured.
-PieceCode playHuman(State& s, const Move& m) {
-    const PieceCode piece = s.Board[m.x][m.y];
-    PieceCode after = piece;
-    if (調査_駒成(s, m.x, m.y, m.tx, m.ty, piece) == 1) after = s.promotedPiece;
-    const PieceCode captured = s.Board[m.tx][m.ty];
-    手順保存(s, m.x, m.y, m.tx, m.ty, piece, after);
-    s.Board[m.tx][m.ty] = after;
-    s.Board[m.x][m.y] = code::EMPTY;
-    s.moveCount += 1;
-    return captured;
+    const std::vector<Move> moves = bench::legalMoves(s, -1);
+    if (moves.empty()) return false;
+    out = moves[rng() % moves.size()];
+    return true;
 }
 
 // The board before a computer move with the recorded steps from `firstEntry`

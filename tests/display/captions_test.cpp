@@ -71,8 +71,8 @@ TEST_F(Captions, LevelCaptionWithItsNumber) {
     描画_レベル(s, 1);
     const ScreenItem* word = textAt(cellX(-0.35), cellY(1.0));
     const ScreenItem* wordShadow = textAt(cellX(-0.25), cellY(1.1));
-    const ScreenItem* number = textAt(cellX(0.62), cellY(0.95));
-    const ScreenItem* numberShadow = textAt(cellX(0.72), cellY(1.05));
+    const ScreenItem* number = textAt(cellX(0.05), cellY(1.4));
+    const ScreenItem* numberShadow = textAt(cellX(0.15), cellY(1.5));
     ASSERT_TRUE(word && wordShadow && number && numberShadow);
     EXPECT_EQ(word->text, "LEVEL");
     EXPECT_EQ(word->fontSize, 10);

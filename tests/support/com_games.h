@@ -1,5 +1,5 @@
-// Seeded games for the computer-player benchmarks: a uniformly random legal
-// mover for the human side, and a mirror that lets the computer's own
+// Seeded games for the computer-player tests and benchmarks: a uniformly
+// random legal mover for the human side, and a mirror that lets the computer's own
 // procedures play the human side (the board turned 180 degrees with every
 // code negated).
 #pragma once
