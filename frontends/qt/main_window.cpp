@@ -21,6 +21,7 @@
 #include "piece_art.h"
 #include "qt_platform.h"
 #include "record_commands.h"
+#include "sound.h"
 
 namespace zkqt {
 
@@ -109,7 +110,11 @@ MainWindow::MainWindow() {
     resize(defaultViewSize() + QSize(0, menuBar()->sizeHint().height()));
 }
 
-MainWindow::~MainWindow() { state_.ui = nullptr; }
+MainWindow::~MainWindow() {
+    // A window torn down without the program's own ending still frees its sounds.
+    if (!closing_) zk::終了処理(state_);
+    state_.ui = nullptr;
+}
 
 QSize MainWindow::defaultViewSize() {
     const QSize base(BoardView::kTwipsW / zk::kTwipsPerPixel,
