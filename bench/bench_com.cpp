@@ -89,9 +89,9 @@ int main() {
             const ComChoice c = com_探索(s);
             const auto stop = std::chrono::steady_clock::now();
             if (!c.found) std::printf("(a position without a legal move)\n");
-            for (std::int64_t v : {std::int64_t{c.x}, std::int64_t{c.y}, std::int64_t{c.tx},
-                                   std::int64_t{c.ty}, std::int64_t{c.pieceAfter.tenths()},
-                                   std::int64_t{s.bestScore}})
+            for (std::int64_t v :
+                 {std::int64_t{c.x}, std::int64_t{c.y}, std::int64_t{c.tx}, std::int64_t{c.ty},
+                  std::int64_t{c.pieceAfter.tenths()}, std::int64_t{s.bestScore}})
                 mix(v);
             ms.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
         }

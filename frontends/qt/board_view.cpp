@@ -72,9 +72,9 @@ void BoardView::paintEvent(QPaintEvent*) {
             }
             case zk::ScreenItem::Kind::Image: {
                 const QRect target = r.toAlignedRect();
-                const QPixmap pm = renderImage(QString::fromStdString(it.text),
-                                               int(std::lround(r.width() * dpr)),
-                                               int(std::lround(r.height() * dpr)));
+                const QPixmap pm =
+                    renderImage(QString::fromStdString(it.text), int(std::lround(r.width() * dpr)),
+                                int(std::lround(r.height() * dpr)));
                 p.drawPixmap(r, pm, QRectF(0, 0, pm.width(), pm.height()));
                 (void)target;
                 break;

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTextStream>
 
 #include "board_view.h"
@@ -76,10 +77,10 @@ QStringList drives() {
         while (!in.atEnd()) {
             const QStringList f = in.readLine().split(QLatin1Char(' '));
             if (f.size() < 3) continue;
-            static const QStringList skip{"proc",    "sysfs", "devpts", "cgroup", "cgroup2",
-                                          "mqueue",  "devtmpfs", "securityfs", "debugfs",
-                                          "tracefs", "pstore", "bpf", "fusectl", "configfs",
-                                          "hugetlbfs", "binfmt_misc", "autofs", "nsfs"};
+            static const QStringList skip{
+                "proc",     "sysfs",      "devpts",    "cgroup",      "cgroup2", "mqueue",
+                "devtmpfs", "securityfs", "debugfs",   "tracefs",     "pstore",  "bpf",
+                "fusectl",  "configfs",   "hugetlbfs", "binfmt_misc", "autofs",  "nsfs"};
             if (skip.contains(f[2])) continue;
             QString mp = f[1];
             mp.replace(QStringLiteral("\\040"), QStringLiteral(" "));
@@ -122,7 +123,8 @@ QSize MainWindow::defaultViewSize() {
     double factor = 1.0;
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect avail = screen->availableGeometry();
-        factor = std::min(avail.width() * 0.9 / base.width(), avail.height() * 0.85 / base.height());
+        factor =
+            std::min(avail.width() * 0.9 / base.width(), avail.height() * 0.85 / base.height());
         factor = std::clamp(factor, 0.6, 2.0);
     }
     return QSize(int(base.width() * factor), int(base.height() * factor));
@@ -172,17 +174,16 @@ void MainWindow::buildPanel() {
     label1_->setStyleSheet(QStringLiteral("color: white;"));
     text1_ = new QLineEdit(view_);
     command1_ = new QPushButton(QStringLiteral("RETURN"), view_);
-    for (QWidget* w : std::initializer_list<QWidget*>{drive1_, dir1_, file1_, label1_, text1_,
-                                                      command1_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{drive1_, dir1_, file1_, label1_, text1_, command1_})
         w->hide();
     dirPath_ = QDir::homePath();
     filePath_ = dirPath_;
     fillDirList();
     fillFileList();
 
-    connect(drive1_, &QComboBox::currentTextChanged, this, [this](const QString&) {
-        dispatch([this] { zk::Drive1_Change(state_); });
-    });
+    connect(drive1_, &QComboBox::currentTextChanged, this,
+            [this](const QString&) { dispatch([this] { zk::Drive1_Change(state_); }); });
     connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const QString target = QDir(dirPath_).absoluteFilePath(item->data(Qt::UserRole).toString());
         if (!setDirPath(QDir::cleanPath(target))) return;
@@ -213,27 +214,30 @@ void MainWindow::setFilePath(const QString& path) {
 
 void MainWindow::fillDirList() {
     dir1_->clear();
-    auto add = [this](const QString& label, const QString& target) {
-        auto* item = new QListWidgetItem(label, dir1_);
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirIcon);
+    auto add = [this](const QIcon& icon, const QString& label, const QString& target) {
+        auto* item = new QListWidgetItem(icon, label, dir1_);
         item->setData(Qt::UserRole, target);
     };
-    add(QStringLiteral("📂 ") + dirPath_, QStringLiteral("."));
-    if (!QDir(dirPath_).isRoot()) add(QStringLiteral("  .."), QStringLiteral(".."));
+    add(open, dirPath_, QStringLiteral("."));
+    if (!QDir(dirPath_).isRoot()) add(closed, QStringLiteral(".."), QStringLiteral(".."));
     const QStringList subdirs =
         QDir(dirPath_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& s : subdirs) add(QStringLiteral("  ") + s, s);
+    for (const QString& s : subdirs) add(closed, s, s);
 }
 
 void MainWindow::fillFileList() {
     file1_->clear();
-    const QStringList files = QDir(filePath_).entryList(
-        QStringList{QStringLiteral("*.棋譜")}, QDir::Files | QDir::Readable, QDir::Name);
+    const QStringList files = QDir(filePath_).entryList(QStringList{QStringLiteral("*.棋譜")},
+                                                        QDir::Files | QDir::Readable, QDir::Name);
     file1_->addItems(files);
 }
 
 void MainWindow::layoutPanel() {
-    // Beside the board, below the move reports, in the program's twips.
-    const int x = 7050, w = 2250;
+    // Beside the board, right of the row numerals and below the move reports,
+    // in the program's twips.
+    const int x = 7320, w = 2040;
     drive1_->setGeometry(view_->toPixels(QRect(x, 3950, w, 330)));
     dir1_->setGeometry(view_->toPixels(QRect(x, 4330, w, 1550)));
     file1_->setGeometry(view_->toPixels(QRect(x, 5930, w, 1550)));
@@ -242,8 +246,8 @@ void MainWindow::layoutPanel() {
     command1_->setGeometry(view_->toPixels(QRect(x, 6720, w / 2, 400)));
     QFont f = font();
     f.setPixelSize(std::max(9, int(180 * view_->scale())));
-    for (QWidget* wd : std::initializer_list<QWidget*>{drive1_, dir1_, file1_, label1_, text1_,
-                                                       command1_})
+    for (QWidget* wd :
+         std::initializer_list<QWidget*>{drive1_, dir1_, file1_, label1_, text1_, command1_})
         wd->setFont(f);
 }
 

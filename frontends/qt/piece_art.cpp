@@ -16,17 +16,17 @@ struct Face {
 };
 
 const Face kFaces[] = {
-    {"HU", "歩兵"},   {"TO", "と金"},   {"KYOU", "香車"}, {"SIRO", "白駒"},   {"DOU", "銅将"},
-    {"YOKO", "横行"}, {"INO", "奔猪"},  {"GIN", "銀将"},  {"TATE", "竪行"},   {"USI", "飛牛"},
-    {"KIN", "金将"},  {"SYA", "飛車"},  {"RYUU", "龍王"}, {"WASI", "飛鷲"},   {"HYOU", "猛豹"},
-    {"KAKU", "角行"}, {"UMA", "龍馬"},  {"TAKA", "角鷹"}, {"HOU", "鳳凰"},    {"HON", "奔王"},
-    {"HEN", "反車"},  {"KUJIRA", "鯨鯢"}, {"TORA", "盲虎"}, {"SIKA", "飛鹿"}, {"KIRIN", "麒麟"},
-    {"SISI", "獅子"}, {"NAKA", "仲人"}, {"ZOU", "酔象"},  {"TAISI", "太子"},  {"OU", "王将"},
+    {"HU", "歩兵"},   {"TO", "と金"},     {"KYOU", "香車"}, {"SIRO", "白駒"},  {"DOU", "銅将"},
+    {"YOKO", "横行"}, {"INO", "奔猪"},    {"GIN", "銀将"},  {"TATE", "竪行"},  {"USI", "飛牛"},
+    {"KIN", "金将"},  {"SYA", "飛車"},    {"RYUU", "龍王"}, {"WASI", "飛鷲"},  {"HYOU", "猛豹"},
+    {"KAKU", "角行"}, {"UMA", "龍馬"},    {"TAKA", "角鷹"}, {"HOU", "鳳凰"},   {"HON", "奔王"},
+    {"HEN", "反車"},  {"KUJIRA", "鯨鯢"}, {"TORA", "盲虎"}, {"SIKA", "飛鹿"},  {"KIRIN", "麒麟"},
+    {"SISI", "獅子"}, {"NAKA", "仲人"},   {"ZOU", "酔象"},  {"TAISI", "太子"}, {"OU", "王将"},
 };
 
 // Kinds that exist only as a promoted form wear red letters.
-const char* const kRedOnly[] = {"TO", "SIRO", "INO", "USI", "WASI", "TAKA", "KUJIRA", "SIKA",
-                                "TAISI"};
+const char* const kRedOnly[] = {"TO",   "SIRO",   "INO",  "USI",  "WASI",
+                                "TAKA", "KUJIRA", "SIKA", "TAISI"};
 
 const QColor kSquare(0xE6, 0xC2, 0x7C);
 const QColor kGrain(0xD9, 0xB1, 0x66);
@@ -38,7 +38,8 @@ void paintSquare(QPainter& p, int w, int h) {
     p.fillRect(QRectF(0, 0, w, h), g);
     // A few faint grain lines so the board reads as wood.
     p.setPen(QPen(QColor(0xC8, 0x9E, 0x55, 70), qMax(1.0, h / 60.0)));
-    for (int i = 1; i < 4; ++i) p.drawLine(QPointF(0, h * i / 4.0 + 1), QPointF(w, h * i / 4.0 - 1));
+    for (int i = 1; i < 4; ++i)
+        p.drawLine(QPointF(0, h * i / 4.0 + 1), QPointF(w, h * i / 4.0 - 1));
 }
 
 void paintPiece(QPainter& p, int w, int h, const QString& text, bool red, bool top) {
@@ -112,8 +113,8 @@ QPixmap renderImage(const QString& name, int w, int h) {
     static QHash<QString, QPixmap> cache;
     w = qMax(1, w);
     h = qMax(1, h);
-    const QString key = name + QLatin1Char('@') + QString::number(w) + QLatin1Char('x') +
-                        QString::number(h);
+    const QString key =
+        name + QLatin1Char('@') + QString::number(w) + QLatin1Char('x') + QString::number(h);
     auto it = cache.find(key);
     if (it != cache.end()) return *it;
 
@@ -128,8 +129,7 @@ QPixmap renderImage(const QString& name, int w, int h) {
         const bool top = name.startsWith(QLatin1String("UE_"));
         QString base = name.mid(top ? 3 : 5);
         bool red = base.endsWith(QLatin1String("_R"));
-        if (base.endsWith(QLatin1String("_R")) || base.endsWith(QLatin1String("_B")))
-            base.chop(2);
+        if (base.endsWith(QLatin1String("_R")) || base.endsWith(QLatin1String("_B"))) base.chop(2);
         for (const char* r : kRedOnly)
             if (base == QLatin1String(r)) red = true;
         QString text = QStringLiteral("?");

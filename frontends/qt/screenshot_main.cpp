@@ -14,7 +14,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: zenkoru-screenshot OUT.png [WxH] [menu:C|press:X,Y|answer:yes]...\n");
+        std::fprintf(stderr,
+                     "usage: zenkoru-screenshot OUT.png [WxH] [menu:C|press:X,Y|answer:yes]...\n");
         return 2;
     }
     zkqt::MainWindow window;

@@ -21,11 +21,11 @@ void 終局前調査_COM手(State& s);
 
 // What an end test concluded.
 struct EndVerdict {
-    bool bare = false;       // show "駒枯れになりました" / "終局" first
-    bool ended = false;      // call 終了 with `winner`
-    std::string winner;      // "あなた", "ｺﾝﾋﾟｭｰﾀ", "先手", "後手", "引き分け"
-    bool mateNotice = false; // COM move: "よし！!" / "詰め ?"
-    std::string checkNotice; // COM move: "   ** 王手 **" or "   ** 王手(太子) **", or ""
+    bool bare = false;   // show "駒枯れになりました" / "終局" first
+    bool ended = false;  // call 終了 with `winner`
+    std::string winner;  // "あなた", "ｺﾝﾋﾟｭｰﾀ", "先手", "後手", "引き分け"
+    bool mateNotice = false;  // COM move: "よし！!" / "詰め ?"
+    std::string checkNotice;  // COM move: "   ** 王手 **" or "   ** 王手(太子) **", or ""
 };
 
 // End test after a human move against COM (counts taken before the refresh).

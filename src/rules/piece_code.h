@@ -53,7 +53,7 @@ private:
 // kind that exists under two codes, _B the plain one (as the faces do).
 namespace code {
 constexpr PieceCode EMPTY = 0;
-#define ZK_CODE(name, n)                       \
+#define ZK_CODE(name, n)                           \
     constexpr PieceCode COM_##name = PieceCode(n); \
     constexpr PieceCode MAN_##name = PieceCode(-(n));
 ZK_CODE(歩, 1)

@@ -22,9 +22,9 @@ int darkPixelsOnSquare(const QImage& img, const zkqt::BoardView& v, QPoint viewO
     const QRect sq = v.toPixels(QRect(zk::State::originX + x * zk::State::squareWidth,
                                       zk::State::originY + y * zk::State::squareHeight,
                                       zk::State::squareWidth, zk::State::squareHeight));
-    const QRect inner = sq.adjusted(sq.width() / 4, sq.height() / 4, -sq.width() / 4,
-                                    -sq.height() / 4)
-                            .translated(viewOrigin);
+    const QRect inner =
+        sq.adjusted(sq.width() / 4, sq.height() / 4, -sq.width() / 4, -sq.height() / 4)
+            .translated(viewOrigin);
     int dark = 0;
     for (int py = inner.top(); py <= inner.bottom(); ++py)
         for (int px = inner.left(); px <= inner.right(); ++px) {
@@ -64,7 +64,8 @@ void expectWholePicture(MainWindow& w) {
     EXPECT_GT(whitePixelsIn(img, top), 20);
     EXPECT_GT(whitePixelsIn(img, right), 20);
     // The background around the board is the green of the board colour.
-    const QColor corner = img.pixelColor(v.toPixels(QRect(300, 7700, 10, 10)).translated(origin).center());
+    const QColor corner =
+        img.pixelColor(v.toPixels(QRect(300, 7700, 10, 10)).translated(origin).center());
     EXPECT_EQ(corner, QColor(0, 128, 0));
 }
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "pieces.h"
+
+#include <gtest/gtest.h>
 
 namespace zk {
 namespace {
@@ -60,7 +60,7 @@ TEST(PieceValue, IndexesByMagnitudeIncludingMidMoveCodes) {
     EXPECT_EQ(s.pieceValue[code::MAN_王.kind()], 30);
     EXPECT_EQ(s.pieceValue[code::COM_歩.kind()], 1);
     // Paired kinds share one value.
-    const int pairs[][2] = {{6, 7}, {10, 11}, {14, 15}, {16, 17}, {20, 21},
+    const int pairs[][2] = {{6, 7},   {10, 11}, {14, 15}, {16, 17}, {20, 21},
                             {22, 23}, {26, 27}, {33, 34}, {36, 37}};
     for (auto& p : pairs) EXPECT_EQ(s.pieceValue[p[0]], s.pieceValue[p[1]]) << p[0];
 }
