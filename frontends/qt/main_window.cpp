@@ -96,9 +96,9 @@ QStringList drives() {
 
 }  // namespace
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(bool instantWaits) {
     setWindowTitle(QStringLiteral(" Zenkoru"));
-    platform_ = std::make_unique<QtPlatform>(*this);
+    platform_ = std::make_unique<QtPlatform>(*this, instantWaits);
     state_.ui = platform_.get();
     view_ = new BoardView(platform_->screen(), this);
     setCentralWidget(view_);

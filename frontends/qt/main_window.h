@@ -27,7 +27,8 @@ class QtPlatform;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow();
+    // `instantWaits`: blinks do not wait (tests that play whole games).
+    explicit MainWindow(bool instantWaits = false);
     ~MainWindow() override;
 
     // Run start-up (sounds, the initial position, the settings file).

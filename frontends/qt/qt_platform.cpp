@@ -17,7 +17,10 @@
 
 namespace zkqt {
 
-QtPlatform::QtPlatform(MainWindow& window) : window_(window) { clock_.start(); }
+QtPlatform::QtPlatform(MainWindow& window, bool instantWaits)
+    : window_(window), instantWaits_(instantWaits) {
+    clock_.start();
+}
 
 void QtPlatform::flush() {
     // Paint now; input waits in the queue until the handler returns.
@@ -97,9 +100,13 @@ void QtPlatform::setFileListPath(const std::string& path) {
 
 void QtPlatform::refreshFileList() { window_.fillFileList(); }
 
-double QtPlatform::clockSeconds() { return clock_.nsecsElapsed() / 1e9; }
+double QtPlatform::clockSeconds() { return clock_.nsecsElapsed() / 1e9 + skipped_; }
 
 void QtPlatform::sleepSeconds(double seconds) {
+    if (instantWaits_) {
+        skipped_ += seconds;
+        return;
+    }
     if (seconds > 0) QThread::usleep(static_cast<unsigned long>(seconds * 1e6));
 }
 

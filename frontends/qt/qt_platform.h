@@ -18,7 +18,9 @@ class MainWindow;
 
 class QtPlatform : public zk::Platform {
 public:
-    explicit QtPlatform(MainWindow& window);
+    // With `instantWaits` the blinks' waits pass at once (for tests that play
+    // whole games through the window).
+    QtPlatform(MainWindow& window, bool instantWaits);
 
     zk::ScreenModel& screen() override { return screen_; }
     void flush() override;
@@ -57,6 +59,8 @@ private:
     QElapsedTimer clock_;
     zk::SoundLibrary sound_;
     bool quitRequested_ = false;
+    bool instantWaits_ = false;
+    double skipped_ = 0;  // seconds of waits passed at once
 };
 
 }  // namespace zkqt
