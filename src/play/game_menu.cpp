@@ -13,6 +13,14 @@ namespace zk {
 
 namespace {
 
+// A move whose first step is on the board must take its second step before
+// the game is taken over; otherwise the same side would move twice.
+bool 二手目途中(State& s) {
+    if (s.moveStep != 2 || s.turnPlayer == State::noPlayer) return false;
+    禁止通知(s, "2手目移動中はできません！", "対局");
+    return true;
+}
+
 // Steps shared by 先手 and 後手 before they decide who moves.
 void 対COM準備(State& s) {
     描画_レベル(s, s.comLevel);
@@ -57,6 +65,7 @@ void OWARI_Click(State& s) {
 }
 
 void SENTE_Click(State& s) {
+    if (二手目途中(s)) return;
     対COM準備(s);
     if (s.turnPlayer == State::noPlayer || s.record.recordCount == 0) {
         s.manPlayer = State::firstPlayer;
@@ -69,6 +78,7 @@ void SENTE_Click(State& s) {
 }
 
 void GOTE_Click(State& s) {
+    if (二手目途中(s)) return;
     対COM準備(s);
     if (s.turnPlayer == State::noPlayer || s.moveCount == 0) {
         s.manPlayer = State::secondPlayer;

@@ -50,6 +50,28 @@ TEST_F(GameMenu, SenteOrGoteInTheMiddleOfAGameKeepsPositionAndRecord) {
     }
 }
 
+TEST_F(GameMenu, SenteOrGoteBetweenTheTwoStepsOfAMoveAreRefused) {
+    for (const char* command : {"menu SENTE", "menu GOTE"}) {
+        // The bottom lion steps next to itself and waits for its second step.
+        run({"menu START", "press 5 9", "press 5 8", "press 8 4", "press 8 5", "answer yes",
+             "press 6 10", "press 5 9"});
+        ASSERT_EQ(s().moveStep, 2);
+        const BoardGrid board = s().Board;
+        const int entries = s().record.recordEnd;
+        EXPECT_EQ(run(command), (Lines{"sound 禁止.wav", "box [対局] 2手目移動中はできません！"}))
+            << command;
+        EXPECT_EQ(s().Board, board);
+        EXPECT_EQ(s().record.recordEnd, entries);
+        EXPECT_EQ(s().moveStep, 2);
+        EXPECT_EQ(s().clickPhase, 1);
+        EXPECT_EQ(s().gameMode, State::modeHumans);
+        // The second step can still be taken.
+        run("press 6 8");
+        EXPECT_EQ(s().moveStep, 1);
+        初期設定(s());
+    }
+}
+
 TEST_F(GameMenu, SenteWhileItIsTheComputersTurnLetsItMoveAtOnce) {
     run({"menu START", "press 5 9", "press 5 8"});
     ASSERT_EQ(s().turnPlayer, s().comPlayer);
