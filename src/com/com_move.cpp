@@ -1,6 +1,7 @@
 #include "com_move.h"
 
 #include "com_search.h"
+#include "dialog.h"
 #include "draw.h"
 #include "game_end.h"
 #include "platform.h"
@@ -8,11 +9,6 @@
 namespace zk {
 
 namespace {
-
-// A modal box with an OK button only.
-void okBox(State& s, const std::string& text, const std::string& title) {
-    s.ui->messageBox(text, title, MsgButtons::OK, MsgIcon::None);
-}
 
 // The shadowed " 思考中" caption where the computer's move report goes,
 // painted at once so that it shows during the search.
@@ -35,7 +31,7 @@ void 二手目判定(State& s, const ComChoice& c, PieceCode& after) {
     } else if (!(after == 33 || after == 34)) {
         return;
     }
-    okBox(s, "二手目、移動します", "二手移動");
+    通知(s, "二手目、移動します", "二手移動");
     com_ban2手目(s, c.tx, c.ty, after);
 }
 
@@ -49,7 +45,7 @@ ComOutcome com_ban(State& s) {
     手順保存(s, c.x, c.y, c.tx, c.ty, c.pieceBefore, c.pieceAfter);
     描画_駒点滅(s, c.pieceBefore, c.x, c.y, 2);
     駒移動(s, c.x, c.y, c.tx, c.ty, c.pieceAfter);
-    s.ui->dsPlay(s.soundPiece);
+    駒打音(s);
     描画_桝輪郭(s, State::textWhite, c.tx, c.ty);
 
     PieceCode after = c.pieceAfter;
@@ -61,14 +57,14 @@ ComOutcome com_ban(State& s) {
     終局前調査_COM手(s);
     const EndVerdict v = 終局判定_COM手(s, s.savedBoard[c.tx][c.ty]);
     if (v.mateNotice) {
-        okBox(s, "よし！!", "詰め ?");
+        通知(s, "よし！!", "詰め ?");
     } else if (v.bare) {
-        okBox(s, "駒枯れになりました", "終局");
+        通知(s, "駒枯れになりました", "終局");
         return {true, v.winner};
     } else if (v.ended) {
         return {true, v.winner};
     } else if (!v.checkNotice.empty()) {
-        okBox(s, v.checkNotice, "");
+        通知(s, v.checkNotice, "");
     }
 
     描画_移動結果(s, State::comReportX, State::comReportY, c.tx, c.ty, after, State::textWhite);

@@ -2,6 +2,7 @@
 // intermediate square.
 #include "com_eval.h"
 #include "com_move.h"
+#include "dialog.h"
 #include "draw.h"
 #include "influence.h"
 #include "move_check.h"
@@ -67,7 +68,7 @@ void com_ban2手目(State& s, int 移動元X, int 移動元Y, PieceCode 移動�
     }
     手順保存(s, p, q, bx, by, whole, whole);
     駒移動(s, p, q, bx, by, whole);
-    s.ui->dsPlay(s.soundPiece);
+    駒打音(s);
     描画_桝輪郭(s, State::textWhite, bx, by);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "dialog.h"
 #include "draw.h"
 #include "file_io.h"
 #include "platform.h"
@@ -11,10 +12,6 @@
 namespace zk {
 
 namespace {
-
-void 通知(State& s, const std::string& text, const std::string& title) {
-    s.ui->messageBox(text, title, MsgButtons::OK, MsgIcon::None);
-}
 
 std::string directoryOfList(State& s) {
     std::string dir = s.ui->fileListPath();
@@ -117,13 +114,11 @@ bool 棋譜_読取(State& s, const std::string& fileName, RecordFileContent& out
             break;
         case ReadStatus::Missing:
         case ReadStatus::Unreadable:
-            s.ui->dsPlay(s.soundForbidden);
-            通知(s, "棋譜ﾌｧｲﾙ「" + fileName + "」を読み込めません", "棋譜");
+            禁止通知(s, "棋譜ﾌｧｲﾙ「" + fileName + "」を読み込めません", "棋譜");
             return false;
     }
     if (error.ok()) return true;
-    s.ui->dsPlay(s.soundForbidden);
-    通知(s, refusalText(fileName, error), "棋譜");
+    禁止通知(s, refusalText(fileName, error), "棋譜");
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dialog.h"
 #include "draw.h"
 #include "pieces.h"
 #include "platform.h"
@@ -9,12 +10,6 @@
 namespace zk {
 
 namespace {
-
-void 禁止音(State& s) { s.ui->dsPlay(s.soundForbidden); }
-void 駒打音(State& s) { s.ui->dsPlay(s.soundPiece); }
-void 通知(State& s, const char* text, const char* title) {
-    s.ui->messageBox(text, title, MsgButtons::OK, MsgIcon::None);
-}
 
 bool isTwoStepPiece(PieceCode c) {
     return c == 33 || c == -33 || c == 34 || c == -34 || c == 24 || c == -24 || c == 18 || c == -18;
@@ -50,13 +45,11 @@ MoveSpan 調査_手範囲(const GameRecord& r, int n) {
 void 棋譜_戻(State& s) {
     GameRecord& r = s.record;
     if (r.recordCount < 1) {
-        禁止音(s);
-        通知(s, "できません", "戻る");
+        禁止通知(s, "できません", "戻る");
         return;
     }
     if (s.moveStep == 2) {
-        禁止音(s);
-        通知(s, "2手目移動中はできません！", "戻る");
+        禁止通知(s, "2手目移動中はできません！", "戻る");
         return;
     }
     s.clickPhase = 0;
@@ -88,8 +81,7 @@ void 棋譜_戻(State& s) {
 void 棋譜_進(State& s) {
     GameRecord& r = s.record;
     if (s.moveStep == 2) {
-        禁止音(s);
-        通知(s, "2手目移動中はできません！", "進む");
+        禁止通知(s, "2手目移動中はできません！", "進む");
         return;
     }
     s.clickPhase = 0;
@@ -98,8 +90,7 @@ void 棋譜_進(State& s) {
         if (s.recordMode == State::flagOn) {
             通知(s, "終わり", "進む");
         } else {
-            禁止音(s);
-            通知(s, "できません", "進む");
+            禁止通知(s, "できません", "進む");
         }
         return;
     }
@@ -128,13 +119,11 @@ void 棋譜_進(State& s) {
 
 void 盤_反転(State& s) {
     if (s.recordMode == State::flagOn) {
-        禁止音(s);
-        通知(s, "棋譜ﾓｰﾄﾞではできません", "反転");
+        禁止通知(s, "棋譜ﾓｰﾄﾞではできません", "反転");
         return;
     }
     if (s.moveStep == 2) {
-        禁止音(s);
-        通知(s, "2手目移動中はできません！", "反転");
+        禁止通知(s, "2手目移動中はできません！", "反転");
         return;
     }
     s.isReversed = State::flagOn;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "com_eval.h"
+#include "com_games.h"
 #include "com_search.h"
 #include "headless_platform.h"
 #include "influence.h"
@@ -36,15 +37,7 @@ struct ComFixture {
 
     explicit ComFixture(int level = 3) {
         s.ui = &ui;
-        駒価値設定(s);
-        s.record = GameRecord{};
-        s.record.slot(0).pieceAfter = PieceCode(1);
-        s.manPlayer = State::firstPlayer;
-        s.comPlayer = State::secondPlayer;
-        s.gameMode = State::modeCom;
-        s.turnPlayer = s.comPlayer;
-        s.moveStep = 1;
-        s.comLevel = level;
+        bench::setUpComTurn(s, level);
         s.soundLibraryHandle = ui.dsInitialize(0);
         const std::uint8_t byte = 0;
         s.soundOther = ui.dsCreateDSB(s.soundLibraryHandle, &byte, 1, 3, "その他.wav");

@@ -20,13 +20,10 @@ struct Move {
     int x, y, tx, ty;
 };
 
-// A state in the initial position, between moves of a game against the
-// computer at `level`, drawing into `ui`.
-inline State newGame(HeadlessPlatform& ui, int level) {
-    State s;
-    s.ui = &ui;
+// Piece values, an empty record, the human moving first and the computer at
+// `level` to move.
+inline void setUpComTurn(State& s, int level) {
     駒価値設定(s);
-    初期配置(s);
     s.record = GameRecord{};
     s.record.slot(0).pieceAfter = PieceCode(1);
     s.manPlayer = State::firstPlayer;
@@ -35,6 +32,15 @@ inline State newGame(HeadlessPlatform& ui, int level) {
     s.turnPlayer = s.comPlayer;
     s.moveStep = 1;
     s.comLevel = level;
+}
+
+// A state in the initial position, between moves of a game against the
+// computer at `level`, drawing into `ui`.
+inline State newGame(HeadlessPlatform& ui, int level) {
+    State s;
+    s.ui = &ui;
+    初期配置(s);
+    setUpComTurn(s, level);
     return s;
 }
 

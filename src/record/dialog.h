@@ -1,4 +1,4 @@
-// Short forms for the boxes and sounds of the play handlers: every refusal
+// Short forms for the boxes and sounds of the game's handlers: every refusal
 // plays the forbidden sound and shows an OK box, questions are Yes/No boxes.
 #pragma once
 
