@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "com_games.h"
+#include "com_turn.h"
 #include "com_search.h"
 
 namespace zk::bench {

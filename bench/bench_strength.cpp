@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "com_games.h"
+#include "com_turn.h"
 
 namespace zk::bench {
 namespace {

@@ -30,4 +30,10 @@ ComChoice com_探索(State& s);
 // the destination (the promoted one only when it scores strictly better).
 Tenths com_試行(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode& captured);
 
+// The second step of a two-step piece standing on (移動元X, 移動元Y) with its
+// intermediate code (18.1, 18.2, 24.1 or the lion's own): the best square
+// into O_X, O_Y, or false when none is legal (the piece then stands there
+// with its whole code). The trials leave the intermediate code on its square.
+bool com_二手目選択(State& s, int 移動元X, int 移動元Y, PieceCode 移動駒, int& O_X, int& O_Y);
+
 }  // namespace zk

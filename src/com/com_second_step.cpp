@@ -1,13 +1,10 @@
 // The computer's second step of a lion, eagle or falcon standing on its
 // intermediate square.
 #include "com_eval.h"
-#include "com_move.h"
-#include "dialog.h"
-#include "draw.h"
+#include "com_search.h"
 #include "influence.h"
 #include "move_check.h"
 #include "pieces.h"
-#include "platform.h"
 
 namespace zk {
 
@@ -35,20 +32,20 @@ Tenths trial(State& s, int p, int q, int tx, int ty, PieceCode c) {
 
 }  // namespace
 
-void com_ban2手目(State& s, int 移動元X, int 移動元Y, PieceCode 移動駒) {
+bool com_二手目選択(State& s, int 移動元X, int 移動元Y, PieceCode 移動駒, int& O_X, int& O_Y) {
     const int p = 移動元X, q = 移動元Y;
     const PieceCode c = 移動駒;
-    const PieceCode whole = PieceCode(c.whole());
     int x1 = p, x2 = p;
     if (c == code::COM_鷲_2 || c == code::COM_鷲_1 || c == 33 || c == 34) {
         x1 = p - 1;
         x2 = p + 1;
     } else if (c != code::COM_鷹_1) {
-        return;
+        return false;
     }
     Tenths best = -pts(9999);
     bool chosen = false;
-    int bx = 0, by = 0;
+    // The candidates are the 3 x 3 block around the piece, tried with the
+    // intermediate code: a deliberately narrower set than legalMoves.
     for (int tx = x1; tx <= x2; ++tx)
         for (int ty = q - 1; ty <= q + 1; ++ty) {
             if (!onBoard(tx, ty)) continue;  // the move check refuses these too
@@ -57,19 +54,13 @@ void com_ban2手目(State& s, int 移動元X, int 移動元Y, PieceCode 移動�
             if (score > best) {
                 best = score;
                 chosen = true;
-                bx = tx;
-                by = ty;
+                O_X = tx;
+                O_Y = ty;
             }
         }
-    if (!chosen) {
-        // Nothing to play: the piece stays where its first step put it.
-        s.Board[p][q] = whole;
-        return;
-    }
-    手順保存(s, p, q, bx, by, whole, whole);
-    駒移動(s, p, q, bx, by, whole);
-    駒打音(s);
-    描画_桝輪郭(s, State::textWhite, bx, by);
+    // Nothing to play: the piece stays where its first step put it.
+    if (!chosen) s.Board[p][q] = PieceCode(c.whole());
+    return chosen;
 }
 
 }  // namespace zk

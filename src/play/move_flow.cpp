@@ -1,6 +1,6 @@
 #include "move_flow.h"
 
-#include "com_move.h"
+#include "com_turn.h"
 #include "dialog.h"
 #include "draw.h"
 #include "form1.h"

@@ -1,7 +1,5 @@
 #include "two_step.h"
 
-#include <cstdlib>
-
 #include "dialog.h"
 #include "draw.h"
 #include "move_record.h"
@@ -34,28 +32,6 @@ int 一手目(State& s, int& fromX, int& fromY, int toX, int toY, PieceCode boar
 }
 
 }  // namespace
-
-PieceCode 二手目駒(int selX, int selY, int destX, int destY, PieceCode pieceBefore) {
-    const int forward = pieceBefore >= 1 ? 1 : -1;
-    const int ahead = (destY - selY) * forward;
-    const int dx = destX - selX;
-    if (pieceBefore == code::COM_鷲 || pieceBefore == code::MAN_鷲) {
-        if (ahead != 1 || dx == 0) return code::EMPTY;
-        PieceCode mid = destX < selX ? code::COM_鷲_1 : code::COM_鷲_2;
-        return forward > 0 ? mid : -mid;
-    }
-    if (pieceBefore == code::COM_鷹 || pieceBefore == code::MAN_鷹) {
-        if (ahead != 1 || dx != 0) return code::EMPTY;
-        return forward > 0 ? code::COM_仲 : code::MAN_仲;
-    }
-    if (pieceBefore == code::COM_獅_R || pieceBefore == code::MAN_獅_R ||
-        pieceBefore == code::COM_獅_B || pieceBefore == code::MAN_獅_B) {
-        if (std::abs(dx) >= 2 || std::abs(destY - selY) >= 2) return code::EMPTY;
-        PieceCode mid = pieceBefore.kind() == 33 ? code::COM_獅_R_1 : code::COM_獅_B_1;
-        return forward > 0 ? mid : -mid;
-    }
-    return code::EMPTY;
-}
 
 int 移動処理_獅(State& s, int& IN_移動元X, int& IN_移動元Y, int IN_移動先X, int IN_移動先Y,
                 PieceCode IN_移動元駒) {

@@ -6,11 +6,6 @@
 
 namespace zk {
 
-// The mid-move code with which the second step of this move is checked, or
-// the empty code when the move is a single move. `pieceBefore` is the moving
-// code before promotion; forward is toward row 12 for positive codes.
-PieceCode 二手目駒(int selX, int selY, int destX, int destY, PieceCode pieceBefore);
-
 // First step of a lion (IN_移動元駒 is its code after the promotion test).
 // 0: the player moves once more (the origin arguments now hold the first-step
 // square, moveStep is 2); 1: the move ends with this step.

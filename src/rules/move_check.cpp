@@ -12,14 +12,14 @@ namespace {
 bool isLion(PieceCode c) { return c == 33 || c == 34 || c == -33 || c == -34; }
 
 // The geometry of one move as the piece sees it: f > 0 is forward for its side.
-struct Move {
+struct Step {
     int fx, fy, tx, ty;
     int dx, dy, adx, ady, f;
     bool oneStep() const { return adx <= 1 && ady <= 1; }
 };
 
 // The movement rule of a mid-move code (the second step of a two-step move).
-int secondStepRule(const Move& m, int tenths) {
+int secondStepRule(const Step& m, int tenths) {
     switch (tenths) {
         case 331:
         case 341:
@@ -41,11 +41,11 @@ int secondStepRule(const Move& m, int tenths) {
 }
 
 // The movement rule of a whole code; a kind outside 1..39 moves nowhere.
-int pieceRule(const State& s, const Move& m, int kind) {
-    auto vertical = [&] { return 移動チェック上下(s, m.fx, m.fy, m.tx, m.ty) == 1; };
-    auto horizontal = [&] { return 移動チェック左右(s, m.fx, m.fy, m.tx, m.ty) == 1; };
-    auto rookLine = [&] { return 移動チェック飛車(s, m.fx, m.fy, m.tx, m.ty) == 1; };
-    auto diagonal = [&] { return 移動チェック角(s, m.fx, m.fy, m.tx, m.ty) == 1; };
+int pieceRule(const BoardGrid& b, const Step& m, int kind) {
+    auto vertical = [&] { return lineFile(b, m.fx, m.fy, m.tx, m.ty) == 1; };
+    auto horizontal = [&] { return lineRank(b, m.fx, m.fy, m.tx, m.ty) == 1; };
+    auto rookLine = [&] { return lineRook(b, m.fx, m.fy, m.tx, m.ty) == 1; };
+    auto diagonal = [&] { return lineDiagonal(b, m.fx, m.fy, m.tx, m.ty) == 1; };
     bool ok = false;
     switch (kind) {
         case 1:  // 歩
@@ -149,53 +149,57 @@ int pieceRule(const State& s, const Move& m, int kind) {
 
 // A lion's jump within its 5 x 5 block; a lion may not take a protected lion
 // except in the second step of a two-step move.
-int lionRule(State& s, const Move& m) {
+int lionRule(BoardGrid& b, bool secondStep, const Step& m) {
     if (m.adx > 2 || m.ady > 2) return 0;
-    const PieceCode target = s.Board[m.tx][m.ty];
-    if (s.moveStep != 2 && isLion(target)) {
-        const int defender = target >= 1 ? s.comPlayer : s.manPlayer;
-        if (調査_獅守(s, defender, m.fx, m.fy, m.tx, m.ty) == 1) return 0;
+    const PieceCode target = b[m.tx][m.ty];
+    if (!secondStep && isLion(target)) {
+        const int defender = target >= 1 ? 1 : -1;
+        if (lionGuarded(b, defender, m.fx, m.fy, m.tx, m.ty) == 1) return 0;
     }
     return 1;
 }
 
 }  // namespace
 
-// May the code 移動駒種類 move from the origin to the destination on the
-// current board? Changes nothing (the lion test restores what it empties).
-int 移動チェック(State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y,
-                 PieceCode 移動駒種類) {
-    if (移動先X < 1 || 移動先X > 12 || 移動先Y < 1 || 移動先Y > 12) return 0;
+// May the code c move from the origin to the destination on the board?
+// Changes nothing (the lion test restores what it empties).
+int moveCheck(BoardGrid& b, const LionHistory& history, bool secondStep, int fx, int fy, int tx,
+              int ty, PieceCode c) {
+    if (tx < 1 || tx > 12 || ty < 1 || ty > 12) return 0;
     // An origin off the board would make the line walks leave the grid.
-    if (!onBoard(移動元X, 移動元Y)) return 0;
-    const PieceCode c = 移動駒種類;
-    const PieceCode target = s.Board[移動先X][移動先Y];
+    if (!onBoard(fx, fy)) return 0;
+    const PieceCode target = b[tx][ty];
     if ((c >= 1 && target >= 1) || (c <= -1 && target <= -1)) return 0;
-    if (移動元X == 移動先X && 移動元Y == 移動先Y) return 0;
+    if (fx == tx && fy == ty) return 0;
 
     // The side that has just lost a lion may not take the lion of that code
     // back at once, unless it is the piece the move before the last left.
-    if (isLion(target)) {
-        const int n = s.record.recordCount;
-        if (s.record.at(n).capturedPiece == -target && target != s.record.at(n - 1).pieceAfter)
-            return 0;
-    }
+    if (isLion(target) && history.lastCaptured == -target && target != history.previousAfter)
+        return 0;
 
-    Move m;
-    m.fx = 移動元X;
-    m.fy = 移動元Y;
-    m.tx = 移動先X;
-    m.ty = 移動先Y;
-    m.dx = 移動先X - 移動元X;
-    m.dy = 移動先Y - 移動元Y;
+    Step m;
+    m.fx = fx;
+    m.fy = fy;
+    m.tx = tx;
+    m.ty = ty;
+    m.dx = tx - fx;
+    m.dy = ty - fy;
     m.adx = std::abs(m.dx);
     m.ady = std::abs(m.dy);
     m.f = c > 0 ? m.dy : -m.dy;
 
     if (c.isMidMove()) return secondStepRule(m, c.tenths());
     const int kind = c.kind();
-    if (kind == 33 || kind == 34) return lionRule(s, m);
-    return pieceRule(s, m, kind);
+    if (kind == 33 || kind == 34) return lionRule(b, secondStep, m);
+    return pieceRule(b, m, kind);
+}
+
+// The game's move check: the board, the record's lion history and whether the
+// player is making the second step of a two-step move.
+int 移動チェック(State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y,
+                 PieceCode 移動駒種類) {
+    return moveCheck(s.Board, lionHistoryOf(s.record, s.record.recordCount), s.moveStep == 2,
+                     移動元X, 移動元Y, 移動先X, 移動先Y, 移動駒種類);
 }
 
 }  // namespace zk

@@ -3,9 +3,38 @@
 // two squares and puts them back).
 #pragma once
 
+#include "position.h"
 #include "state.h"
 
 namespace zk {
+
+// The move check on a board alone. `history` is what the lion rules read of
+// the record and `secondStep` tells the second step of a two-step move. The
+// lion-protection test may empty two squares of `b`; it puts them back.
+int moveCheck(BoardGrid& b, const LionHistory& history, bool secondStep, int fx, int fy, int tx,
+              int ty, PieceCode c);
+
+// Line tests with blocking on a board; both ends must lie on the board.
+int lineRook(const BoardGrid& b, int fx, int fy, int tx, int ty);
+int lineFile(const BoardGrid& b, int fx, int fy, int tx, int ty);
+int lineRank(const BoardGrid& b, int fx, int fy, int tx, int ty);
+int lineDiagonal(const BoardGrid& b, int fx, int fy, int tx, int ty);
+
+// Is the lion on (lionX, lionY) protected by the pieces of the side whose
+// codes have the sign `defenderSign` (0: nobody) against a capture from
+// (fromX, fromY)? `b` is as it was afterwards.
+int lionGuarded(BoardGrid& b, int defenderSign, int fromX, int fromY, int lionX, int lionY);
+
+// The code the moving piece becomes, or the empty code when the move does not
+// promote. The destination still holds what the move would take.
+PieceCode promotionOf(const BoardGrid& b, int fromY, int tx, int ty, PieceCode c);
+
+// Why a press that would take a lion is refused.
+enum class LionRefusal { None, Recapture, Protected, WeakBait };
+// The lion-capture refusals of a press of `selPiece` on (selX, selY) onto
+// (destX, destY); only a destination holding a lion can be refused.
+LionRefusal lionCaptureRefusal(BoardGrid& b, const LionHistory& history, bool secondStep, int selX,
+                               int selY, PieceCode selPiece, int destX, int destY);
 
 // 1 if `移動駒種類` may move from (移動元X, 移動元Y) to (移動先X, 移動先Y), else 0.
 // Reads Board, moveStep, manPlayer/comPlayer and the last two record entries.

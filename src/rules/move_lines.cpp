@@ -1,5 +1,4 @@
 #include "move_check.h"
-#include "pieces.h"
 
 namespace zk {
 
@@ -8,11 +7,11 @@ namespace {
 // Walk from the origin toward the destination one square at a time and report
 // whether every square strictly between is empty. The caller has already made
 // sure the two squares lie on one line.
-int clearBetween(const State& s, int fx, int fy, int tx, int ty) {
+int clearBetween(const BoardGrid& b, int fx, int fy, int tx, int ty) {
     const int sx = (tx > fx) - (tx < fx);
     const int sy = (ty > fy) - (ty < fy);
     for (int x = fx + sx, y = fy + sy; x != tx || y != ty; x += sx, y += sy)
-        if (!s.Board[x][y].isEmpty()) return 0;
+        if (!b[x][y].isEmpty()) return 0;
     return 1;
 }
 
@@ -22,31 +21,47 @@ bool bothOnBoard(int fx, int fy, int tx, int ty) { return onBoard(fx, fy) && onB
 }  // namespace
 
 // A vertical or horizontal line move with a clear path.
-int 移動チェック飛車(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
-    if (移動チェック上下(s, 移動元X, 移動元Y, 移動先X, 移動先Y) == 1) return 1;
-    return 移動チェック左右(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
+int lineRook(const BoardGrid& b, int fx, int fy, int tx, int ty) {
+    if (lineFile(b, fx, fy, tx, ty) == 1) return 1;
+    return lineRank(b, fx, fy, tx, ty);
 }
 
 // A move along the file with nothing standing between.
-int 移動チェック上下(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
-    if (!bothOnBoard(移動元X, 移動元Y, 移動先X, 移動先Y)) return 0;
-    if (移動先X != 移動元X || 移動先Y == 移動元Y) return 0;
-    return clearBetween(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
+int lineFile(const BoardGrid& b, int fx, int fy, int tx, int ty) {
+    if (!bothOnBoard(fx, fy, tx, ty)) return 0;
+    if (tx != fx || ty == fy) return 0;
+    return clearBetween(b, fx, fy, tx, ty);
 }
 
 // A move along the rank with nothing standing between.
-int 移動チェック左右(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
-    if (!bothOnBoard(移動元X, 移動元Y, 移動先X, 移動先Y)) return 0;
-    if (移動先Y != 移動元Y || 移動先X == 移動元X) return 0;
-    return clearBetween(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
+int lineRank(const BoardGrid& b, int fx, int fy, int tx, int ty) {
+    if (!bothOnBoard(fx, fy, tx, ty)) return 0;
+    if (ty != fy || tx == fx) return 0;
+    return clearBetween(b, fx, fy, tx, ty);
 }
 
 // A diagonal move with nothing standing between.
-int 移動チェック角(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
-    if (!bothOnBoard(移動元X, 移動元Y, 移動先X, 移動先Y)) return 0;
-    const int dx = 移動先X - 移動元X, dy = 移動先Y - 移動元Y;
+int lineDiagonal(const BoardGrid& b, int fx, int fy, int tx, int ty) {
+    if (!bothOnBoard(fx, fy, tx, ty)) return 0;
+    const int dx = tx - fx, dy = ty - fy;
     if (dx == 0 || (dx != dy && dx != -dy)) return 0;
-    return clearBetween(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
+    return clearBetween(b, fx, fy, tx, ty);
+}
+
+int 移動チェック飛車(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
+    return lineRook(s.Board, 移動元X, 移動元Y, 移動先X, 移動先Y);
+}
+
+int 移動チェック上下(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
+    return lineFile(s.Board, 移動元X, 移動元Y, 移動先X, 移動先Y);
+}
+
+int 移動チェック左右(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
+    return lineRank(s.Board, 移動元X, 移動元Y, 移動先X, 移動先Y);
+}
+
+int 移動チェック角(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
+    return lineDiagonal(s.Board, 移動元X, 移動元Y, 移動先X, 移動先Y);
 }
 
 }  // namespace zk

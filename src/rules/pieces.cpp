@@ -29,24 +29,26 @@ void 駒価値設定(State& s) {
 
 const char* 駒漢字(int kind) { return (kind >= 1 && kind <= 39) ? kKanji[kind] : ""; }
 
-void 初期配置(State& s) {
+void 初期配置(State& s) { 初期配置(s.Board); }
+
+void 初期配置(BoardGrid& b) {
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
-            s.Board[x][y] = code::EMPTY;
-            if (y == 4) s.Board[x][y] = code::COM_と;
-            if (y == 9) s.Board[x][y] = code::MAN_と;
+            b[x][y] = code::EMPTY;
+            if (y == 4) b[x][y] = code::COM_と;
+            if (y == 9) b[x][y] = code::MAN_と;
         }
     for (int row = 0; row < 3; ++row)
         for (int x = 1; x <= 12; ++x) {
             int c = kTopRows[row][x - 1];
             if (c == 0) continue;
-            s.Board[x][row + 1] = PieceCode(c);
-            s.Board[13 - x][12 - row] = PieceCode(-c);
+            b[x][row + 1] = PieceCode(c);
+            b[13 - x][12 - row] = PieceCode(-c);
         }
-    s.Board[4][5] = code::COM_象_R;
-    s.Board[9][5] = code::COM_象_R;
-    s.Board[4][8] = code::MAN_象_R;
-    s.Board[9][8] = code::MAN_象_R;
+    b[4][5] = code::COM_象_R;
+    b[9][5] = code::COM_象_R;
+    b[4][8] = code::MAN_象_R;
+    b[9][8] = code::MAN_象_R;
 }
 
 }  // namespace zk

@@ -14,8 +14,6 @@ const char* 駒漢字(int kind);
 // Empty the board and lay out the initial position (rows 4 and 9 in the same
 // pass as the emptying, then the rest).
 void 初期配置(State& s);
-
-// True when (x, y) is a square of the board.
-constexpr bool onBoard(int x, int y) { return x >= 1 && x <= 12 && y >= 1 && y <= 12; }
+void 初期配置(BoardGrid& b);
 
 }  // namespace zk

@@ -1,5 +1,4 @@
 #include "move_check.h"
-#include "pieces.h"
 
 namespace zk {
 
@@ -36,25 +35,24 @@ bool promotable(PieceCode c) {
 
 }  // namespace
 
+// The unpromoted code a promoting move turns the piece into, or the empty
+// code. A capture inside the zone counts only while the destination still
+// holds the piece taken.
+PieceCode promotionOf(const BoardGrid& b, int fromY, int tx, int ty, PieceCode c) {
+    // A destination off the board is no move at all.
+    if (!onBoard(tx, ty) || !promotable(c)) return code::EMPTY;
+    const PieceCode target = b[tx][ty];
+    if (c <= -1 && ty < 5 && (fromY > 4 || target >= 1)) return PieceCode(c.whole() + 1);
+    if (c >= 1 && ty > 8 && (fromY < 9 || target <= -1)) return PieceCode(c.whole() - 1);
+    return code::EMPTY;
+}
+
 // Does this move promote the piece? On 1, promotedPiece holds its new code.
 int 調査_駒成(State& s, int, int 移動元Y, int 移動先X, int 移動先Y, PieceCode 移動駒種類) {
-    // A destination off the board is no move at all.
-    if (!onBoard(移動先X, 移動先Y)) return 0;
-    const PieceCode c = 移動駒種類;
-    if (!promotable(c)) return 0;
-    const PieceCode target = s.Board[移動先X][移動先Y];
-    if (c <= -1) {
-        if (移動先Y < 5 && (移動元Y > 4 || target >= 1)) {
-            s.promotedPiece = PieceCode(c.whole() + 1);
-            return 1;
-        }
-    } else if (c >= 1) {
-        if (移動先Y > 8 && (移動元Y < 9 || target <= -1)) {
-            s.promotedPiece = PieceCode(c.whole() - 1);
-            return 1;
-        }
-    }
-    return 0;
+    const PieceCode promoted = promotionOf(s.Board, 移動元Y, 移動先X, 移動先Y, 移動駒種類);
+    if (promoted.isEmpty()) return 0;
+    s.promotedPiece = promoted;
+    return 1;
 }
 
 }  // namespace zk

@@ -9,19 +9,16 @@
 
 #include "move_record.h"
 #include "piece_code.h"
+#include "position.h"
 
 namespace zk {
 
 class Platform;
 
-// A 13 x 13 grid indexed [x][y], x the column from the left and y the row from
-// the top, both 1..12; row and column 0 stay 0.
-template <typename T>
-using Grid13 = std::array<std::array<T, 13>, 13>;
-using BoardGrid = Grid13<PieceCode>;
-using IntGrid = Grid13<int>;
-
-struct State {
+// The game's Position is the base: its Board is the board the window shows.
+// Its side to move and lion history are derived from turnPlayer and the
+// record, and refreshed by 現局面 whenever the position is asked for.
+struct State : Position {
     // Fixed values.
     static constexpr int flagOn = 1, flagOff = 0;
     static constexpr int firstPlayer = 1, secondPlayer = -1, noPlayer = 0;
@@ -38,8 +35,7 @@ struct State {
 
     Platform* ui = nullptr;
 
-    // Board and piece values.
-    BoardGrid Board{};
+    // Piece values.
     std::array<int, 40> pieceValue{};
 
     // Play state.
@@ -100,5 +96,11 @@ struct State {
     std::int32_t soundLibraryHandle = 0;
     std::int32_t soundOther = 0, soundForbidden = 0, soundPiece = 0, soundBgm = 0;
 };
+
+// The position of the game now: Board, the side to move and the lion history
+// read from the record (side 0 when no game is running).
+const Position& 現局面(State& s);
+// Sign of the codes of the side to move: -1 the bottom side, +1 the top side.
+int 手番符号(const State& s);
 
 }  // namespace zk

@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "com_move.h"
+#include "com_search.h"
 #include "game_end.h"
 #include "headless_platform.h"
 #include "move_check.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "com_fixture.h"
-#include "com_move.h"
+#include "com_turn.h"
 #include "draw.h"
 
 namespace zk::test {

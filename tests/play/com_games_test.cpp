@@ -1,10 +1,11 @@
+#include "com_games.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "com_fixture.h"
-#include "com_games.h"
-#include "com_move.h"
+#include "com_turn.h"
 #include "game_end.h"
 #include "move_check.h"
 

@@ -1,4 +1,4 @@
-#include "com_move.h"
+#include "com_turn.h"
 
 #include "com_search.h"
 #include "dialog.h"
@@ -36,6 +36,16 @@ void 二手目判定(State& s, const ComChoice& c, PieceCode& after) {
 }
 
 }  // namespace
+
+void com_ban2手目(State& s, int 移動元X, int 移動元Y, PieceCode 移動駒) {
+    int bx = 0, by = 0;
+    if (!com_二手目選択(s, 移動元X, 移動元Y, 移動駒, bx, by)) return;
+    const PieceCode whole = PieceCode(移動駒.whole());
+    手順保存(s, 移動元X, 移動元Y, bx, by, whole, whole);
+    駒移動(s, 移動元X, 移動元Y, bx, by, whole);
+    駒打音(s);
+    描画_桝輪郭(s, State::textWhite, bx, by);
+}
 
 ComOutcome com_ban(State& s) {
     思考中表示(s);
