@@ -12,6 +12,7 @@
 #include "move_check.h"
 #include "move_record.h"
 #include "pieces.h"
+#include "seeded_positions.h"
 
 namespace zk {
 namespace {
@@ -28,39 +29,11 @@ State freshState() {
     return s;
 }
 
-struct Step {
-    int fx, fy, tx, ty;
-};
-
-// Random legal single moves, the human first; royal pieces are never taken so
-// that the position stays a game in progress.
+// The seeded middle game as the game's State, with its maps built.
 State middleGame(std::uint32_t seed, int plies) {
     State s = freshState();
-    std::mt19937 rng(seed);
-    int side = -1;
-    for (int ply = 0; ply < plies; ++ply) {
-        std::vector<Step> moves;
-        for (int x = 1; x <= 12; ++x)
-            for (int y = 1; y <= 12; ++y) {
-                const PieceCode c = s.Board[x][y];
-                if (!(side < 0 ? c <= -1 : c >= 1)) continue;
-                for (int tx = 1; tx <= 12; ++tx)
-                    for (int ty = 1; ty <= 12; ++ty) {
-                        const int k = s.Board[tx][ty].kind();
-                        if (k == 38 || k == 39) continue;
-                        if (移動チェック(s, x, y, tx, ty, c) == 1) moves.push_back({x, y, tx, ty});
-                    }
-            }
-        if (moves.empty()) break;
-        const Step m = moves[rng() % moves.size()];
-        const PieceCode moving = s.Board[m.fx][m.fy];
-        PieceCode after = moving;
-        if (調査_駒成(s, m.fx, m.fy, m.tx, m.ty, moving) == 1) after = s.promotedPiece;
-        手順保存(s, m.fx, m.fy, m.tx, m.ty, moving, after);
-        s.Board[m.tx][m.ty] = after;
-        s.Board[m.fx][m.fy] = code::EMPTY;
-        side = -side;
-    }
+    const Position p = bench::randomGamePosition(seed, plies);
+    s.Board = p.Board;
     勢力調査_MAN(s);
     勢力調査_COM(s);
     return s;
@@ -92,6 +65,35 @@ void BM_移動チェック_全組(benchmark::State& st) {
         static_cast<double>(legal) / static_cast<double>(st.iterations());
 }
 BENCHMARK(BM_移動チェック_全組);
+
+// Every whole turn of the side to move, as the board-click flow allows them.
+void BM_legalMoves(benchmark::State& st) {
+    const Position p = bench::randomGamePosition(20240601u, 60);
+    std::vector<Move> moves;
+    for (auto _ : st) {
+        legalMoves(p, Mover::Presses, moves);
+        benchmark::DoNotOptimize(moves.data());
+    }
+    st.counters["moves"] = static_cast<double>(moves.size());
+    st.counters["lists/s"] = benchmark::Counter(static_cast<double>(st.iterations()),
+                                                benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_legalMoves);
+
+// Copy-make: a move put on a copy of the position, for every legal move.
+void BM_apply(benchmark::State& st) {
+    const Position p = bench::randomGamePosition(20240601u, 60);
+    const std::vector<Move> moves = legalMoves(p);
+    for (auto _ : st)
+        for (const Move& m : moves) {
+            Position q = p;
+            apply(q, m);
+            benchmark::DoNotOptimize(q.Board.data());
+        }
+    st.counters["applies/s"] = benchmark::Counter(
+        static_cast<double>(st.iterations() * moves.size()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_apply);
 
 void BM_勢力調査_両側(benchmark::State& st) {
     State s = position();
