@@ -86,9 +86,10 @@ TwipRect ScreenModel::takeDirty() {
 }
 
 int ScreenModel::findSame(const ScreenItem& item) const {
-    for (int i : buckets_[bucketOf(item.x, item.y)]) {
+    const int bucket = bucketOf(item.x, item.y);
+    for (int i : buckets_[bucket]) {
         const Node& n = nodes_[i];
-        if (n.home == bucketOf(item.x, item.y) && sameKey(n.item, item)) return i;
+        if (n.home == bucket && sameKey(n.item, item)) return i;
     }
     return -1;
 }
@@ -98,6 +99,7 @@ bool ScreenModel::onTop(int i) const {
     for (int row = n.row0; row <= n.row1; ++row)
         for (int col = n.col0; col <= n.col1; ++col) {
             const std::vector<int>& b = buckets_[row * kCols + col];
+            if (b.back() == i) continue;
             auto it = std::find(b.begin(), b.end(), i);
             for (++it; it != b.end(); ++it)
                 if (meet(nodes_[*it].reach, n.reach)) return false;
@@ -148,6 +150,7 @@ void ScreenModel::raise(int i) {
     for (int row = n.row0; row <= n.row1; ++row)
         for (int col = n.col0; col <= n.col1; ++col) {
             std::vector<int>& b = buckets_[row * kCols + col];
+            if (b.back() == i) continue;
             auto it = std::find(b.begin(), b.end(), i);
             std::rotate(it, it + 1, b.end());
         }
@@ -203,6 +206,16 @@ void ScreenModel::fillRect(int x, int y, int w, int h, int colour) {
 
 void ScreenModel::outlineRect(int x, int y, int w, int h, int colour) {
     if (w <= 0 || h <= 0) return;
+    // The usual case, a square's outline again over its own square: last in
+    // the one bucket it meets, so on top of everything.
+    const std::vector<int>& b = buckets_[bucketOf(x, y)];
+    if (!b.empty()) {
+        const Node& n = nodes_[b.back()];
+        if (n.item.kind == ScreenItem::Kind::Rect && n.item.x == x && n.item.y == y &&
+            n.item.w == w && n.item.h == h && n.item.colour == colour && n.col0 == n.col1 &&
+            n.row0 == n.row1)
+            return raise(b.back());
+    }
     ScreenItem item{ScreenItem::Kind::Rect, x, y, w, h, colour, {}, 0, false};
     const int same = findSame(item);
     if (same >= 0) {
