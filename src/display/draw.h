@@ -12,6 +12,9 @@ namespace zk {
 // Twips of a cell position.
 int cellX(double cx);
 int cellY(double cy);
+// The same for whole cells, without rounding.
+constexpr int cellX(int cx) { return State::originX + cx * State::squareWidth; }
+constexpr int cellY(int cy) { return State::originY + cy * State::squareHeight; }
 
 // Primitives.
 void 描画_四角形(State& s, double 入力X, double 入力Y, int X_長, int Y_長, int 色);

@@ -7,6 +7,13 @@
 
 namespace zk {
 
+// The screen model files items by board square; a grid off the board would
+// still draw right, only slower.
+static_assert(ScreenModel::kCellOriginX == State::originX &&
+              ScreenModel::kCellOriginY == State::originY &&
+              ScreenModel::kCellWidth == State::squareWidth &&
+              ScreenModel::kCellHeight == State::squareHeight);
+
 // Twips of a cell position's x, rounded to the nearest twip.
 int cellX(double cx) {
     return static_cast<int>(std::lround(State::originX + cx * State::squareWidth));

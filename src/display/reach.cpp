@@ -26,6 +26,8 @@ bool twoStepStop(PieceCode c, int fx, int fy, int x, int y) {
 // two-step stops in the selection colour unless 描画色 only erases.
 void 描画_移動可能桝色(State& s, int 移動元X, int 移動元Y, int 描画色, PieceCode 移動駒) {
     描画_将棋盤桝(s);
+    // Every outline is in the grid colour now, so marking in it changes nothing.
+    if (描画色 == State::boardGridColour) return;
     // No code 0 moves, and the move check needs an origin on the board.
     if (移動駒.isEmpty() || !onBoard(移動元X, 移動元Y)) return;
     bool stops[13][13] = {};
@@ -35,7 +37,6 @@ void 描画_移動可能桝色(State& s, int 移動元X, int 移動元Y, int 描
             描画_桝輪郭(s, 描画色, x, y);
             stops[x][y] = twoStepStop(移動駒, 移動元X, 移動元Y, x, y);
         }
-    if (描画色 == State::boardGridColour) return;
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y)
             if (stops[x][y]) 描画_桝輪郭(s, State::selectColour, x, y);

@@ -5,6 +5,13 @@
 // items it fully covers, and an outline or a text drawn at exactly the place
 // of an earlier one replaces it, so the list stays bounded however long a game
 // runs. Front ends paint the list scaled to their window.
+//
+// Items are filed in buckets of one board square, so every drawing call and
+// every query touches only the few items near its place. An item paints only
+// inside its reach (see reach()); two items whose reaches do not meet never
+// touch the same pixel, so drawing an item again that is already on top of
+// everything it meets changes nothing on the screen: it only moves to the end
+// of the list, without counting as a change.
 #pragma once
 
 #include <cstdint>
@@ -27,17 +34,38 @@ struct ScreenItem {
     bool bold = false;
 };
 
+// A rectangle in twips, [x, x + w) x [y, y + h); empty when w or h is not positive.
+struct TwipRect {
+    int x = 0, y = 0, w = 0, h = 0;
+    bool empty() const { return w <= 0 || h <= 0; }
+    bool operator==(const TwipRect&) const = default;
+};
+
 class ScreenModel {
 public:
+    // The bucket grid: one board square per bucket, aligned to the board.
+    static constexpr int kCellOriginX = 200, kCellOriginY = -300;
+    static constexpr int kCellWidth = 34 * kTwipsPerPixel, kCellHeight = 40 * kTwipsPerPixel;
+
+    ScreenModel();
+
     void fillRect(int x, int y, int w, int h, int colour);
+    // An outline of no area draws nothing, as a fill of no area.
     void outlineRect(int x, int y, int w, int h, int colour);
     void text(int x, int y, const std::string& text, int colour, int fontSize, bool bold);
     void image(int x, int y, const std::string& name);
     void clear();
 
-    const std::vector<ScreenItem>& items() const { return items_; }
-    // Bumped on every change so a front end knows when to repaint.
+    // Every item in painting order (built when first asked after a change).
+    const std::vector<ScreenItem>& items() const;
+    std::size_t size() const { return count_; }
+    // Bumped on every change of the picture so a front end knows when to repaint.
     std::uint64_t generation() const { return generation_; }
+
+    // The union of the reaches of every item added or removed since the last
+    // takeDirty(): outside it the picture is as it was then.
+    TwipRect dirty() const { return dirty_; }
+    TwipRect takeDirty();
 
     // The topmost image whose area contains the point, or "" when none.
     std::string imageAt(int x, int y) const;
@@ -49,13 +77,51 @@ public:
     // Size in twips of a named image (pieces and the empty square are one
     // square; the title is wider).
     static void imageSize(const std::string& name, int& w, int& h);
+    // Where an item may paint: its bounds, and for a text one em a character
+    // plus half an em of overhang, two ems high (the box front ends draw it in).
+    static TwipRect reach(const ScreenItem& item);
 
 private:
+    static constexpr int kFirstCol = -2, kCols = 24;  // the window and a margin round it
+    static constexpr int kFirstRow = -2, kRows = 20;
+
+    struct Node {
+        ScreenItem item;
+        TwipRect reach;
+        std::uint64_t stamp = 0;  // drawing order
+        int prev = -1, next = -1;
+        int col0 = 0, col1 = 0, row0 = 0, row1 = 0;  // buckets the reach meets
+        int home = 0;                                // bucket of the anchor
+    };
+
+    static int colOf(long long x);
+    static int rowOf(long long y);
+    static int bucketOf(int x, int y) { return rowOf(y) * kCols + colOf(x); }
+
+    // The item of this kind and key in the anchor's bucket, or -1.
+    int findSame(const ScreenItem& item) const;
+    // Whether no later item meets node i's reach.
+    bool onTop(int i) const;
     void removeCoveredBy(int x, int y, int w, int h);
     void add(ScreenItem item);
+    void remove(int i);
+    // Move node i, on top of all it meets, to the end of the drawing order.
+    void raise(int i);
+    void markDirty(const TwipRect& r);
 
-    std::vector<ScreenItem> items_;
+    std::vector<Node> nodes_;
+    std::vector<int> free_;
+    std::vector<std::vector<int>> buckets_;  // node indices in drawing order
+    std::vector<int> scratch_;
+    int head_ = -1, tail_ = -1;
+    std::size_t count_ = 0;
+    std::uint64_t stamp_ = 0;
     std::uint64_t generation_ = 0;
+    std::uint64_t order_ = 0;  // bumped by raise(), which the generation ignores
+    TwipRect dirty_;
+
+    mutable std::vector<ScreenItem> ordered_;
+    mutable std::uint64_t orderedGeneration_ = ~std::uint64_t{0}, orderedOrder_ = 0;
 };
 
 // RGB of a colour number of the classic 16-colour console palette.

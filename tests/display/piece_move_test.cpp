@@ -20,6 +20,24 @@ TEST_F(PieceMove, MovesThePieceOnBoardAndScreen) {
     EXPECT_EQ(outlineOf(3, 9), State::boardColour);
 }
 
+TEST_F(PieceMove, OnlyTheTwoSquaresAreLeftToRepaint) {
+    初期配置(s);
+    画面_再描画(s);
+    // The column numbers' text boxes reach into row 1, so the first wipe
+    // after a repaint puts row 1's outlines back on top of them.
+    描画_将棋盤桝(s);
+    描画_桝輪郭(s, State::textWhite, 3, 8);
+    screen().takeDirty();
+    駒移動(s, 3, 9, 3, 8, code::MAN_と);
+    EXPECT_EQ(screen().takeDirty(),
+              (TwipRect{cellX(3), cellY(8), State::squareWidth, 2 * State::squareHeight}));
+    // Wiping marks from a board that has none changes nothing.
+    const auto generation = screen().generation();
+    描画_将棋盤桝(s);
+    EXPECT_EQ(screen().generation(), generation);
+    EXPECT_TRUE(screen().dirty().empty());
+}
+
 TEST_F(PieceMove, CaptureOverwritesAndPromotionWritesTheGivenCode) {
     s.Board[5][5] = code::MAN_と;
     s.Board[5][4] = code::COM_金;
