@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "notation.h"
 #include "state.h"
 
 namespace zk {
@@ -27,8 +28,6 @@ void 描画_数値(State& s, double 入力X, double 入力Y, int 数値, int 色
 void 描画_文字(State& s, double 入力X, double 入力Y, const std::string& 文字列, int 色,
                int フォントサイズ, bool bold = false);
 void 描画_可視(State& s, bool a, bool b, bool c);
-// The kanji numeral "一".."十二" of 1..12, or "" for any other value.
-std::string 漢数字(int 数値);
 
 // Board.
 void 描画_盤(State& s);

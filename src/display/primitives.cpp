@@ -41,13 +41,6 @@ void 描画_桝(State& s, int 座標X, int 座標Y) {
     描画_桝輪郭(s, State::boardColour, 座標X, 座標Y);
 }
 
-// The kanji numeral of a row number 1..12.
-std::string 漢数字(int 数値) {
-    static const char* const kNumerals[13] = {"",   "一", "二", "三", "四",   "五",  "六",
-                                              "七", "八", "九", "十", "十一", "十二"};
-    return (数値 >= 1 && 数値 <= 12) ? kNumerals[数値] : "";
-}
-
 // Print a number at a cell position: digits (mode 0) or the kanji numeral (mode 1).
 void 描画_数値(State& s, double 入力X, double 入力Y, int 数値, int 色, int モード,
                int フォントサイズ, bool bold) {

@@ -22,18 +22,10 @@ void 描画_手数(State& s, int 数値, int /*色*/) {
 
 // One coordinate of a move report: a column 1..12 or, as 1001..1012, a row.
 void 描画_移動数値(State& s, double 入力X, double 入力Y, int 駒種類, int 色) {
-    static const char* const kWide[10] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
-    std::string text;
-    int shift = 0;
-    if (駒種類 >= 1 && 駒種類 <= 9) {
-        text = kWide[駒種類];
-    } else if (駒種類 >= 10 && 駒種類 <= 12) {
-        text = std::to_string(駒種類);
-        shift = 100;  // two digits start further left
-    } else if (駒種類 >= 1001 && 駒種類 <= 1012) {
-        text = 漢数字(駒種類 - 1000);
-    }
+    const bool row = 駒種類 >= 1001 && 駒種類 <= 1012;
+    const std::string text = row ? 漢数字(駒種類 - 1000) : 筋表記(駒種類);
     if (text.empty()) return;
+    const int shift = !row && 駒種類 >= 10 ? 100 : 0;  // two digits start further left
     s.ui->screen().text(cellX(入力X) - shift, cellY(入力Y), text, 色, 12, false);
 }
 
