@@ -108,7 +108,8 @@ MainWindow::MainWindow(bool instantWaits) {
     buildMenus();
     buildPanel();
     view_->setFocusPolicy(Qt::StrongFocus);
-    resize(defaultViewSize() + QSize(0, menuBar()->sizeHint().height()));
+    const int menuHeight = menuBar()->sizeHint().height();
+    resize(defaultViewSize(menuHeight) + QSize(0, menuHeight));
 }
 
 MainWindow::~MainWindow() {
@@ -117,16 +118,17 @@ MainWindow::~MainWindow() {
     state_.ui = nullptr;
 }
 
-QSize MainWindow::defaultViewSize() {
+QSize MainWindow::defaultViewSize(int reservedHeight) {
     const QSize base(BoardView::kTwipsW / zk::kTwipsPerPixel,
                      BoardView::kTwipsH / zk::kTwipsPerPixel);
-    double factor = 1.0;
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableGeometry();
-        factor =
-            std::min(avail.width() * 0.9 / base.width(), avail.height() * 0.85 / base.height());
-        factor = std::clamp(factor, 0.6, 2.0);
-    }
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return base;
+    // About four fifths of the screen's height, menu bar included, in the
+    // board's proportions; never wider than the screen.
+    const QRect avail = screen->availableGeometry();
+    const double factor =
+        std::max(0.5, std::min((avail.height() * 0.8 - reservedHeight) / base.height(),
+                               avail.width() * 0.95 / base.width()));
     return QSize(int(base.width() * factor), int(base.height() * factor));
 }
 

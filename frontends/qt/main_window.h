@@ -52,9 +52,10 @@ public:
     void fillFileList();
     void layoutPanel();
 
-    // The default client size in pixels: the program's twips at a scale
-    // that fits the screen.
-    static QSize defaultViewSize();
+    // The default size of the board view in pixels: the program's twips at
+    // the scale that makes the window (with `reservedHeight` pixels above
+    // the view) about four fifths of the screen's height.
+    static QSize defaultViewSize(int reservedHeight = 0);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
