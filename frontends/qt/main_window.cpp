@@ -68,9 +68,11 @@ const MenuEntry kMenu[] = {
 
 const char* const kCheckable[] = {"LEVEL1", "LEVEL2", "LEVEL3", "SIDOU", "BGM"};
 
-// Mounted file systems worth offering, home first.
-QStringList drives() {
+// Places worth offering: home, the folder of the automatically saved games,
+// then the mounted file systems.
+QStringList drives(const QString& savedGames) {
     QStringList out{QDir::homePath()};
+    if (QDir().mkpath(savedGames)) out << savedGames;
     QFile mounts(QStringLiteral("/proc/mounts"));
     if (mounts.open(QIODevice::ReadOnly)) {
         QTextStream in(&mounts);
@@ -169,7 +171,7 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildPanel() {
     drive1_ = new QComboBox(view_);
-    drive1_->addItems(drives());
+    drive1_->addItems(drives(QString::fromStdString(platform_->autosaveFolder())));
     dir1_ = new QListWidget(view_);
     file1_ = new QListWidget(view_);
     label1_ = new QLabel(QStringLiteral("ﾌｧｲﾙ名 ："), view_);

@@ -9,8 +9,10 @@
 
 namespace zk {
 
-// dsInitialize with the window's handle; a 0 result shows the warning box.
+// dsInitialize with the window's handle.
 void サウンド初期化(State& s, std::int64_t windowHandle);
+// Without a sound library: the warning box, once per run.
+void サウンド不可通知(State& s);
 // dsTerminate when the library was initialised.
 void サウンド終了(State& s);
 // A buffer from a WAV file in the current directory (else beside the
