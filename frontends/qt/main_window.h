@@ -36,6 +36,7 @@ public:
 
     zk::State& state() { return state_; }
     BoardView* view() const { return view_; }
+    const QtPlatform* platform() const { return platform_.get(); }
     QAction* action(const QString& control) const { return actions_.value(control); }
 
     // The record-file panel, for the platform.

@@ -102,6 +102,7 @@ std::int32_t サウンド読込(State& s, const std::string& fileName, std::int3
     fs::path path = fileName;
     if (!fs::exists(path, ec)) {
         path = fs::path(programDirectory()) / fileName;
+        if (!fs::exists(path, ec)) path = fs::path(installedDataDirectory()) / "sounds" / fileName;
         if (!fs::exists(path, ec)) return 0;
     }
     std::vector<std::uint8_t> bytes;
