@@ -1,7 +1,8 @@
 #!/bin/sh
 # check_install.sh BUILD_DIR: installs the build into a staging folder and
 # checks it as a new user would meet it: the desktop entry and AppStream data
-# validate, every file is in place, and the installed program starts from an
+# validate, every file is in place, the Debian package declares its
+# dependencies, and the installed program starts from an
 # unrelated folder, finds its sound library, sounds and font, keeps its
 # settings in the configuration folder and ends cleanly on Esc.
 set -eu
@@ -24,6 +25,13 @@ ls "$stage"/lib*/zenkoru/libZenkoru.so* >/dev/null 2>&1 ||
     ls "$stage"/lib/*/zenkoru/libZenkoru.so* >/dev/null 2>&1 || fail "the sound library is not installed"
 grep -q '^Categories=Game;BoardGame;$' "$stage/share/applications/$app.desktop" || fail "categories"
 grep -q '^Name\[ja\]=中将棋$' "$stage/share/applications/$app.desktop" || fail "Japanese name"
+
+# The Debian package declares what the program loads at run time.
+(cd "$build" && cpack -G DEB -B "$tmp/deb" >/dev/null)
+depends=$(dpkg-deb -f "$tmp"/deb/zenkoru_*.deb Depends)
+for p in libqt6widgets6 libsdl2-mixer-2.0-0 qt6-qpa-plugins fonts-ipafont-mincho; do
+    echo "$depends" | grep -q "$p" || fail "the package does not depend on $p"
+done
 
 mkdir "$tmp/elsewhere"
 cd "$tmp/elsewhere"
