@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     // The size and place the user left the window at ($XDG_CONFIG_HOME/zenkoru/window.conf).
     QSettings place(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zenkoru"),
                     QStringLiteral("window"));
-    if (!check) window.restoreGeometry(place.value(QStringLiteral("geometry")).toByteArray());
+    window.restoreGeometry(place.value(QStringLiteral("geometry")).toByteArray());
     window.show();
 
     std::unique_ptr<zkqt::BoxAnswerer> answerer;
@@ -65,6 +65,6 @@ int main(int argc, char** argv) {
         });
     }
     const int status = app.exec();
-    if (!check) place.setValue(QStringLiteral("geometry"), window.saveGeometry());
+    place.setValue(QStringLiteral("geometry"), window.saveGeometry());
     return status != 0 ? status : (complete ? 0 : 1);
 }

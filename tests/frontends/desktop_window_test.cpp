@@ -3,6 +3,7 @@
 // when the program ends in the middle of one.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -12,8 +13,11 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "board_view.h"
 #include "main_window.h"
@@ -77,6 +81,50 @@ TEST(DesktopWindow, LettersAreAntialiasedAndImagesAreHeldForOneSizeOnly) {
     // Back at the first size, only its own images are held.
     EXPECT_EQ(w.view()->cachedImages(), held);
     EXPECT_GT(held, 10);
+}
+
+TEST(DesktopWindow, WithoutSoundItSaysSoOnceOverThePaintedBoard) {
+    const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
+    MainWindow w(true);
+    w.show();
+    // When the box opens the board must already be on the screen.
+    QStringList boxes;
+    int piecesShown = -1;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        boxes << box->text();
+        if (piecesShown < 0) {
+            int full = 0, partial = 0;
+            inkOnSquare(w, 6, 12, full, partial);
+            piecesShown = full + partial;
+        }
+        box->buttons().first()->click();
+    });
+    poll.start(20);
+    w.start();
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Direct Soundインターフェースが作成できません。")});
+    EXPECT_GT(piecesShown, 10);
+
+    // Loading a record starts the program again but does not ask again.
+    QTemporaryDir dir;
+    QFile record(dir.filePath(QStringLiteral("a.棋譜")));
+    ASSERT_TRUE(record.open(QIODevice::WriteOnly));
+    record.write("\r\n\r\n\r\n 5 9 5 8 -2 -2  0\r\n");
+    record.close();
+    w.setDirPath(dir.path());
+    w.setFilePath(dir.path());
+    trigger(w, "KIFU_READ");
+    const auto items = w.file1()->findItems(QStringLiteral("a.棋譜"), Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1);
+    QTest::mouseClick(w.file1()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      w.file1()->visualItemRect(items.first()).center());
+    QApplication::processEvents();
+    EXPECT_EQ(w.state().recordMode, zk::State::flagOn);
+    EXPECT_EQ(boxes.count(QStringLiteral("Direct Soundインターフェースが作成できません。")), 1);
+    qputenv("SDL_AUDIODRIVER", driver);
 }
 
 TEST(DesktopWindow, EscInTheMiddleOfAGameLeavesItsRecordInTheDataFolder) {
