@@ -7,7 +7,8 @@ set -eu
 
 packages="build-essential cmake pkg-config qt6-base-dev libsdl2-mixer-dev fonts-ipafont-mincho"
 if [ "${1:-}" = "--test" ]; then
-    packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev"
+    packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+    desktop-file-utils appstream"
 fi
 
 missing=""

@@ -52,8 +52,14 @@ void BoardView::paintEvent(QPaintEvent*) {
     const double k = scale();
     const QPointF o = offset();
     const double dpr = devicePixelRatioF();
+    // Images of another size are never needed again.
+    if (k != cachedScale_ || dpr != cachedRatio_) {
+        images_.clear();
+        cachedScale_ = k;
+        cachedRatio_ = dpr;
+    }
     // One design pixel (15 twips) of line, never thinner than one device pixel.
-    const double lineWidth = std::max(1.0, 15.0 * k);
+    const double lineWidth = std::max(1.0 / dpr, 15.0 * k);
 
     for (const zk::ScreenItem& it : model_.items()) {
         const QRectF r(o.x() + it.x * k, o.y() + it.y * k, it.w * k, it.h * k);
@@ -71,27 +77,50 @@ void BoardView::paintEvent(QPaintEvent*) {
                 break;
             }
             case zk::ScreenItem::Kind::Image: {
-                const QRect target = r.toAlignedRect();
-                const QPixmap pm =
-                    renderImage(QString::fromStdString(it.text), int(std::lround(r.width() * dpr)),
-                                int(std::lround(r.height() * dpr)));
-                p.drawPixmap(r, pm, QRectF(0, 0, pm.width(), pm.height()));
-                (void)target;
+                // Whole device pixels, each edge rounded on its own, so that
+                // neighbouring squares meet exactly and nothing is rescaled.
+                const int x0 = int(std::lround(r.left() * dpr)),
+                          x1 = int(std::lround(r.right() * dpr));
+                const int y0 = int(std::lround(r.top() * dpr)),
+                          y1 = int(std::lround(r.bottom() * dpr));
+                QPixmap pm = images_.get(QString::fromStdString(it.text), x1 - x0, y1 - y0);
+                pm.setDevicePixelRatio(dpr);
+                p.drawPixmap(QPointF(x0 / dpr, y0 / dpr), pm);
                 break;
             }
-            case zk::ScreenItem::Kind::Text: {
-                QFont f(mincho());
-                f.setPixelSize(std::max(1, int(std::lround(it.fontSize * 20 * k))));
-                f.setBold(it.bold);
-                p.setFont(f);
-                p.setPen(colourOf(it.colour));
-                p.drawText(QRectF(r.x(), r.y(), 4000 * k, it.fontSize * 40 * k),
-                           Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                           QString::fromStdString(it.text));
+            case zk::ScreenItem::Kind::Text:
+                drawText(p, it, QPointF(r.x(), r.y()), k);
                 break;
-            }
         }
     }
+}
+
+void BoardView::drawText(QPainter& p, const zk::ScreenItem& it, QPointF at, double k) {
+    // Outlines at a fixed reference size, scaled to the window: antialiased
+    // at every size and cheap to repaint.
+    constexpr int kReference = 200;  // pixels of the outline's font
+    const QString key = QString::fromStdString(it.text) + QLatin1Char('|') +
+                        QString::number(it.fontSize) +
+                        (it.bold ? QLatin1String("b") : QLatin1String(""));
+    auto found = outlines_.constFind(key);
+    if (found == outlines_.constEnd()) {
+        if (outlines_.size() > 1000) outlines_.clear();
+        QFont f(mincho());
+        f.setPixelSize(kReference);
+        found = outlines_.insert(key, textOutline(QString::fromStdString(it.text), f));
+    }
+    const double size = it.fontSize * 20 * k;  // points are 20 twips
+    const double factor = size / kReference;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(at);
+    p.scale(factor, factor);
+    const QColor c = colourOf(it.colour);
+    if (it.bold)
+        p.strokePath(*found,
+                     QPen(c, kReference * 0.045, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(*found, c);
+    p.restore();
 }
 
 void BoardView::mousePressEvent(QMouseEvent* e) {

@@ -2,8 +2,11 @@
 // widget, and maps presses back from pixels to twips.
 #pragma once
 
+#include <QHash>
+#include <QPainterPath>
 #include <QWidget>
 
+#include "piece_art.h"
 #include "screen_model.h"
 
 namespace zkqt {
@@ -23,6 +26,9 @@ public:
     QPoint toTwips(const QPointF& pixel) const;
     QRect toPixels(const QRect& twips) const;
 
+    // Rendered images held for the current size.
+    int cachedImages() const { return images_.size(); }
+
 signals:
     void pressed(int button, int shift, int xTwips, int yTwips);
 
@@ -31,7 +37,12 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
+    void drawText(QPainter& p, const zk::ScreenItem& it, QPointF at, double k);
+
     const zk::ScreenModel& model_;
+    ImageCache images_;
+    double cachedScale_ = 0, cachedRatio_ = 0;
+    QHash<QString, QPainterPath> outlines_;
 };
 
 }  // namespace zkqt

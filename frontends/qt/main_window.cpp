@@ -68,9 +68,11 @@ const MenuEntry kMenu[] = {
 
 const char* const kCheckable[] = {"LEVEL1", "LEVEL2", "LEVEL3", "SIDOU", "BGM"};
 
-// Mounted file systems worth offering, home first.
-QStringList drives() {
+// Places worth offering: home, the folder of the automatically saved games,
+// then the mounted file systems.
+QStringList drives(const QString& savedGames) {
     QStringList out{QDir::homePath()};
+    if (QDir().mkpath(savedGames)) out << savedGames;
     QFile mounts(QStringLiteral("/proc/mounts"));
     if (mounts.open(QIODevice::ReadOnly)) {
         QTextStream in(&mounts);
@@ -108,7 +110,8 @@ MainWindow::MainWindow(bool instantWaits) {
     buildMenus();
     buildPanel();
     view_->setFocusPolicy(Qt::StrongFocus);
-    resize(defaultViewSize() + QSize(0, menuBar()->sizeHint().height()));
+    const int menuHeight = menuBar()->sizeHint().height();
+    resize(defaultViewSize(menuHeight) + QSize(0, menuHeight));
 }
 
 MainWindow::~MainWindow() {
@@ -117,16 +120,17 @@ MainWindow::~MainWindow() {
     state_.ui = nullptr;
 }
 
-QSize MainWindow::defaultViewSize() {
+QSize MainWindow::defaultViewSize(int reservedHeight) {
     const QSize base(BoardView::kTwipsW / zk::kTwipsPerPixel,
                      BoardView::kTwipsH / zk::kTwipsPerPixel);
-    double factor = 1.0;
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableGeometry();
-        factor =
-            std::min(avail.width() * 0.9 / base.width(), avail.height() * 0.85 / base.height());
-        factor = std::clamp(factor, 0.6, 2.0);
-    }
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return base;
+    // About four fifths of the screen's height, menu bar included, in the
+    // board's proportions; never wider than the screen.
+    const QRect avail = screen->availableGeometry();
+    const double factor =
+        std::max(0.5, std::min((avail.height() * 0.8 - reservedHeight) / base.height(),
+                               avail.width() * 0.95 / base.width()));
     return QSize(int(base.width() * factor), int(base.height() * factor));
 }
 
@@ -167,7 +171,7 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildPanel() {
     drive1_ = new QComboBox(view_);
-    drive1_->addItems(drives());
+    drive1_->addItems(drives(QString::fromStdString(platform_->autosaveFolder())));
     dir1_ = new QListWidget(view_);
     file1_ = new QListWidget(view_);
     label1_ = new QLabel(QStringLiteral("ﾌｧｲﾙ名 ："), view_);

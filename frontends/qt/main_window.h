@@ -36,6 +36,7 @@ public:
 
     zk::State& state() { return state_; }
     BoardView* view() const { return view_; }
+    const QtPlatform* platform() const { return platform_.get(); }
     QAction* action(const QString& control) const { return actions_.value(control); }
 
     // The record-file panel, for the platform.
@@ -52,9 +53,10 @@ public:
     void fillFileList();
     void layoutPanel();
 
-    // The default client size in pixels: the program's twips at a scale
-    // that fits the screen.
-    static QSize defaultViewSize();
+    // The default size of the board view in pixels: the program's twips at
+    // the scale that makes the window (with `reservedHeight` pixels above
+    // the view) about four fifths of the screen's height.
+    static QSize defaultViewSize(int reservedHeight = 0);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

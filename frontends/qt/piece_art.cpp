@@ -1,6 +1,7 @@
 #include "piece_art.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
@@ -67,16 +68,23 @@ void paintPiece(QPainter& p, int w, int h, const QString& text, bool red, bool t
     p.setPen(QPen(QColor(0x7A, 0x55, 0x22), qMax(1.0, w / 34.0)));
     p.drawPath(path);
 
+    // Each letter is centred by its ink in its half of the face; a thin
+    // stroke in the same colour gives the weight of a brush.
     QFont f(mincho());
-    f.setPixelSize(qMax(6, int(h * 0.30)));
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(red ? QColor(0xC0, 0x10, 0x10) : QColor(0x10, 0x10, 0x10));
+    f.setPixelSize(qMax(6, int(h * 0.31)));
+    const QColor ink = red ? QColor(0xC0, 0x10, 0x10) : QColor(0x10, 0x10, 0x10);
+    const QPen weight(ink, h * 0.012, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    auto letter = [&](const QString& ch, const QRectF& box) {
+        QPainterPath path = textOutline(ch, f);
+        path.translate(box.center() - path.boundingRect().center());
+        p.strokePath(path, weight);
+        p.fillPath(path, ink);
+    };
     if (text.size() >= 2) {
-        p.drawText(QRectF(0, h * 0.20, w, h * 0.36), Qt::AlignCenter, text.left(1));
-        p.drawText(QRectF(0, h * 0.54, w, h * 0.36), Qt::AlignCenter, text.mid(1, 1));
+        letter(text.left(1), QRectF(0, h * 0.21, w, h * 0.35));
+        letter(text.mid(1, 1), QRectF(0, h * 0.56, w, h * 0.35));
     } else {
-        p.drawText(QRectF(0, h * 0.2, w, h * 0.7), Qt::AlignCenter, text);
+        letter(text, QRectF(0, h * 0.2, w, h * 0.7));
     }
     p.restore();
 }
@@ -91,10 +99,12 @@ void paintTitle(QPainter& p, int w, int h) {
     p.drawRect(QRectF(h / 16.0, h / 16.0, w - h / 8.0, h - h / 8.0));
     QFont f(mincho());
     f.setPixelSize(qMax(6, int(h * 0.62)));
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(QColor(0xF4, 0xD4, 0x7A));
-    p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, QStringLiteral("中 将 棋"));
+    f.setLetterSpacing(QFont::AbsoluteSpacing, h * 0.12);
+    QPainterPath path = textOutline(QStringLiteral("中将棋"), f);
+    path.translate(QRectF(0, 0, w, h).center() - path.boundingRect().center());
+    const QColor gold(0xF4, 0xD4, 0x7A);
+    p.strokePath(path, QPen(gold, h * 0.02, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(path, gold);
 }
 
 }  // namespace
@@ -109,18 +119,19 @@ QString mincho() {
     return family;
 }
 
+QPainterPath textOutline(const QString& text, const QFont& font) {
+    QPainterPath path;
+    path.addText(0, QFontMetricsF(font).ascent(), font, text);
+    return path;
+}
+
 QPixmap renderImage(const QString& name, int w, int h) {
-    static QHash<QString, QPixmap> cache;
     w = qMax(1, w);
     h = qMax(1, h);
-    const QString key =
-        name + QLatin1Char('@') + QString::number(w) + QLatin1Char('x') + QString::number(h);
-    auto it = cache.find(key);
-    if (it != cache.end()) return *it;
-
     QPixmap pm(w, h);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
     if (name == QLatin1String("TITLE")) {
         paintTitle(p, w, h);
     } else if (name == QLatin1String("KARA_MASU")) {
@@ -138,8 +149,16 @@ QPixmap renderImage(const QString& name, int w, int h) {
         paintPiece(p, w, h, text, red, top);
     }
     p.end();
-    if (cache.size() > 2000) cache.clear();
-    cache.insert(key, pm);
+    return pm;
+}
+
+QPixmap ImageCache::get(const QString& name, int w, int h) {
+    const QString key =
+        name + QLatin1Char('@') + QString::number(w) + QLatin1Char('x') + QString::number(h);
+    auto it = images_.constFind(key);
+    if (it != images_.constEnd()) return *it;
+    const QPixmap pm = renderImage(name, w, h);
+    images_.insert(key, pm);
     return pm;
 }
 

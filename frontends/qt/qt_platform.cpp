@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QThread>
 
 #include "board_view.h"
@@ -99,6 +100,18 @@ void QtPlatform::setFileListPath(const std::string& path) {
 }
 
 void QtPlatform::refreshFileList() { window_.fillFileList(); }
+
+std::string QtPlatform::settingsFolder() const {
+    return (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+            QStringLiteral("/zenkoru"))
+        .toStdString();
+}
+
+std::string QtPlatform::autosaveFolder() const {
+    return (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+            QStringLiteral("/zenkoru/棋譜"))
+        .toStdString();
+}
 
 double QtPlatform::clockSeconds() { return clock_.nsecsElapsed() / 1e9 + skipped_; }
 

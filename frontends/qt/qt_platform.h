@@ -41,6 +41,9 @@ public:
     double clockSeconds() override;
     void sleepSeconds(double seconds) override;
     void quit() override { quitRequested_ = true; }
+    // $XDG_CONFIG_HOME/zenkoru and $XDG_DATA_HOME/zenkoru/棋譜.
+    std::string settingsFolder() const override;
+    std::string autosaveFolder() const override;
 
     std::int32_t dsInitialize(std::int64_t windowHandle) override;
     void dsTerminate(std::int32_t library) override;

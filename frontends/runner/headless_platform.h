@@ -40,6 +40,9 @@ public:
 
     void quit() override;
 
+    std::string settingsFolder() const override { return settingsDir; }
+    std::string autosaveFolder() const override { return autosaveDir; }
+
     std::int32_t dsInitialize(std::int64_t windowHandle) override;
     void dsTerminate(std::int32_t library) override;
     std::int32_t dsCreateDSB(std::int32_t library, const std::uint8_t* bytes, std::size_t size,
@@ -66,6 +69,9 @@ public:
     std::string drivePath = ".";
     std::string dirPath = ".";
     std::string filePath = ".";
+    // Empty: settings in the current folder, no automatic saves (so scripts
+    // never touch the user's folders).
+    std::string settingsDir, autosaveDir;
     int fileListRefreshes = 0;
     int flushes = 0;
     double now = 1000.0;

@@ -53,6 +53,11 @@ public:
     virtual double clockSeconds() = 0;
     virtual void sleepSeconds(double seconds) = 0;
 
+    // The folder of the settings file ("": the current folder) and the folder
+    // where games are saved automatically ("": they are not).
+    virtual std::string settingsFolder() const { return ""; }
+    virtual std::string autosaveFolder() const { return ""; }
+
     // The program ends after the current handler returns.
     virtual void quit() = 0;
 

@@ -69,9 +69,41 @@ std::string executableDirectory() {
     return exe.parent_path().string();
 }
 
-// The library beside the program.
-SoundLibrary::SoundLibrary()
-    : SoundLibrary((std::filesystem::path(executableDirectory()) / kSoundLibraryFile).string()) {}
+// Relative to the program's directory; the build sets them from the install
+// layout, and a build tree keeps everything beside the program.
+#ifndef ZK_LIBDIR_FROM_BINDIR
+#define ZK_LIBDIR_FROM_BINDIR "."
+#endif
+#ifndef ZK_DATADIR_FROM_BINDIR
+#define ZK_DATADIR_FROM_BINDIR "."
+#endif
+
+std::string installedLibraryDirectory() {
+    return (std::filesystem::path(executableDirectory()) / ZK_LIBDIR_FROM_BINDIR)
+        .lexically_normal()
+        .string();
+}
+
+std::string installedDataDirectory() {
+    return (std::filesystem::path(executableDirectory()) / ZK_DATADIR_FROM_BINDIR)
+        .lexically_normal()
+        .string();
+}
+
+namespace {
+
+std::string libraryPath() {
+    namespace fs = std::filesystem;
+    const fs::path beside = fs::path(executableDirectory()) / kSoundLibraryFile;
+    std::error_code ec;
+    if (fs::exists(beside, ec)) return beside.string();
+    return (fs::path(installedLibraryDirectory()) / kSoundLibraryFile).string();
+}
+
+}  // namespace
+
+// The library beside the program, or where it was installed.
+SoundLibrary::SoundLibrary() : SoundLibrary(libraryPath()) {}
 
 // The library at a given path.
 SoundLibrary::SoundLibrary(const std::string& path) : ops_(load(path)) {}

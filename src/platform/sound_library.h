@@ -16,9 +16,15 @@ inline constexpr const char* kSoundLibraryFile = "libZenkoru.so";
 // it cannot be found.
 std::string executableDirectory();
 
+// Where an installed program keeps its own files, found from the program's
+// directory: the sound library, and the data (the sounds).
+std::string installedLibraryDirectory();
+std::string installedDataDirectory();
+
 class SoundLibrary {
 public:
-    // Load the library from the program's directory.
+    // Load the library from the program's directory, or else from the
+    // installed library directory.
     SoundLibrary();
     // Load the library from a given path.
     explicit SoundLibrary(const std::string& path);

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "autosave.h"
 #include "dialog.h"
 #include "draw.h"
 #include "pieces.h"
@@ -49,15 +50,20 @@ void Form_Load(State& s) {
     s.ui->screen().fillRect(0, 0, kWindowWidth, kWindowHeight, State::boardColour);
     初期設定(s);
     読込_環境設定ファイル(s);
+    // Over the painted board, not an empty window.
+    s.ui->flush();
+    サウンド不可通知(s);
 }
 
 void Form_Unload(State& s) {
+    autosaveGame(s);
     終了処理(s);
     s.ui->quit();
 }
 
 void Form_KeyPress(State& s, int keyAscii) {
     if (keyAscii != 27) return;
+    autosaveGame(s);
     終了処理(s);
     s.ui->quit();
 }
@@ -72,6 +78,7 @@ void 初期設定(State& s) {
     s.record.recordCount = 0;
     s.record.recordEnd = 0;
     s.isReversed = State::flagOff;
+    s.savedGame = {};
     s.record.slot(0).pieceAfter = PieceCode(1);
     s.clickPhase = 0;
     // A fresh board has no piece waiting between two steps.
@@ -85,6 +92,7 @@ void 終了(State& s, const std::string& 勝手) {
         通知(s, "引き分けです", "終了");
     else
         通知(s, 勝手 + "の勝ちです", "終了");
+    autosaveGame(s);
     if (質問(s, "続けますか？", "再ゲーム")) {
         初期設定(s);
     } else {

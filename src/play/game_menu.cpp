@@ -1,5 +1,6 @@
 #include "game_menu.h"
 
+#include "autosave.h"
 #include "dialog.h"
 #include "draw.h"
 #include "move_flow.h"
@@ -60,6 +61,7 @@ void STOP_Click(State& s) { 記録欄_非表示(s); }
 void OPTION_Click(State& s) { 記録欄_非表示(s); }
 
 void OWARI_Click(State& s) {
+    autosaveGame(s);
     終了処理(s);
     s.ui->quit();
 }

@@ -1,5 +1,6 @@
 #include "record_commands.h"
 
+#include "autosave.h"
 #include "dialog.h"
 #include "draw.h"
 #include "form1.h"
@@ -14,6 +15,7 @@ namespace zk {
 
 // 最初: a fresh board and an empty record.
 void CANCEL_Click(State& s) {
+    autosaveGame(s);
     初期設定(s);
     // A second step that was awaited belongs to the game just left.
     s.moveStep = 1;
@@ -42,6 +44,7 @@ void AFTER_Click(State& s) {
 
 // 反転: turn the board; the record starts again empty.
 void REVERSE_Click(State& s) {
+    autosaveGame(s);
     移動ヘルプ終了(s);
     盤_反転(s);
 }
@@ -75,6 +78,7 @@ void File1_Click(State& s, const std::string& fileName) {
     描画_可視(s, false, false, false);
     RecordFileContent content;
     if (!棋譜_読取(s, fileName, content)) return;
+    autosaveGame(s);
     Form_Load(s);
     s.moveStep = 1;
     棋譜_再生準備(s, content);

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace zk {
 
@@ -95,6 +96,17 @@ int writeFileReplacing(const std::string& path, std::string_view bytes) {
     if (err == 0 && ::rename(temp.c_str(), path.c_str()) != 0) err = errno;
     if (err != 0) ::unlink(temp.c_str());
     return err;
+}
+
+bool writeFileAtomically(const std::string& path, const std::string& bytes, std::string& error) {
+    if (const int err = writeFileReplacing(path, bytes); err != 0) {
+        error = std::strerror(err);
+        return false;
+    }
+    // The rename itself lasts only once the folder is on the disk.
+    Fd dir{::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd >= 0) ::fsync(dir.fd);
+    return true;
 }
 
 }  // namespace zk

@@ -20,4 +20,10 @@ ReadStatus readFileLimited(const std::string& path, std::size_t limit, std::stri
 // the old file is then untouched and no temporary file is left.
 int writeFileReplacing(const std::string& path, std::string_view bytes);
 
+// Replace `path` by `bytes` through a temporary file in the same folder that
+// is synced and renamed over it, then sync the folder, so that a crash leaves
+// either the old file or the new one. On failure `error` says why and the
+// old file is untouched.
+bool writeFileAtomically(const std::string& path, const std::string& bytes, std::string& error);
+
 }  // namespace zk

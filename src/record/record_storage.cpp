@@ -96,6 +96,8 @@ void 棋譜_保存(State& s) {
              "棋譜保存");
         return;
     }
+    // This game is in a file now; an automatic save would only repeat it.
+    s.savedGame.text = formatRecordFile(r, end);
     描画_可視(s, false, false, false);
     描画_棋譜_IO(s, 1);
     s.ui->refreshFileList();
@@ -140,6 +142,7 @@ void 棋譜_再生準備(State& s, const RecordFileContent& content) {
     r.recordCount = 0;
     s.moveCount = 0;
     r.recordEnd = static_cast<int>(content.entries.size());
+    s.savedGame.text = formatRecordFile(r, r.recordEnd);
     if (r.recordEnd == 0) {
         通知(s, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
         return;

@@ -1,5 +1,9 @@
 #include "settings.h"
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include "file_io.h"
 #include "platform.h"
 #include "settings_format.h"
@@ -9,6 +13,18 @@ namespace zk {
 namespace {
 
 constexpr const char* kSettingsFile = "Zenkoru.ini";
+
+// A Zenkoru.ini in the current folder is kept where it is (people keep one
+// beside their records); otherwise the file lives in the platform's settings
+// folder, made when it is missing.
+std::string settingsPath(State& s) {
+    struct stat st {};
+    const std::string folder = s.ui->settingsFolder();
+    if (folder.empty() || ::lstat(kSettingsFile, &st) == 0) return kSettingsFile;
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return folder + "/" + kSettingsFile;
+}
 
 // Put the options on the menu and in the guidance colour; start the music
 // when it is on.
@@ -27,11 +43,12 @@ void 設定反映(State& s, SettingsValues v) {
 void 読込_環境設定ファイル(State& s) {
     std::string bytes;
     std::optional<SettingsValues> values;
-    if (readFileLimited(kSettingsFile, kMaxSettingsBytes, bytes) == ReadStatus::Ok)
+    const std::string path = settingsPath(s);
+    if (readFileLimited(path, kMaxSettingsBytes, bytes) == ReadStatus::Ok)
         values = parseSettings(bytes);
     if (!values) {
         values = SettingsValues{};
-        writeFileReplacing(kSettingsFile, formatSettings(*values));
+        writeFileReplacing(path, formatSettings(*values));
     }
     設定反映(s, *values);
 }
@@ -43,7 +60,7 @@ void 書込_環境設定ファイル(State& s) {
     SettingsValues v;
     v.guidance = s.ui->menuChecked("SIDOU");
     v.bgm = s.ui->menuChecked("BGM");
-    writeFileReplacing(kSettingsFile, formatSettings(v));
+    writeFileReplacing(settingsPath(s), formatSettings(v));
 }
 
 }  // namespace zk

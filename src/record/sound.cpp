@@ -76,10 +76,16 @@ void 警告表示(State& s, const std::string& text) {
     s.ui->messageBox(text, "Zenkoru.dll", MsgButtons::OK, MsgIcon::Warning);
 }
 
-// Open the sound library, warning when there is none.
+// Open the sound library.
 void サウンド初期化(State& s, std::int64_t windowHandle) {
     s.soundLibraryHandle = s.ui->dsInitialize(windowHandle);
-    if (s.soundLibraryHandle == 0) 警告表示(s, "Direct Soundインターフェースが作成できません。");
+}
+
+// Said once: starting up again (loading a record does) asks nothing new.
+void サウンド不可通知(State& s) {
+    if (s.soundLibraryHandle != 0 || s.soundWarningShown) return;
+    s.soundWarningShown = true;
+    警告表示(s, "Direct Soundインターフェースが作成できません。");
 }
 
 // Close the sound library if it was opened.
@@ -96,6 +102,7 @@ std::int32_t サウンド読込(State& s, const std::string& fileName, std::int3
     fs::path path = fileName;
     if (!fs::exists(path, ec)) {
         path = fs::path(programDirectory()) / fileName;
+        if (!fs::exists(path, ec)) path = fs::path(installedDataDirectory()) / "sounds" / fileName;
         if (!fs::exists(path, ec)) return 0;
     }
     std::vector<std::uint8_t> bytes;

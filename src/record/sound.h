@@ -9,12 +9,15 @@
 
 namespace zk {
 
-// dsInitialize with the window's handle; a 0 result shows the warning box.
+// dsInitialize with the window's handle.
 void サウンド初期化(State& s, std::int64_t windowHandle);
+// Without a sound library: the warning box, once per run.
+void サウンド不可通知(State& s);
 // dsTerminate when the library was initialised.
 void サウンド終了(State& s);
 // A buffer from a WAV file in the current directory (else beside the
-// program); 0 when there is no library, no file, or the file is bad.
+// program, else in the installed data's "sounds" folder); 0 when there is no
+// library, no file, or the file is bad.
 std::int32_t サウンド読込(State& s, const std::string& fileName, std::int32_t flag);
 // The modal warning box titled "Zenkoru.dll".
 void 警告表示(State& s, const std::string& text);

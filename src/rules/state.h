@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "move_record.h"
 #include "piece_code.h"
@@ -64,6 +65,14 @@ struct State : Position {
     int isReversed = flagOff;
     int handicapChanged = flagOff;
     int handicapLevel = 0;
+    // The record as last written to or read from a file, and the file the
+    // current game is saved to automatically ("" while none); a failed
+    // automatic save is reported once per run.
+    struct SavedGame {
+        std::string text, file;
+    };
+    SavedGame savedGame;
+    bool autosaveFailureShown = false;
 
     // Influence maps and the royal squares (an x of 0: not on the board).
     IntGrid manInfluence{}, manGuardValue{}, manAttackValue{}, manAttackerX{}, manAttackerY{},
@@ -95,6 +104,7 @@ struct State : Position {
     // Sound handles (0: not loaded).
     std::int32_t soundLibraryHandle = 0;
     std::int32_t soundOther = 0, soundForbidden = 0, soundPiece = 0, soundBgm = 0;
+    bool soundWarningShown = false;  // "no sound" is said once per run
 };
 
 // The position of the game now: Board, the side to move and the lion history

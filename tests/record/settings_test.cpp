@@ -142,6 +142,26 @@ TEST_F(SettingsFile, WritesTheCheckMarks) {
     EXPECT_TRUE(g.transcript().empty());  // writing neither shows nor plays anything
 }
 
+TEST_F(SettingsFile, LivesInTheSettingsFolderUnlessTheCurrentFolderHasOne) {
+    // No file here: the settings folder is made and holds it.
+    g.ui.settingsDir = (dir() / "config" / "zenkoru").string();
+    読込_環境設定ファイル(g.s);
+    EXPECT_EQ(readFile(dir() / "config/zenkoru/Zenkoru.ini"), kDefaults);
+    g.ui.setMenuChecked("SIDOU", true);
+    書込_環境設定ファイル(g.s);
+    EXPECT_EQ(readFile(dir() / "config/zenkoru/Zenkoru.ini"), "移動指導=ON\r\nBGM=ON\r\n");
+    EXPECT_FALSE(std::filesystem::exists("Zenkoru.ini"));
+
+    // One kept in the current folder wins, for reading and for writing.
+    writeFile("Zenkoru.ini", "移動指導=OFF\r\nBGM=OFF\r\n");
+    読込_環境設定ファイル(g.s);
+    expectOptions(false, false);
+    g.ui.setMenuChecked("BGM", true);
+    書込_環境設定ファイル(g.s);
+    EXPECT_EQ(readFile("Zenkoru.ini"), kDefaults);
+    EXPECT_EQ(readFile(dir() / "config/zenkoru/Zenkoru.ini"), "移動指導=ON\r\nBGM=ON\r\n");
+}
+
 TEST_F(SettingsFile, AFailedWriteKeepsTheOldFileWhole) {
     writeFile("Zenkoru.ini", "移動指導=ON\r\nBGM=ON\r\n" + std::string(200, ' '));
     // A file-size limit makes every write fail as a full disk would.
