@@ -26,17 +26,11 @@ struct Move {
 // (taking a lion may be refused with a box, which a random mover need not meet).
 std::vector<Move> humanMoves(zk::State& s) {
     std::vector<Move> out;
-    for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y) {
-            const zk::PieceCode c = s.Board[x][y];
-            if (!(c <= -1)) continue;
-            for (int tx = 1; tx <= 12; ++tx)
-                for (int ty = 1; ty <= 12; ++ty) {
-                    const int target = s.Board[tx][ty].kind();
-                    if (target == 33 || target == 34) continue;
-                    if (zk::移動チェック(s, x, y, tx, ty, c) == 1) out.push_back({x, y, tx, ty});
-                }
-        }
+    for (const zk::Move& m : zk::legalMoves(zk::現局面(s))) {
+        const int target = m.captured.kind();
+        if (!m.isTwoStep() && target != 33 && target != 34)
+            out.push_back({m.fromX, m.fromY, m.toX, m.toY});
+    }
     return out;
 }
 

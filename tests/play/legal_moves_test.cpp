@@ -50,7 +50,7 @@ protected:
                 stopped, t.Board, lionHistoryOf(t.record, t.record.recordCount)};
     }
 
-    // Presses of the probes draw and ask here, on a screen kept short.
+    // Presses of the probes draw and ask here, away from the game.
     HeadlessPlatform probe;
 
     // Was the two-step question asked since the transcript was last taken?
@@ -79,7 +79,6 @@ protected:
                 State t = sel;
                 for (int tx = 1; tx <= 12; ++tx)
                     for (int ty = 1; ty <= 12; ++ty) {
-                        probe.screen().clear();
                         probe.takeTranscript();
                         probe.answers.assign(1, MsgAnswer::No);
                         移動先クリック(t, tx, ty);
@@ -107,7 +106,6 @@ protected:
                 State t = first;
                 移動先クリック(t, tx, ty);
                 if (t.moveStep == 1) out.push_back(completed(t, fx, fy, mx, my, tx, ty, false));
-                probe.screen().clear();
             }
         probe.takeTranscript();
     }

@@ -13,6 +13,7 @@
 #include "headless_platform.h"
 #include "move_check.h"
 #include "pieces.h"
+#include "position.h"
 
 namespace zk::bench {
 
@@ -44,17 +45,15 @@ inline State newGame(HeadlessPlatform& ui, int level) {
     return s;
 }
 
-// Every legal single move of the pieces of one side (sign -1: the human's).
+// Every legal single move of the pieces of one side (sign -1: the human's),
+// as a player pressing the squares may make it; a two-step move's second
+// step is not taken.
 inline std::vector<Move> legalMoves(State& s, int sign) {
+    Position p = Position::fromBoard(s.Board, sign);
+    p.history = lionHistoryOf(s.record, s.record.recordCount);
     std::vector<Move> out;
-    for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y) {
-            const PieceCode c = s.Board[x][y];
-            if (!(sign < 0 ? c <= -1 : c >= 1)) continue;
-            for (int tx = 1; tx <= 12; ++tx)
-                for (int ty = 1; ty <= 12; ++ty)
-                    if (移動チェック(s, x, y, tx, ty, c) == 1) out.push_back({x, y, tx, ty});
-        }
+    for (const zk::Move& m : zk::legalMoves(p, Mover::Presses))
+        if (!m.isTwoStep()) out.push_back({m.fromX, m.fromY, m.toX, m.toY});
     return out;
 }
 
