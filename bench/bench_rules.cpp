@@ -44,6 +44,8 @@ const State& position() {
     return s;
 }
 
+// The move check itself, asked for every piece of both sides onto every
+// square: a measure of the check, not a move list (legalMoves is below).
 void BM_移動チェック_全組(benchmark::State& st) {
     State s = position();
     std::int64_t calls = 0, legal = 0;
