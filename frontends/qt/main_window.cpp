@@ -18,6 +18,7 @@
 #include <QTextStream>
 
 #include "board_view.h"
+#include "end_signals.h"
 #include "form1.h"
 #include "piece_art.h"
 #include "qt_platform.h"
@@ -107,6 +108,7 @@ MainWindow::MainWindow(bool instantWaits) {
     });
     buildMenus();
     buildPanel();
+    connect(&EndSignals::instance(), &EndSignals::endRequested, this, &MainWindow::endBySignal);
     view_->setFocusPolicy(Qt::StrongFocus);
     resize(defaultViewSize() + QSize(0, menuBar()->sizeHint().height()));
 }
@@ -284,6 +286,15 @@ void MainWindow::finishIfQuit() {
     pending_.clear();
     close();
     QApplication::quit();
+}
+
+void MainWindow::endBySignal() {
+    if (closing_) return;
+    // The handler that is running finishes without waiting for anyone; the
+    // ending then runs after it, as after any handler.
+    platform_->answerBoxesAtOnce();
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    dispatch([this] { zk::Form_KeyPress(state_, 27); });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {

@@ -49,6 +49,8 @@ void Form_Load(State& s) {
     s.ui->screen().fillRect(0, 0, kWindowWidth, kWindowHeight, State::boardColour);
     初期設定(s);
     読込_環境設定ファイル(s);
+    // Told over the painted board, and only once however often we start up.
+    サウンド問題通知(s);
 }
 
 void Form_Unload(State& s) {

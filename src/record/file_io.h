@@ -17,7 +17,23 @@ enum class ReadStatus { Ok, Missing, Unreadable, TooLarge };
 ReadStatus readFileLimited(const std::string& path, std::size_t limit, std::string& out);
 
 // Replace `path` by `bytes`. Returns 0, or the errno of the step that failed;
-// the old file is then untouched and no temporary file is left.
+// the old file is then untouched and no temporary file is left. A file that
+// is replaced keeps its permission bits.
 int writeFileReplacing(const std::string& path, std::string_view bytes);
+
+// The same, with the reason of a failure in the user's words in `error`
+// (empty when there is nothing useful to say).
+bool writeFileAtomically(const std::string& path, const std::string& bytes, std::string& error);
+
+// Why a write failed, in the user's words, or "" for an unusual error.
+std::string writeFailureReason(int err);
+
+// What a save would replace at `path`. A symbolic link is followed to its
+// final target, which `target` then names; otherwise `target` is `path`.
+enum class SaveTarget { Absent, Writable, ReadOnly, Directory, NotRegular, BrokenLink };
+SaveTarget inspectSaveTarget(const std::string& path, std::string& target);
+
+// The longest file name, in bytes, that the file system of `dir` allows.
+std::size_t maxFileNameBytes(const std::string& dir);
 
 }  // namespace zk

@@ -6,6 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "move_record.h"
 #include "piece_code.h"
@@ -99,6 +102,10 @@ struct State {
     // Sound handles (0: not loaded).
     std::int32_t soundLibraryHandle = 0;
     std::int32_t soundOther = 0, soundForbidden = 0, soundPiece = 0, soundBgm = 0;
+    // Sound files that could not be loaded, with why, until they are told;
+    // and the files told already (each is told once a run).
+    std::vector<std::pair<std::string, std::string>> soundProblems;
+    std::vector<std::string> soundFilesTold;
 };
 
 }  // namespace zk

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
+#include <csignal>
 
 #include "board_view.h"
 #include "main_window.h"
@@ -116,6 +118,35 @@ TEST(Window, ClosingEndsTheProgramAfterFreeingTheSounds) {
     QApplication::processEvents();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.state().soundOther, 0);
+    EXPECT_EQ(w.state().soundLibraryHandle, 0);
+}
+
+// A logout or `kill` ends the program as Esc does, also while a box is open.
+TEST(Window, TerminationSignalsEndTheProgramAsEscapeDoes) {
+    for (int sig : {SIGTERM, SIGINT, SIGTERM}) {
+        MainWindow w;
+        w.show();
+        w.start();
+        ASSERT_NE(w.state().soundLibraryHandle, 0);
+        ::raise(sig);
+        for (int i = 0; i < 200 && w.isVisible(); ++i)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        EXPECT_FALSE(w.isVisible()) << sig;
+        EXPECT_EQ(w.state().soundPiece, 0);
+        EXPECT_EQ(w.state().soundLibraryHandle, 0);
+    }
+
+    MainWindow w;
+    w.show();
+    w.start();
+    QTimer::singleShot(50, [] { ::raise(SIGTERM); });
+    // Should the signal not close the box, this does, and the check fails.
+    QTimer::singleShot(5000, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    zkqt::pressSquare(w, 5, 9);  // "「対局」で始めて下さい" waits for OK
+    QApplication::processEvents();
+    EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.state().soundLibraryHandle, 0);
 }
 
