@@ -285,7 +285,9 @@ void MainWindow::finishIfQuit() {
     closing_ = true;
     pending_.clear();
     close();
-    QApplication::quit();
+    // Queued: an ending during start-up comes before the event loop runs,
+    // and a quit then would be lost.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 void MainWindow::endBySignal() {
