@@ -20,8 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-constexpr int kGamesPerBlock = 25;
-constexpr int kBlocks = 8;  // 200 games
+constexpr int kGamesPerBlock = 20;
+constexpr int kBlocks = 10;  // 200 games
 
 // A short but complete WAV image, so that every sound loads.
 void writeWav(const fs::path& path) {
@@ -117,7 +117,7 @@ protected:
         run(a, "seed " + std::to_string(rng()));
 
         const std::string name = "soak" + std::to_string(game);
-        const int budget = 20 + static_cast<int>(rng() % 100);
+        const int budget = 15 + static_cast<int>(rng() % 60);
         for (int step = 0; step < budget && !HasFatalFailure(); ++step) {
             if (s.turnPlayer == State::noPlayer) return;  // the game ended
             const unsigned action = rng() % 100;
