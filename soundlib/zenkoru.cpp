@@ -79,6 +79,9 @@ extern "C" {
 int32_t dsInitialize(int64_t /*window*/) {
     std::lock_guard<std::mutex> lock(gMutex);
     if (gLibrary != 0) return gLibrary;
+    // Termination signals belong to the program: SDL would turn them into a
+    // quit event that nobody reads, and the program could not be ended.
+    SDL_SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, "1", SDL_HINT_OVERRIDE);
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
     if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);

@@ -18,6 +18,7 @@
 #include <QTextStream>
 
 #include "board_view.h"
+#include "end_signals.h"
 #include "form1.h"
 #include "piece_art.h"
 #include "qt_platform.h"
@@ -109,6 +110,7 @@ MainWindow::MainWindow(bool instantWaits) {
     });
     buildMenus();
     buildPanel();
+    connect(&EndSignals::instance(), &EndSignals::endRequested, this, &MainWindow::endBySignal);
     view_->setFocusPolicy(Qt::StrongFocus);
     const int menuHeight = menuBar()->sizeHint().height();
     resize(defaultViewSize(menuHeight) + QSize(0, menuHeight));
@@ -287,7 +289,18 @@ void MainWindow::finishIfQuit() {
     closing_ = true;
     pending_.clear();
     close();
-    QApplication::quit();
+    // Queued: an ending during start-up comes before the event loop runs,
+    // and a quit then would be lost.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MainWindow::endBySignal() {
+    if (closing_) return;
+    // The handler that is running finishes without waiting for anyone; the
+    // ending then runs after it, as after any handler.
+    platform_->answerBoxesAtOnce();
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    dispatch([this] { zk::Form_KeyPress(state_, 27); });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {

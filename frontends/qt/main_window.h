@@ -71,6 +71,8 @@ private:
     void fillDriveList();
     void fillDirList();
     void finishIfQuit();
+    // A termination signal: end as Esc does, closing a box that is open.
+    void endBySignal();
 
     zk::State state_;
     std::unique_ptr<QtPlatform> platform_;

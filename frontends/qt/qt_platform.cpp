@@ -30,6 +30,8 @@ void QtPlatform::flush() {
 
 zk::MsgAnswer QtPlatform::messageBox(const std::string& text, const std::string& title,
                                      zk::MsgButtons buttons, zk::MsgIcon icon) {
+    if (boxesAnsweredAtOnce_)
+        return buttons == zk::MsgButtons::OK ? zk::MsgAnswer::OK : zk::MsgAnswer::No;
     QMessageBox box(&window_);
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(QString::fromStdString(text));

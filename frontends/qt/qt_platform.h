@@ -55,6 +55,8 @@ public:
     void dsFree(std::int32_t buffer) override;
 
     bool quitRequested() const { return quitRequested_; }
+    // From now on boxes are not shown: OK boxes pass, questions answer No.
+    void answerBoxesAtOnce() { boxesAnsweredAtOnce_ = true; }
 
 private:
     MainWindow& window_;
@@ -62,6 +64,7 @@ private:
     QElapsedTimer clock_;
     zk::SoundLibrary sound_;
     bool quitRequested_ = false;
+    bool boxesAnsweredAtOnce_ = false;
     bool instantWaits_ = false;
     double skipped_ = 0;  // seconds of waits passed at once
 };

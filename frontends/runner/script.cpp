@@ -1,5 +1,6 @@
 #include "script.h"
 
+#include <climits>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -18,11 +19,19 @@ bool parseCode(const std::string& text, PieceCode& out) {
     double value = 0;
     if (!(in >> value) || !in.eof()) return false;
     const double tenths = value * 10.0;
+    // Checked before the conversion: a huge value does not fit a long.
+    if (!(tenths > -399.5 && tenths < 399.5)) return false;
     const long rounded =
         tenths < 0 ? static_cast<long>(tenths - 0.5) : static_cast<long>(tenths + 0.5);
-    if (rounded < -399 || rounded > 399) return false;
     out = PieceCode::fromTenths(static_cast<int>(rounded));
     return true;
+}
+
+// Whether the middle of square (x, y) can be given in int twips.
+bool squareInTwips(int x, int y) {
+    const auto fits = [](std::int64_t v) { return v >= INT_MIN && v <= INT_MAX; };
+    return fits(State::originX + std::int64_t{x} * State::squareWidth + State::squareWidth / 2) &&
+           fits(State::originY + std::int64_t{y} * State::squareHeight + State::squareHeight / 2);
 }
 
 // The output of a script line that could not be run.
@@ -78,6 +87,8 @@ std::vector<std::string> ScriptRunner::execute(const std::string& line) {
         if (!(in >> a >> b)) return errorLine(command + " needs two numbers");
         int button = 1;
         in >> button;
+        if (command == "press" && !squareInTwips(a, b))
+            return errorLine("press needs a square whose middle is within the twips range");
         if (command == "press")
             pressSquare(a, b);
         else

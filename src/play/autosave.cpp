@@ -33,7 +33,8 @@ std::string freshPath(const State& s, const std::string& folder) {
 void reportFailure(State& s, const std::string& folder, const std::string& why) {
     if (s.autosaveFailureShown) return;
     s.autosaveFailureShown = true;
-    通知(s, "対局を「" + folder + "」に自動保存できませんでした（" + why + "）", "自動保存");
+    通知(s, "対局を「" + folder + "」に自動保存できませんでした" + (why.empty() ? "" : "（" + why + "）"),
+         "自動保存");
 }
 
 }  // namespace
@@ -65,7 +66,7 @@ void autosaveGame(State& s) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
-        reportFailure(s, folder, ec.message());
+        reportFailure(s, folder, writeFailureReason(ec.value()));
         return;
     }
     std::string path = s.savedGame.file.empty() ? freshPath(s, folder) : s.savedGame.file;

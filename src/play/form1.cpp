@@ -50,9 +50,10 @@ void Form_Load(State& s) {
     s.ui->screen().fillRect(0, 0, kWindowWidth, kWindowHeight, State::boardColour);
     初期設定(s);
     読込_環境設定ファイル(s);
-    // Over the painted board, not an empty window.
+    // Over the painted board, not an empty window, and each only once a run.
     s.ui->flush();
     サウンド不可通知(s);
+    サウンド問題通知(s);
 }
 
 void Form_Unload(State& s) {

@@ -6,7 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 
 namespace zk {
 
@@ -91,7 +91,12 @@ int writeFileReplacing(const std::string& path, std::string_view bytes) {
     if (f.fd < 0) return EEXIST;
 
     int err = 0;
-    if (!writeAll(f.fd, bytes) || ::fsync(f.fd) != 0) err = errno;
+    // A replaced file keeps its mode: a file shared with the group stays so.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
+        ::fchmod(f.fd, old.st_mode & 07777) != 0)
+        err = errno;
+    if (err == 0 && (!writeAll(f.fd, bytes) || ::fsync(f.fd) != 0)) err = errno;
     if (::close(f.release()) != 0 && err == 0) err = errno;
     if (err == 0 && ::rename(temp.c_str(), path.c_str()) != 0) err = errno;
     if (err != 0) ::unlink(temp.c_str());
@@ -100,13 +105,62 @@ int writeFileReplacing(const std::string& path, std::string_view bytes) {
 
 bool writeFileAtomically(const std::string& path, const std::string& bytes, std::string& error) {
     if (const int err = writeFileReplacing(path, bytes); err != 0) {
-        error = std::strerror(err);
+        error = writeFailureReason(err);
         return false;
     }
+    error.clear();
     // The rename itself lasts only once the folder is on the disk.
     Fd dir{::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
     if (dir.fd >= 0) ::fsync(dir.fd);
     return true;
+}
+
+std::string writeFailureReason(int err) {
+    switch (err) {
+        case ENOSPC:
+        case EFBIG:
+        case EDQUOT:
+            return "ﾃﾞｨｽｸに空きがありません";
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return "書き込みが許可されていません";
+        case ENAMETOOLONG:
+            return "名前が長すぎます";
+        case ENOENT:
+        case ENOTDIR:
+            return "ﾌｫﾙﾀﾞがありません";
+        case EISDIR:
+            return "同じ名前のﾌｫﾙﾀﾞがあります";
+        default:
+            return "";
+    }
+}
+
+SaveTarget inspectSaveTarget(const std::string& path, std::string& target) {
+    target = path;
+    struct stat st {};
+    // Anything else that stops a look is met again, and told, by the write.
+    if (::lstat(path.c_str(), &st) != 0) return SaveTarget::Absent;
+    if (S_ISLNK(st.st_mode)) {
+        // Replacing the link's final target keeps the link and stays atomic.
+        char* real = ::realpath(path.c_str(), nullptr);
+        if (real == nullptr) return SaveTarget::BrokenLink;
+        target = real;
+        std::free(real);
+        if (::stat(target.c_str(), &st) != 0) return SaveTarget::BrokenLink;
+    }
+    if (S_ISDIR(st.st_mode)) return SaveTarget::Directory;
+    if (!S_ISREG(st.st_mode)) return SaveTarget::NotRegular;
+    // No write bit at all means read-only, even to a user who could override it.
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0)
+        return SaveTarget::ReadOnly;
+    return SaveTarget::Writable;
+}
+
+std::size_t maxFileNameBytes(const std::string& dir) {
+    const long max = ::pathconf(dir.c_str(), _PC_NAME_MAX);
+    return max > 0 ? static_cast<std::size_t>(max) : 255;
 }
 
 }  // namespace zk

@@ -1,7 +1,7 @@
 #include "record_storage.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <string_view>
 
 #include "dialog.h"
 #include "draw.h"
@@ -18,27 +18,29 @@ std::string directoryOfList(State& s) {
     return dir.empty() ? "." : dir;
 }
 
-// Why a write failed, in the user's words.
-std::string writeFailureReason(int err) {
-    switch (err) {
-        case ENOSPC:
-        case EFBIG:
-        case EDQUOT:
-            return "（ﾃﾞｨｽｸに空きがありません）";
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return "（書き込みが許可されていません）";
-        case ENAMETOOLONG:
-            return "（名前が長すぎます）";
-        case ENOENT:
-        case ENOTDIR:
-            return "（ﾌｫﾙﾀﾞがありません）";
-        case EISDIR:
-            return "（同じ名前のﾌｫﾙﾀﾞがあります）";
-        default:
-            return "";
+// The typed name without blanks (also full-width ones) at either end.
+std::string trimmedName(const std::string& typed) {
+    std::string_view v = typed;
+    const std::string_view wide = "\u3000";
+    for (bool trimmed = true; trimmed && !v.empty();) {
+        trimmed = false;
+        if (v.front() == ' ' || v.front() == '\t') v.remove_prefix(1), trimmed = true;
+        if (!v.empty() && (v.back() == ' ' || v.back() == '\t')) v.remove_suffix(1), trimmed = true;
+        if (v.substr(0, wide.size()) == wide) v.remove_prefix(wide.size()), trimmed = true;
+        if (v.size() >= wide.size() && v.substr(v.size() - wide.size()) == wide)
+            v.remove_suffix(wide.size()), trimmed = true;
     }
+    return std::string(v);
+}
+
+// Why a name cannot become a record file that the file list shows and that
+// loads again, or "" when it can.
+std::string nameProblem(const std::string& name, const std::string& dir) {
+    if (name.find('/') != std::string::npos) return "「/」は使えません";
+    if (!isTextLine(name) || name.find('\t') != std::string::npos) return "使えない文字があります";
+    if (name.front() == '.') return "先頭に「.」は使えません";
+    if (name.size() + std::string_view(".棋譜").size() > maxFileNameBytes(dir)) return "長すぎます";
+    return "";
 }
 
 std::string refusalText(const std::string& fileName, const RecordFileError& e) {
@@ -65,7 +67,7 @@ std::string refusalText(const std::string& fileName, const RecordFileError& e) {
 }  // namespace
 
 void 棋譜_保存(State& s) {
-    const std::string name = s.ui->nameInputText();
+    const std::string name = trimmedName(s.ui->nameInputText());
     if (name.empty()) {
         通知(s, "ﾌｧｲﾙ名が入力されていません", "  ");
         return;
@@ -77,9 +79,9 @@ void 棋譜_保存(State& s) {
         通知(s, "保存するデータがありません", "棋譜保存");
         return;
     }
-    const std::string fileName = name + ".棋譜";
-    if (name.find('/') != std::string::npos || !isTextLine(name)) {
-        通知(s, "「" + name + "」はﾌｧｲﾙ名に使えません", "棋譜保存");
+    const std::string dir = directoryOfList(s);
+    if (const std::string why = nameProblem(name, dir); !why.empty()) {
+        通知(s, "「" + name + "」はﾌｧｲﾙ名に使えません（" + why + "）", "棋譜保存");
         return;
     }
     for (int i = 1; i <= end; ++i) {
@@ -89,15 +91,38 @@ void 棋譜_保存(State& s) {
             return;
         }
     }
-    const int err =
-        writeFileReplacing(directoryOfList(s) + "/" + fileName, formatRecordFile(r, end));
-    if (err != 0) {
-        通知(s, "棋譜ﾌｧｲﾙ「" + fileName + "」を書き込めませんでした" + writeFailureReason(err),
-             "棋譜保存");
+    const std::string fileName = name + ".棋譜";
+    const std::string cannot = "棋譜ﾌｧｲﾙ「" + fileName + "」を書き込めませんでした";
+    std::string target;
+    switch (inspectSaveTarget(dir + "/" + fileName, target)) {
+        case SaveTarget::Absent:
+            break;
+        case SaveTarget::Writable:
+            if (!質問(s, "棋譜ﾌｧｲﾙ「" + fileName + "」は既にあります\r\n上書きしますか？",
+                      "棋譜保存"))
+                return;
+            break;
+        case SaveTarget::ReadOnly:
+            通知(s, cannot + "（読み取り専用です）", "棋譜保存");
+            return;
+        case SaveTarget::Directory:
+            通知(s, cannot + "（同じ名前のﾌｫﾙﾀﾞがあります）", "棋譜保存");
+            return;
+        case SaveTarget::NotRegular:
+            通知(s, cannot + "（普通のﾌｧｲﾙではありません）", "棋譜保存");
+            return;
+        case SaveTarget::BrokenLink:
+            通知(s, cannot + "（ﾘﾝｸ先がありません）", "棋譜保存");
+            return;
+    }
+    const std::string text = formatRecordFile(r, end);
+    std::string why;
+    if (!writeFileAtomically(target, text, why)) {
+        通知(s, cannot + (why.empty() ? "" : "（" + why + "）"), "棋譜保存");
         return;
     }
     // This game is in a file now; an automatic save would only repeat it.
-    s.savedGame.text = formatRecordFile(r, end);
+    s.savedGame.text = text;
     描画_可視(s, false, false, false);
     描画_棋譜_IO(s, 1);
     s.ui->refreshFileList();
@@ -118,6 +143,11 @@ bool 棋譜_読取(State& s, const std::string& fileName, RecordFileContent& out
         case ReadStatus::Unreadable:
             禁止通知(s, "棋譜ﾌｧｲﾙ「" + fileName + "」を読み込めません", "棋譜");
             return false;
+    }
+    if (error.ok() && out.entries.empty()) {
+        // Refused like any other bad file, before the game is touched.
+        禁止通知(s, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+        return false;
     }
     if (error.ok()) return true;
     禁止通知(s, refusalText(fileName, error), "棋譜");
@@ -143,10 +173,7 @@ void 棋譜_再生準備(State& s, const RecordFileContent& content) {
     s.moveCount = 0;
     r.recordEnd = static_cast<int>(content.entries.size());
     s.savedGame.text = formatRecordFile(r, r.recordEnd);
-    if (r.recordEnd == 0) {
-        通知(s, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
-        return;
-    }
+    if (r.recordEnd == 0) return;  // 棋譜_読取 refuses such files
 
     std::string upper, lower;
     if (r.at(1).movedPiece >= 1) {

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -21,18 +20,31 @@ namespace {
 // Largest sound file we read; the library takes sizes as 32-bit numbers.
 constexpr off_t kMaxSoundBytes = 64 << 20;
 
-// The description of an error number, as the system words it.
-std::string describe(int error) { return std::strerror(error); }
+// Why a sound file could not be read, in the user's words.
+std::string readProblem(int error) {
+    switch (error) {
+        case ENOENT:
+            return "ﾌｧｲﾙがありません";
+        case EISDIR:
+            return "ﾌｫﾙﾀﾞです";
+        case EINVAL:
+            return "普通のﾌｧｲﾙではありません";
+        case EFBIG:
+            return "大きすぎます";
+        case EACCES:
+        case EPERM:
+            return "読み取りが許可されていません";
+        default:
+            return "ﾌｧｲﾙを読めません";
+    }
+}
 
-// Read a whole regular file; on failure returns false with the system's
-// description of the error in `error`.
-bool readAll(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& error) {
+// Read a whole regular file; on failure returns the error number (EISDIR for
+// a directory, EINVAL for anything else that is not a regular file).
+int readAll(const std::string& path, std::vector<std::uint8_t>& bytes) {
     // Non-blocking, so a pipe of that name cannot hang the only thread.
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        error = describe(errno);
-        return false;
-    }
+    if (fd < 0) return errno;
     struct stat st {};
     int problem = 0;
     if (::fstat(fd, &st) != 0)
@@ -58,12 +70,17 @@ bool readAll(const std::string& path, std::vector<std::uint8_t>& bytes, std::str
         }
     }
     ::close(fd);
-    if (problem != 0) {
-        error = describe(problem);
-        return false;
-    }
-    bytes.resize(done);
-    return true;
+    bytes.resize(problem == 0 ? done : 0);
+    return problem;
+}
+
+// Note a file that could not be loaded, unless it was told already.
+void noteProblem(State& s, const std::string& fileName, const std::string& why) {
+    for (const auto& told : s.soundFilesTold)
+        if (told == fileName) return;
+    for (const auto& [file, reason] : s.soundProblems)
+        if (file == fileName) return;
+    s.soundProblems.emplace_back(fileName, why);
 }
 
 }  // namespace
@@ -103,15 +120,33 @@ std::int32_t サウンド読込(State& s, const std::string& fileName, std::int3
     if (!fs::exists(path, ec)) {
         path = fs::path(programDirectory()) / fileName;
         if (!fs::exists(path, ec)) path = fs::path(installedDataDirectory()) / "sounds" / fileName;
-        if (!fs::exists(path, ec)) return 0;
     }
     std::vector<std::uint8_t> bytes;
-    std::string error;
-    if (!readAll(path.string(), bytes, error)) {
-        警告表示(s, error);
+    if (const int error = readAll(path.string(), bytes); error != 0) {
+        noteProblem(s, fileName, readProblem(error));
         return 0;
     }
-    return s.ui->dsCreateDSB(s.soundLibraryHandle, bytes.data(), bytes.size(), flag, fileName);
+    if (bytes.empty()) {
+        noteProblem(s, fileName, "ﾌｧｲﾙが空です");
+        return 0;
+    }
+    const std::int32_t buffer =
+        s.ui->dsCreateDSB(s.soundLibraryHandle, bytes.data(), bytes.size(), flag, fileName);
+    if (buffer == 0) noteProblem(s, fileName, "WAVﾌｧｲﾙとして読めません");
+    return buffer;
+}
+
+// Tell the user, once, which sounds the game goes on without.
+void サウンド問題通知(State& s) {
+    if (s.soundProblems.empty()) return;
+    std::string text;
+    for (const auto& [file, why] : s.soundProblems) {
+        text += "ｻｳﾝﾄﾞﾌｧｲﾙ「" + file + "」を読み込めません（" + why + "）\r\n";
+        s.soundFilesTold.push_back(file);
+    }
+    text += s.soundProblems.size() == 1 ? "この音なしで続けます" : "これらの音なしで続けます";
+    s.soundProblems.clear();
+    s.ui->messageBox(text, "ｻｳﾝﾄﾞ", MsgButtons::OK, MsgIcon::Warning);
 }
 
 // Release the four sounds and the library before the program ends.

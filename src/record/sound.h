@@ -17,8 +17,12 @@ void サウンド不可通知(State& s);
 void サウンド終了(State& s);
 // A buffer from a WAV file in the current directory (else beside the
 // program, else in the installed data's "sounds" folder); 0 when there is no
-// library, no file, or the file is bad.
+// library, no file, or the file is bad. A file that could not be loaded is
+// noted for サウンド問題通知.
 std::int32_t サウンド読込(State& s, const std::string& fileName, std::int32_t flag);
+// One box naming each sound file that could not be loaded and why; a file
+// is named once a run, however often the sounds are loaded again.
+void サウンド問題通知(State& s);
 // The modal warning box titled "Zenkoru.dll".
 void 警告表示(State& s, const std::string& text);
 // Free the four buffers (other, forbidden, piece, BGM) and terminate.

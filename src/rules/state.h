@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "move_record.h"
 #include "piece_code.h"
@@ -105,6 +107,10 @@ struct State : Position {
     std::int32_t soundLibraryHandle = 0;
     std::int32_t soundOther = 0, soundForbidden = 0, soundPiece = 0, soundBgm = 0;
     bool soundWarningShown = false;  // "no sound" is said once per run
+    // Sound files that could not be loaded, with why, until they are told;
+    // and the files told already (each is told once a run).
+    std::vector<std::pair<std::string, std::string>> soundProblems;
+    std::vector<std::string> soundFilesTold;
 };
 
 // The position of the game now: Board, the side to move and the lion history

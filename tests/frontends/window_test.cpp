@@ -2,10 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <csignal>
 
 #include "board_view.h"
 #include "main_window.h"
@@ -117,6 +122,68 @@ TEST(Window, ClosingEndsTheProgramAfterFreeingTheSounds) {
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.state().soundOther, 0);
     EXPECT_EQ(w.state().soundLibraryHandle, 0);
+}
+
+// A logout or `kill` ends the program as Esc does, also while a box is open.
+TEST(Window, TerminationSignalsEndTheProgramAsEscapeDoes) {
+    for (int sig : {SIGTERM, SIGINT, SIGTERM}) {
+        MainWindow w;
+        w.show();
+        w.start();
+        ASSERT_NE(w.state().soundLibraryHandle, 0);
+        ::raise(sig);
+        for (int i = 0; i < 200 && w.isVisible(); ++i)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        EXPECT_FALSE(w.isVisible()) << sig;
+        EXPECT_EQ(w.state().soundPiece, 0);
+        EXPECT_EQ(w.state().soundLibraryHandle, 0);
+    }
+
+    MainWindow w;
+    w.show();
+    w.start();
+    QObject scope;  // no timer outlives the test
+    QTimer::singleShot(50, &scope, [] { ::raise(SIGTERM); });
+    // Should the signal not close the box, this does, and the check fails.
+    QTimer::singleShot(5000, &scope, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    zkqt::pressSquare(w, 5, 9);  // "「対局」で始めて下さい" waits for OK
+    QApplication::processEvents();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(w.state().soundLibraryHandle, 0);
+}
+
+// A signal while start-up waits on a box (a sound file that is a folder)
+// still ends the program, although its event loop has not begun yet.
+TEST(Window, ASignalDuringTheStartUpBoxEndsTheProgram) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("禁止.wav")));
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    QStringList seen;
+    QObject scope;  // no timer outlives the test
+    {
+        MainWindow w;
+        w.show();
+        QTimer::singleShot(50, &scope, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                seen << box->windowTitle() + QLatin1Char('|') + box->text();
+            ::raise(SIGTERM);
+        });
+        QTimer::singleShot(5000, &scope, [] {
+            if (QWidget* box = QApplication::activeModalWidget()) box->close();
+        });
+        w.start();
+        EXPECT_FALSE(w.isVisible());
+        // What main() does next: the event loop must end at once.
+        QTimer::singleShot(5000, &scope, [] { QApplication::exit(1); });
+        EXPECT_EQ(QApplication::exec(), 0) << "the program's quit was lost";
+    }
+    QDir::setCurrent(old);
+    EXPECT_EQ(seen, QStringList{"ｻｳﾝﾄﾞ|ｻｳﾝﾄﾞﾌｧｲﾙ「禁止.wav」を読み込めません（ﾌｫﾙﾀﾞです）\r\n"
+                                "この音なしで続けます"});
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -157,6 +158,19 @@ TEST_F(SoundLibraryTest, RepeatedStartAndShutdown) {
         lib.dsTerminate(handle);  // b is freed by the shutdown
         handle = lib.dsInitialize(0);
         ASSERT_NE(handle, 0);
+    }
+}
+
+// SIGTERM and SIGINT must still end the program while the device is open.
+TEST_F(SoundLibraryTest, LeavesTheTerminationSignalsToTheProgram) {
+    lib.dsTerminate(handle);
+    for (int sig : {SIGTERM, SIGINT}) std::signal(sig, SIG_DFL);  // as a program starts
+    handle = lib.dsInitialize(0);
+    ASSERT_NE(handle, 0);
+    for (int sig : {SIGTERM, SIGINT}) {
+        struct sigaction now {};
+        ASSERT_EQ(sigaction(sig, nullptr, &now), 0);
+        EXPECT_EQ(now.sa_handler, SIG_DFL) << sig;
     }
 }
 

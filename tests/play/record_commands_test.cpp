@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -53,6 +54,9 @@ const std::string kThreeMoves = kHead +
                                 " 5 9 5 8 -2 -2  0\r\n"
                                 " 8 4 8 5  2  2  0\r\n"
                                 " 5 8 5 7 -2 -2  0\r\n";
+
+const std::string kAskOld =
+    "ask [棋譜保存] 棋譜ﾌｧｲﾙ「old.棋譜」は既にあります\r\n上書きしますか？ -> yes";
 
 class RecordCommands : public ScriptTest {
 protected:
@@ -165,14 +169,6 @@ TEST_F(RecordCommands, ABottomSideFirstFileLoadsForTwoHumans) {
     EXPECT_EQ(ui().screen().textsIn(cellX(14), cellY(6), 400, 300), Lines({"先手:", "先手:"}));
 }
 
-TEST_F(RecordCommands, AFileWithoutEntriesLeavesNoGameRunning) {
-    writeFile(dir_ / "empty.棋譜", "");
-    EXPECT_EQ(run("file empty.棋譜").back(), "box [棋譜] 棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
-    EXPECT_EQ(s().recordMode, State::flagOn);
-    EXPECT_EQ(s().record.recordEnd, 0);
-    EXPECT_EQ(run("menu AFTER"), Lines({"sound 禁止.wav", "box [開始] 「対局」で始めて下さい"}));
-}
-
 TEST_F(RecordCommands, LoadsFarMoreThanFiveHundredMoves) {
     std::string file = kHead;
     const char* cycle[4] = {" 5 9 5 8 -2 -2  0\r\n", " 8 4 8 5  2  2  0\r\n",
@@ -201,6 +197,8 @@ TEST_F(RecordCommands, RefusesBadFilesLeavingTheGameAsItWas) {
     writeFile(dir_ / "nul.棋譜", kHead + good + std::string(" 5 9 5 8\0-2 -2  0\r\n", 19));
     writeFile(dir_ / "latin1.棋譜", "\xe9t\xe9\r\n\r\n\r\n" + good);
     std::filesystem::create_directory(dir_ / "folder.棋譜");
+    writeFile(dir_ / "empty.棋譜", "");
+    writeFile(dir_ / "headers.棋譜", kHead + "\r\n  \r\n");
     // A sparse 50 MB file: refused from its size alone.
     { std::ofstream(dir_ / "huge.棋譜", std::ios::binary) << good; }
     std::filesystem::resize_file(dir_ / "huge.棋譜", 50u << 20);
@@ -215,6 +213,8 @@ TEST_F(RecordCommands, RefusesBadFilesLeavingTheGameAsItWas) {
         {"folder.棋譜", "棋譜ﾌｧｲﾙ「folder.棋譜」を読み込めません"},
         {"missing.棋譜", "棋譜ﾌｧｲﾙ「missing.棋譜」を読み込めません"},
         {"huge.棋譜", "棋譜ﾌｧｲﾙ「huge.棋譜」は大きすぎて読み込めません（4MBまで）"},
+        {"empty.棋譜", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"},
+        {"headers.棋譜", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"},
     };
     for (const auto& [name, message] : cases) {
         SCOPED_TRACE(name);
@@ -255,7 +255,8 @@ TEST_F(RecordCommands, SaveRefusalsAndFailures) {
     // Opening the panel, then a name with a path in it.
     run("menu KIFU_WRITE");
     EXPECT_TRUE(ui().nameInputVisible);
-    EXPECT_EQ(save("sub/old"), Lines{"box [棋譜保存] 「sub/old」はﾌｧｲﾙ名に使えません"});
+    EXPECT_EQ(save("sub/old"),
+              Lines{"box [棋譜保存] 「sub/old」はﾌｧｲﾙ名に使えません（「/」は使えません）"});
     EXPECT_TRUE(ui().nameInputVisible);  // the panel stays for another name
 
     // A full disk, simulated by a file-size limit.
@@ -267,14 +268,11 @@ TEST_F(RecordCommands, SaveRefusalsAndFailures) {
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
     Lines full = save("old");
     setrlimit(RLIMIT_FSIZE, &old);
-    EXPECT_EQ(full, Lines{"box [棋譜保存] 棋譜ﾌｧｲﾙ「old.棋譜」を書き込めませんでした"
-                          "（ﾃﾞｨｽｸに空きがありません）"});
+    EXPECT_EQ(full, Lines({kAskOld,
+                           "box [棋譜保存] 棋譜ﾌｧｲﾙ「old.棋譜」を書き込めませんでした"
+                           "（ﾃﾞｨｽｸに空きがありません）"}));
     EXPECT_EQ(readFile(dir_ / "old.棋譜"), "old content\r\n");
 
-    // A name too long for the file system.
-    EXPECT_EQ(save(std::string(300, 'n')),
-              Lines{"box [棋譜保存] 棋譜ﾌｧｲﾙ「" + std::string(300, 'n') +
-                    ".棋譜」を書き込めませんでした（名前が長すぎます）"});
     // A directory that is gone.
     ui().filePath = (dir_ / "gone").string();
     EXPECT_EQ(save("old"), Lines{"box [棋譜保存] 棋譜ﾌｧｲﾙ「old.棋譜」を書き込めませんでした"
@@ -286,14 +284,92 @@ TEST_F(RecordCommands, SaveRefusalsAndFailures) {
     if (geteuid() != 0) {
         std::filesystem::permissions(dir_, std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::remove);
-        EXPECT_EQ(save("old"), Lines{"box [棋譜保存] 棋譜ﾌｧｲﾙ「old.棋譜」を書き込めませんでした"
-                                     "（書き込みが許可されていません）"});
+        EXPECT_EQ(save("old"), Lines({kAskOld,
+                                      "box [棋譜保存] 棋譜ﾌｧｲﾙ「old.棋譜」を書き込めませんでした"
+                                      "（書き込みが許可されていません）"}));
         std::filesystem::permissions(dir_, std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::add);
     }
 
-    EXPECT_EQ(save("old"), Lines{"box [  ] 棋譜を書き込みました"});
+    EXPECT_EQ(save("old"), Lines({kAskOld, "box [  ] 棋譜を書き込みました"}));
     EXPECT_EQ(readFile(dir_ / "old.棋譜"), kThreeMoves);
+}
+
+// Names that would save a file the list never shows, or that the file system
+// cannot hold, are refused saying why; blanks around a name are dropped.
+TEST_F(RecordCommands, RefusesNamesThatCouldNotBeLoadedAgain) {
+    playThreeMoves();
+    run("menu KIFU_WRITE");
+    const auto refusal = [](const std::string& name, const std::string& why) {
+        return Lines{"box [棋譜保存] 「" + name + "」はﾌｧｲﾙ名に使えません（" + why + "）"};
+    };
+    const std::pair<std::string, Lines> cases[] = {
+        {".", refusal(".", "先頭に「.」は使えません")},
+        {"..", refusal("..", "先頭に「.」は使えません")},
+        {" .hidden", refusal(".hidden", "先頭に「.」は使えません")},
+        {"a/b", refusal("a/b", "「/」は使えません")},
+        {std::string("a\0b", 3), refusal(std::string("a\0b", 3), "使えない文字があります")},
+        {"a\tb", refusal("a\tb", "使えない文字があります")},
+        {std::string(250, 'n'), refusal(std::string(250, 'n'), "長すぎます")},
+        {" \t\u3000 ", Lines{"box [  ] ﾌｧｲﾙ名が入力されていません"}},
+    };
+    for (const auto& [name, expected] : cases) {
+        ui().nameText = name;
+        Command1_Click(s());
+        EXPECT_EQ(ui().takeTranscript(), expected) << name;
+        EXPECT_TRUE(ui().nameInputVisible);
+    }
+    // Nothing was written, not even under the names the refusals show.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 5);
+
+    ui().nameText = "\u3000 一局目 ";
+    Command1_Click(s());
+    EXPECT_EQ(ui().takeTranscript(), Lines{"box [  ] 棋譜を書き込みました"});
+    EXPECT_EQ(readFile(dir_ / "一局目.棋譜"), kThreeMoves);
+}
+
+// An existing file is replaced only after a Yes, only if it is a writable
+// regular file, and through a link only in the link's target.
+TEST_F(RecordCommands, AsksBeforeReplacingAndRefusesWhatItMustNotReplace) {
+    namespace fs = std::filesystem;
+    playThreeMoves();
+    run("menu KIFU_WRITE");
+    writeFile(dir_ / "old.棋譜", "old\r\n");
+    fs::permissions(dir_ / "old.棋譜", fs::perms(0640));
+    ui().answers = {MsgAnswer::No};
+    EXPECT_EQ(save("old"), Lines{"ask [棋譜保存] 棋譜ﾌｧｲﾙ「old.棋譜」は既にあります\r\n"
+                                 "上書きしますか？ -> no"});
+    EXPECT_EQ(readFile(dir_ / "old.棋譜"), "old\r\n");
+    EXPECT_TRUE(ui().nameInputVisible);  // for another name
+    ui().answers = {MsgAnswer::Yes};
+    EXPECT_EQ(save("old").back(), "box [  ] 棋譜を書き込みました");
+    EXPECT_EQ(readFile(dir_ / "old.棋譜"), kThreeMoves);
+    EXPECT_EQ(fs::status(dir_ / "old.棋譜").permissions(), fs::perms(0640));
+
+    writeFile(dir_ / "locked.棋譜", "locked\r\n");
+    fs::permissions(dir_ / "locked.棋譜", fs::perms(0444));
+    ASSERT_EQ(::mkfifo((dir_ / "pipe.棋譜").c_str(), 0644), 0);
+    fs::create_directory(dir_ / "folder.棋譜");
+    fs::create_symlink("nowhere.棋譜", dir_ / "dangling.棋譜");
+    fs::create_directory(dir_ / "sub");
+    writeFile(dir_ / "sub/target.棋譜", "target\r\n");
+    fs::create_symlink("sub/target.棋譜", dir_ / "link.棋譜");
+    const auto cannot = [](const std::string& name, const std::string& why) {
+        return Lines{"box [棋譜保存] 棋譜ﾌｧｲﾙ「" + name + ".棋譜」を書き込めませんでした（" + why +
+                     "）"};
+    };
+    EXPECT_EQ(save("locked"), cannot("locked", "読み取り専用です"));
+    EXPECT_EQ(save("pipe"), cannot("pipe", "普通のﾌｧｲﾙではありません"));
+    EXPECT_EQ(save("folder"), cannot("folder", "同じ名前のﾌｫﾙﾀﾞがあります"));
+    EXPECT_EQ(save("dangling"), cannot("dangling", "ﾘﾝｸ先がありません"));
+    EXPECT_EQ(readFile(dir_ / "locked.棋譜"), "locked\r\n");
+    EXPECT_EQ(fs::status(dir_ / "locked.棋譜").permissions(), fs::perms(0444));
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(dir_ / "pipe.棋譜")));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir_ / "dangling.棋譜")));
+
+    EXPECT_EQ(save("link").back(), "box [  ] 棋譜を書き込みました");
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir_ / "link.棋譜")));
+    EXPECT_EQ(readFile(dir_ / "sub/target.棋譜"), kThreeMoves);
 }
 
 TEST_F(RecordCommands, WritingIsRefusedAfterReversingOrAHandicap) {

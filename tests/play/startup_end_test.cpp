@@ -52,10 +52,16 @@ TEST_F(Startup, AnEmptyScriptPrintsTheInitialBoardWhenAsked) {
 }
 
 TEST_F(Startup, ABadScriptLineIsReportedAndCounted) {
-    std::istringstream script("menu NOSUCH\nfly 1 2\npress 1\nboard\n");
+    std::istringstream script(
+        "menu NOSUCH\nfly 1 2\npress 1\nboard\npress 4210752 1\npress 1 -3579140\n"
+        "put 1 1 1e300\npress 13 0\n");
     std::ostringstream out;
-    EXPECT_EQ(runner().run(script, out), 3);
+    EXPECT_EQ(runner().run(script, out), 6);
     EXPECT_NE(out.str().find("error: no menu command NOSUCH"), std::string::npos);
+    // Squares whose middle has no twips value; one just off the board is a press.
+    EXPECT_NE(out.str().find("> press 4210752 1\nerror: press needs a square"), std::string::npos);
+    EXPECT_NE(out.str().find("> press 1 -3579140\nerror: press needs a square"), std::string::npos);
+    EXPECT_NE(out.str().find("> press 13 0\nsound 禁止.wav"), std::string::npos);
 }
 
 TEST_F(Startup, ABoxWithALineBreakStaysOnOneLineOfTheTranscript) {
@@ -203,6 +209,17 @@ TEST_F(Restart, StartingUpAgainNeitherLeaksBuffersNorDoublesTheMusic) {
     EXPECT_EQ(ui().looping.size(), 1u);
     EXPECT_TRUE(has(out, "sound library terminated"));
     EXPECT_EQ(out.back(), "loop BGM.wav");
+}
+
+TEST_F(Restart, ASoundThatCannotBeLoadedIsToldOnceOverTheBoardAndTheGamePlaysOn) {
+    std::ofstream(dir_ / "禁止.wav", std::ios::trunc).close();
+    Lines out = run("reload");
+    EXPECT_EQ(out.back(),
+              "box! [ｻｳﾝﾄﾞ] ｻｳﾝﾄﾞﾌｧｲﾙ「禁止.wav」を読み込めません（ﾌｧｲﾙが空です）\r\n"
+              "この音なしで続けます");
+    EXPECT_EQ(s().soundForbidden, 0);
+    EXPECT_FALSE(has(run("reload"), out.back()));
+    EXPECT_EQ(run("press 5 9"), Lines{"box [開始] 「対局」で始めて下さい"});
 }
 
 TEST_F(Restart, StartingUpAgainLeavesOnlyTheThirdLevelChecked) {
