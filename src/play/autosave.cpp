@@ -33,7 +33,9 @@ std::string freshPath(const State& s, const std::string& folder) {
 void reportFailure(State& s, const std::string& folder, const std::string& why) {
     if (s.autosaveFailureShown) return;
     s.autosaveFailureShown = true;
-    通知(s, "対局を「" + folder + "」に自動保存できませんでした" + (why.empty() ? "" : "（" + why + "）"),
+    通知(s,
+         "対局を「" + folder + "」に自動保存できませんでした" +
+             (why.empty() ? "" : "（" + why + "）"),
          "自動保存");
 }
 
