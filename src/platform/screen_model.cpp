@@ -178,20 +178,12 @@ void ScreenModel::removeCoveredBy(int x, int y, int w, int h) {
     // one of the rectangle's; looking at each item only in its home bucket
     // sees it once.
     scratch_.clear();
-    const int col0 = colOf(x), col1 = colOf(x + w - 1LL);
-    const int row0 = rowOf(y), row1 = rowOf(y + h - 1LL);
-    for (int row = row0; row <= row1; ++row)
-        for (int col = col0; col <= col1; ++col) {
-            const int bucket = row * kCols + col;
-            for (int i : buckets_[bucket]) {
-                const Node& n = nodes_[i];
-                if (n.home != bucket) continue;
-                const bool gone = n.item.kind == ScreenItem::Kind::Text
-                                      ? inside(x, y, w, h, n.item.x, n.item.y)
-                                      : covers(x, y, w, h, n.item);
-                if (gone) scratch_.push_back(i);
-            }
-        }
+    forEachAnchoredIn(x, y, w, h, [&](int i) {
+        const ScreenItem& it = nodes_[i].item;
+        const bool gone = it.kind == ScreenItem::Kind::Text ? inside(x, y, w, h, it.x, it.y)
+                                                            : covers(x, y, w, h, it);
+        if (gone) scratch_.push_back(i);
+    });
     for (int i : scratch_) remove(i);
 }
 
@@ -289,18 +281,11 @@ std::vector<std::string> ScreenModel::textsIn(int x, int y, int w, int h) const 
     std::vector<std::string> out;
     if (w <= 0 || h <= 0) return out;
     std::vector<const Node*> found;
-    const int col0 = colOf(x), col1 = colOf(x + w - 1LL);
-    const int row0 = rowOf(y), row1 = rowOf(y + h - 1LL);
-    for (int row = row0; row <= row1; ++row)
-        for (int col = col0; col <= col1; ++col) {
-            const int bucket = row * kCols + col;
-            for (int i : buckets_[bucket]) {
-                const Node& n = nodes_[i];
-                if (n.home == bucket && n.item.kind == ScreenItem::Kind::Text &&
-                    inside(x, y, w, h, n.item.x, n.item.y))
-                    found.push_back(&n);
-            }
-        }
+    forEachAnchoredIn(x, y, w, h, [&](int i) {
+        const Node& n = nodes_[i];
+        if (n.item.kind == ScreenItem::Kind::Text && inside(x, y, w, h, n.item.x, n.item.y))
+            found.push_back(&n);
+    });
     std::sort(found.begin(), found.end(),
               [](const Node* a, const Node* b) { return a->stamp < b->stamp; });
     for (const Node* n : found) out.push_back(n->item.text);

@@ -98,6 +98,20 @@ private:
     static int rowOf(long long y);
     static int bucketOf(int x, int y) { return rowOf(y) * kCols + colOf(x); }
 
+    // Call fn(index) once for every item whose anchor lies in a bucket that
+    // the rectangle meets (each item is looked at in its home bucket only).
+    template <typename Fn>
+    void forEachAnchoredIn(int x, int y, int w, int h, Fn fn) const {
+        const int col0 = colOf(x), col1 = colOf(x + w - 1LL);
+        const int row0 = rowOf(y), row1 = rowOf(y + h - 1LL);
+        for (int row = row0; row <= row1; ++row)
+            for (int col = col0; col <= col1; ++col) {
+                const int bucket = row * kCols + col;
+                for (int i : buckets_[bucket])
+                    if (nodes_[i].home == bucket) fn(i);
+            }
+    }
+
     // The item of this kind and key in the anchor's bucket, or -1.
     int findSame(const ScreenItem& item) const;
     // Whether no later item meets node i's reach.

@@ -13,6 +13,24 @@ namespace zk {
 
 namespace {
 
+// Why a save may not replace what is there, or null when it may.
+const char* saveRefusal(SaveTarget kind) {
+    switch (kind) {
+        case SaveTarget::ReadOnly:
+            return "読み取り専用です";
+        case SaveTarget::Directory:
+            return "同じ名前のﾌｫﾙﾀﾞがあります";
+        case SaveTarget::NotRegular:
+            return "普通のﾌｧｲﾙではありません";
+        case SaveTarget::BrokenLink:
+            return "ﾘﾝｸ先がありません";
+        case SaveTarget::Absent:
+        case SaveTarget::Writable:
+            break;
+    }
+    return nullptr;
+}
+
 std::string directoryOfList(State& s) {
     std::string dir = s.ui->fileListPath();
     return dir.empty() ? "." : dir;
@@ -94,27 +112,14 @@ void 棋譜_保存(State& s) {
     const std::string fileName = name + ".棋譜";
     const std::string cannot = "棋譜ﾌｧｲﾙ「" + fileName + "」を書き込めませんでした";
     std::string target;
-    switch (inspectSaveTarget(dir + "/" + fileName, target)) {
-        case SaveTarget::Absent:
-            break;
-        case SaveTarget::Writable:
-            if (!質問(s, "棋譜ﾌｧｲﾙ「" + fileName + "」は既にあります\r\n上書きしますか？",
-                      "棋譜保存"))
-                return;
-            break;
-        case SaveTarget::ReadOnly:
-            通知(s, cannot + "（読み取り専用です）", "棋譜保存");
-            return;
-        case SaveTarget::Directory:
-            通知(s, cannot + "（同じ名前のﾌｫﾙﾀﾞがあります）", "棋譜保存");
-            return;
-        case SaveTarget::NotRegular:
-            通知(s, cannot + "（普通のﾌｧｲﾙではありません）", "棋譜保存");
-            return;
-        case SaveTarget::BrokenLink:
-            通知(s, cannot + "（ﾘﾝｸ先がありません）", "棋譜保存");
-            return;
+    const SaveTarget kind = inspectSaveTarget(dir + "/" + fileName, target);
+    if (const char* why = saveRefusal(kind)) {
+        通知(s, cannot + "（" + why + "）", "棋譜保存");
+        return;
     }
+    if (kind == SaveTarget::Writable &&
+        !質問(s, "棋譜ﾌｧｲﾙ「" + fileName + "」は既にあります\r\n上書きしますか？", "棋譜保存"))
+        return;
     const std::string text = formatRecordFile(r, end);
     std::string why;
     if (!writeFileAtomically(target, text, why)) {
