@@ -21,11 +21,11 @@ seed="${ZK_FUZZ_SEED:-1}"
 cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DZK_FUZZ=ON -DZK_QT=OFF -DZK_BENCH=OFF -DZK_WERROR=ON >/dev/null
-cmake --build "$build" --target fuzz_record_file fuzz_settings -j"$jobs"
+cmake --build "$build" --target fuzz_record_file fuzz_settings fuzz_sfen -j"$jobs"
 
 corpus="$build/fuzz-corpus"
 artifacts="$build/fuzz-artifacts"
-mkdir -p "$corpus/record" "$corpus/settings" "$artifacts"
+mkdir -p "$corpus/record" "$corpus/settings" "$corpus/sfen" "$artifacts"
 
 # Seeds: files this program writes, a file written by hand, and near misses.
 r="$corpus/record"
@@ -42,9 +42,11 @@ printf '移動指導=OFF\r\nBGM=OFF\r\n' >"$s/off-off"
 printf '移動指導=ON\r\n' >"$s/one-line"
 printf '移動指導=on\nBGM=ON' >"$s/case"
 printf '\r\n\r\n\000\377' >"$s/binary"
+printf 'position startpos moves 7i7h 6d6e 7j7i 5d5e 7i8h7g\n' >"$corpus/sfen/game"
+printf 'lfcsgekgscfl/a1b1txot1b1a/mvrhdqndhrvm/pppppppppppp/3i4i3/12/12/3I4I3/PPPPPPPPPPPP/MVRHDNQDHRVM/A1B1TOXT1B1A/LFCSGKEGSCFL b - 1 moves 3i3h 10d10e' >"$corpus/sfen/standard"
 
 failed=0
-for target in record_file settings; do
+for target in record_file settings sfen; do
     dir="$corpus/${target%_file}"
     echo "== fuzz_$target: $runs runs =="
     if ! "$build/bin/fuzz_$target" -runs="$runs" -seed="$seed" -max_len=4096 \
