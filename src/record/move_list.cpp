@@ -23,7 +23,7 @@ Move moveOf(const GameRecord& r, int first, int last) {
     m.after = b.pieceAfter;
     if (last == first) {
         m.captured = a.capturedPiece;
-    } else if (b.fromX == a.fromX && b.fromY == a.fromY) {
+    } else if (b.fromX == a.fromX && b.fromY == a.fromY && b.toX == a.toX && b.toY == a.toY) {
         // The same step twice: the second step was declined.
         m.stopped = true;
         m.captured = a.capturedPiece;

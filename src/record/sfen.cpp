@@ -241,6 +241,7 @@ std::vector<MoveRecord> recordEntriesOf(const Move& m) {
 }
 
 NotationError parseGameText(std::string_view text, ImportedGame& out, TopSide top) {
+    if (text.size() > kMaxGameTextBytes) return fieldError(0, "more than 256 KB");
     const std::vector<std::string_view> w = words(text);
     std::size_t at = 0;
     if (at < w.size() && w[at] == "position") ++at;

@@ -19,6 +19,7 @@
 // the move number is 1 when written; both may be left out when read.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +69,10 @@ struct ImportedGame {
     GameRecord record;  // entries 1..recordEnd, all applied
     Position end;       // the position after the last move
 };
+
+// Longer texts are refused before they are read (a game of thousands of
+// moves is a few tens of kilobytes; each move costs a legal-move scan).
+constexpr std::size_t kMaxGameTextBytes = 256 * 1024;
 
 // Which moves a reader checks against which rule: a game between humans is
 // made by presses; in a game against the computer the top side's moves are

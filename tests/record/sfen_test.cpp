@@ -119,6 +119,10 @@ TEST(GameTextReader, RefusesTheFirstBadMoveAndLeavesTheGameAlone) {
         EXPECT_EQ(g.record.entries, kept.record.entries) << c.text;
     }
     EXPECT_EQ(notationErrorText({false, 0, 3, "7h7f"}), "3手目が指せません：7h7f");
+    // Too long to be a game: refused before any move is read.
+    std::string longGame = "startpos moves";
+    while (longGame.size() <= kMaxGameTextBytes) longGame += " 7i7h 8d8e 7h7i 8e8d";
+    EXPECT_FALSE(parseGameText(longGame, g).ok);
 }
 
 TEST(GameTextReader, ReadsTheLionsMovesAsThePressFlowRecordsThem) {
