@@ -114,6 +114,8 @@ std::vector<std::string> ScriptRunner::execute(const std::string& line) {
         dump = screenDump();
     } else if (command == "record") {
         dump = recordDump();
+    } else if (command == "moves") {
+        dump = movesDump();
     } else if (command == "state") {
         dump = stateDump();
     } else if (command == "seed") {

@@ -50,6 +50,8 @@ public:
     std::vector<std::string> screenDump() const;
     std::vector<std::string> recordDump() const;
     std::vector<std::string> stateDump() const;
+    // The move list: one numbered move a line, "*" before those on the board.
+    std::vector<std::string> movesDump() const;
 
 private:
     // A left-button press in the middle of square (x, y).

@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "draw.h"
+#include "move_list.h"
 #include "script.h"
 
 namespace zk {
@@ -65,6 +66,15 @@ std::vector<std::string> ScriptRunner::recordDump() const {
              << " after=" << codeText(e.pieceAfter) << " captured=" << codeText(e.capturedPiece);
         out.push_back(line.str());
     }
+    return out;
+}
+
+std::vector<std::string> ScriptRunner::movesDump() const {
+    const std::vector<MoveListItem> list = moveList(s_.record);
+    const std::vector<std::string> lines = moveListLines(list);
+    std::vector<std::string> out{"moves=" + std::to_string(list.size())};
+    for (std::size_t i = 0; i < list.size(); ++i)
+        out.push_back((list[i].lastEntry <= s_.record.recordCount ? "* " : "  ") + lines[i]);
     return out;
 }
 

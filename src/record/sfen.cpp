@@ -1,0 +1,296 @@
+#include "sfen.h"
+
+#include <cctype>
+
+namespace zk {
+
+namespace {
+
+// The letter of each kind (upper case) and whether it is written with '+'.
+struct Spelling {
+    char letter;
+    bool plus;
+};
+constexpr Spelling kSpelling[40] = {
+    {'?', false}, {'P', false}, {'P', true},  {'L', false}, {'L', true},  {'C', false},
+    {'C', true},  {'M', false}, {'M', true},  {'S', false}, {'S', true},  {'V', false},
+    {'V', true},  {'G', false}, {'G', true},  {'R', false}, {'R', true},  {'D', false},
+    {'D', true},  {'F', false}, {'F', true},  {'B', false}, {'B', true},  {'H', false},
+    {'H', true},  {'O', false}, {'O', true},  {'Q', false}, {'A', false}, {'A', true},
+    {'T', false}, {'T', true},  {'X', false}, {'X', true},  {'N', false}, {'I', false},
+    {'I', true},  {'E', false}, {'E', true},  {'K', false},
+};
+
+// The kind spelt by an upper-case letter with or without '+'; 0 when none.
+int kindOf(char upper, bool plus) {
+    for (int k = 1; k <= 39; ++k)
+        if (kSpelling[k].letter == upper && kSpelling[k].plus == plus) return k;
+    return 0;
+}
+
+bool isRoyalKind(int kind) { return kind == 38 || kind == 39; }
+
+std::vector<std::string_view> words(std::string_view text) {
+    std::vector<std::string_view> out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+        const std::size_t start = i;
+        while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+        if (i > start) out.push_back(text.substr(start, i - start));
+    }
+    return out;
+}
+
+NotationError fieldError(int field, std::string detail) {
+    return {false, field, 0, std::move(detail)};
+}
+
+// The board field: ranks a..l from the top, each from file 12 to file 1.
+NotationError parseBoard(std::string_view text, BoardGrid& board) {
+    board = BoardGrid{};
+    int y = 1, x = 1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const std::string rank = "rank " + std::string(1, static_cast<char>('a' + y - 1));
+        if (c == '/') {
+            if (x != 13) return fieldError(1, rank + " does not hold 12 squares");
+            if (++y > 12) return fieldError(1, "more than 12 ranks");
+            x = 1;
+        } else if (c >= '0' && c <= '9') {
+            int n = c - '0';
+            if (i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9')
+                n = n * 10 + (text[++i] - '0');
+            if (n < 1 || x + n > 13) return fieldError(1, rank + " does not hold 12 squares");
+            x += n;
+        } else {
+            const bool plus = c == '+';
+            if (plus && ++i == text.size()) return fieldError(1, "'+' without a piece");
+            const char letter = text[i];
+            const int kind =
+                kindOf(static_cast<char>(std::toupper(static_cast<unsigned char>(letter))), plus);
+            if (!std::isalpha(static_cast<unsigned char>(letter)) || kind == 0)
+                return fieldError(1, "no piece " + std::string(plus ? "+" : "") + letter);
+            if (x > 12) return fieldError(1, rank + " does not hold 12 squares");
+            const bool top = std::islower(static_cast<unsigned char>(letter)) != 0;
+            board[x][y] = PieceCode(top ? kind : -kind);
+            ++x;
+        }
+    }
+    if (y != 12 || x != 13) return fieldError(1, "not 12 ranks of 12 squares");
+    bool royal[2] = {false, false};
+    for (int bx = 1; bx <= 12; ++bx)
+        for (int by = 1; by <= 12; ++by)
+            if (isRoyalKind(board[bx][by].kind())) royal[board[bx][by] >= 1 ? 1 : 0] = true;
+    if (!royal[0] || !royal[1]) return fieldError(1, "a side without a king or crown prince");
+    return {};
+}
+
+// The SFEN fields from words[at] on; `at` ends past the last field read.
+NotationError parseSfenWords(const std::vector<std::string_view>& w, std::size_t& at,
+                             Position& out) {
+    if (at >= w.size()) return fieldError(1, "missing");
+    BoardGrid board;
+    NotationError e = parseBoard(w[at++], board);
+    if (!e.ok) return e;
+    if (at >= w.size()) return fieldError(2, "missing");
+    const std::string_view side = w[at++];
+    if (side != "b" && side != "w") return fieldError(2, std::string(side));
+    if (at < w.size() && w[at] != "moves") {
+        if (w[at] != "-") return fieldError(3, std::string(w[at]));
+        ++at;
+    }
+    if (at < w.size() && w[at] != "moves") {
+        const std::string_view n = w[at];
+        bool digits = !n.empty() && n.size() <= 6 && n[0] != '0';
+        for (char c : n) digits = digits && c >= '0' && c <= '9';
+        if (!digits) return fieldError(4, std::string(n));
+        ++at;
+    }
+    out = Position::fromBoard(board, side == "b" ? -1 : 1);
+    return {};
+}
+
+// One USI square from text[i] on: a file 1..12 then a rank a..l.
+bool readSquare(std::string_view t, std::size_t& i, int& x, int& y) {
+    if (i >= t.size() || t[i] < '1' || t[i] > '9') return false;
+    int file = t[i++] - '0';
+    if (i < t.size() && t[i] >= '0' && t[i] <= '9') file = file * 10 + (t[i++] - '0');
+    if (file > 12 || i >= t.size() || t[i] < 'a' || t[i] > 'l') return false;
+    x = 13 - file;
+    y = t[i++] - 'a' + 1;
+    return true;
+}
+
+// A USI move read as its squares: two or three, and whether it promotes.
+struct UsiMove {
+    int n = 0;
+    int x[3] = {}, y[3] = {};
+    bool plus = false;
+};
+
+bool readUsi(std::string_view t, UsiMove& u) {
+    std::size_t i = 0;
+    while (u.n < 3 && i < t.size() && t[i] != '+') {
+        if (!readSquare(t, i, u.x[u.n], u.y[u.n])) return false;
+        ++u.n;
+    }
+    if (i < t.size() && t[i] == '+') {
+        u.plus = true;
+        ++i;
+    }
+    return u.n >= 2 && i == t.size();
+}
+
+bool matches(const Move& m, const UsiMove& u) {
+    const int last = u.n - 1;
+    if (m.fromX != u.x[0] || m.fromY != u.y[0] || m.toX != u.x[last] || m.toY != u.y[last])
+        return false;
+    if (m.promotes() != u.plus) return false;
+    if (u.n == 2) return !m.isTwoStep();
+    return m.isTwoStep() && m.midX == u.x[1] && m.midY == u.y[1];
+}
+
+const Move* find(const std::vector<Move>& moves, const UsiMove& u) {
+    for (const Move& m : moves)
+        if (matches(m, u)) return &m;
+    return nullptr;
+}
+
+MoveRecord entry(int fx, int fy, int tx, int ty, PieceCode captured, PieceCode moved,
+                 PieceCode after) {
+    MoveRecord e;
+    e.fromX = fx;
+    e.fromY = fy;
+    e.toX = tx;
+    e.toY = ty;
+    e.capturedPiece = captured;
+    e.movedPiece = moved;
+    e.pieceAfter = after;
+    return e;
+}
+
+}  // namespace
+
+std::string notationErrorText(const NotationError& e) {
+    static const char* const kField[5] = {"形式", "盤面", "手番", "持ち駒", "手数"};
+    if (e.ok) return "";
+    if (e.move > 0) return std::to_string(e.move) + "手目が指せません：" + e.detail;
+    const int f = (e.field >= 0 && e.field <= 4) ? e.field : 0;
+    return std::string("SFENの") + kField[f] + "が読めません：" + e.detail;
+}
+
+std::string usiSquare(int x, int y) {
+    return std::to_string(13 - x) + static_cast<char>('a' + y - 1);
+}
+
+std::string usiMove(const Move& m) {
+    std::string t = usiSquare(m.fromX, m.fromY);
+    if (m.isTwoStep()) t += usiSquare(m.midX, m.midY);
+    t += usiSquare(m.toX, m.toY);
+    if (m.promotes()) t += '+';
+    return t;
+}
+
+std::string formatSfen(const Position& p) {
+    std::string t;
+    for (int y = 1; y <= 12; ++y) {
+        if (y > 1) t += '/';
+        int empty = 0;
+        for (int x = 1; x <= 12; ++x) {
+            const PieceCode c = p.Board[x][y];
+            const int kind = c.kind();
+            if (kind < 1 || kind > 39) {
+                ++empty;
+                continue;
+            }
+            if (empty > 0) t += std::to_string(empty);
+            empty = 0;
+            if (kSpelling[kind].plus) t += '+';
+            const char upper = kSpelling[kind].letter;
+            t +=
+                c >= 1 ? static_cast<char>(std::tolower(static_cast<unsigned char>(upper))) : upper;
+        }
+        if (empty > 0) t += std::to_string(empty);
+    }
+    t += p.mover >= 1 ? " w - 1" : " b - 1";
+    return t;
+}
+
+NotationError parseSfen(std::string_view text, Position& out) {
+    const std::vector<std::string_view> w = words(text);
+    std::size_t at = 0;
+    Position p;
+    NotationError e = parseSfenWords(w, at, p);
+    if (!e.ok) return e;
+    if (at < w.size()) return fieldError(0, "text after the SFEN: " + std::string(w[at]));
+    out = p;
+    return {};
+}
+
+std::vector<MoveRecord> recordEntriesOf(const Move& m) {
+    if (m.isTwoStep())
+        return {entry(m.fromX, m.fromY, m.midX, m.midY, m.capturedMid, m.piece, m.midAfter),
+                entry(m.midX, m.midY, m.toX, m.toY, m.captured, m.midAfter, m.after)};
+    const MoveRecord first = entry(m.fromX, m.fromY, m.toX, m.toY, m.captured, m.piece, m.after);
+    if (!m.stopped) return {first};
+    // The declined question records the step again with the piece already
+    // standing on it (a lion as it ended, an eagle or falcon as it was).
+    const PieceCode shown = (m.piece.kind() == 33 || m.piece.kind() == 34) ? m.after : m.piece;
+    return {first, entry(m.fromX, m.fromY, m.toX, m.toY, shown, shown, m.after)};
+}
+
+NotationError parseGameText(std::string_view text, ImportedGame& out, TopSide top) {
+    if (text.size() > kMaxGameTextBytes) return fieldError(0, "more than 256 KB");
+    const std::vector<std::string_view> w = words(text);
+    std::size_t at = 0;
+    if (at < w.size() && w[at] == "position") ++at;
+    ImportedGame g;
+    g.record.entries[0].pieceAfter = PieceCode(1);  // as a new game's record reads
+    if (at < w.size() && w[at] == "startpos") {
+        ++at;
+        g.start = Position::initial();
+    } else {
+        if (at < w.size() && w[at] == "sfen") ++at;
+        NotationError e = parseSfenWords(w, at, g.start);
+        if (!e.ok) return e;
+    }
+    if (at < w.size()) {
+        if (w[at] != "moves") return fieldError(0, "\"moves\" expected: " + std::string(w[at]));
+        ++at;
+    }
+    Position p = g.start;
+    std::vector<Move> presses, computer;
+    for (int number = 1; at < w.size(); ++at, ++number) {
+        const std::string_view t = w[at];
+        UsiMove u;
+        if (!readUsi(t, u)) return {false, 0, number, std::string(t)};
+        const bool byComputer = top == TopSide::Computer && p.mover >= 1;
+        const Move* m = nullptr;
+        if (!byComputer) {
+            legalMoves(p, Mover::Presses, presses);
+            m = find(presses, u);
+        }
+        if (m == nullptr) {
+            legalMoves(p, Mover::Computer, computer);
+            m = find(computer, u);
+        }
+        if (m == nullptr) return {false, 0, number, std::string(t)};
+        for (const MoveRecord& e : recordEntriesOf(*m)) g.record.slot(++g.record.recordEnd) = e;
+        g.moves.push_back(*m);
+        apply(p, *m);
+    }
+    g.record.recordCount = g.record.recordEnd;
+    g.end = p;
+    out = std::move(g);
+    return {};
+}
+
+std::string formatGameText(const Position& start, const std::vector<Move>& moves) {
+    std::string t = "position sfen " + formatSfen(start);
+    if (!moves.empty()) t += " moves";
+    for (const Move& m : moves) t += ' ' + usiMove(m);
+    return t;
+}
+
+}  // namespace zk
