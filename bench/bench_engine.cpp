@@ -1,0 +1,41 @@
+// The searching engine's speed and reach: nodes per second and the depth
+// completed in 1 s and 5 s on positions of seeded games.
+//   bench_engine            both budgets, 20 positions
+//   bench_engine 1          the 1 s budget only
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "engine.h"
+#include "seeded_positions.h"
+
+int main(int argc, char** argv) {
+    using namespace zk;
+    std::vector<std::int64_t> budgets = {1000, 5000};
+    if (argc > 1) budgets = {std::atoll(argv[1]) * 1000};
+    constexpr int kPositions = 20;
+    for (const std::int64_t ms : budgets) {
+        std::uint64_t allNodes = 0;
+        int depthSum = 0, depthMin = 99;
+        std::printf("budget %lld ms\n", static_cast<long long>(ms));
+        for (int i = 0; i < kPositions; ++i) {
+            const std::uint32_t seed = 1000 + static_cast<std::uint32_t>(i);
+            const int plies = 20 + (i * 13) % 80;
+            const Position p = bench::randomGamePosition(seed, plies);
+            engine::Engine e(64);
+            engine::Limits l;
+            l.millis = ms;
+            const engine::Result r = e.search(p, p.mover, l);
+            allNodes += r.nodes;
+            depthSum += r.depth;
+            depthMin = std::min(depthMin, r.depth);
+            std::printf("  seed %u plies %2d: depth %d  nodes %8llu  nps %8.0f  score %6d\n", seed,
+                        plies, r.depth, static_cast<unsigned long long>(r.nodes),
+                        r.nodes * 1000.0 / static_cast<double>(ms), r.score);
+        }
+        std::printf("budget %lld ms: mean depth %.2f, min depth %d, mean nps %.0f\n",
+                    static_cast<long long>(ms), depthSum / double(kPositions), depthMin,
+                    allNodes * 1000.0 / static_cast<double>(ms * kPositions));
+    }
+    return 0;
+}
