@@ -2,6 +2,7 @@
 // completed in 1 s and 5 s on positions of seeded games.
 //   bench_engine            both budgets, 20 positions
 //   bench_engine 1          the 1 s budget only
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     constexpr int kPositions = 20;
     for (const std::int64_t ms : budgets) {
         std::uint64_t allNodes = 0;
+        double allSeconds = 0;
         int depthSum = 0, depthMin = 99;
         std::printf("budget %lld ms\n", static_cast<long long>(ms));
         for (int i = 0; i < kPositions; ++i) {
@@ -25,17 +27,22 @@ int main(int argc, char** argv) {
             engine::Engine e(64);
             engine::Limits l;
             l.millis = ms;
+            const auto t0 = std::chrono::steady_clock::now();
             const engine::Result r = e.search(p, p.mover, l);
+            const double seconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+            allSeconds += seconds;
             allNodes += r.nodes;
             depthSum += r.depth;
             depthMin = std::min(depthMin, r.depth);
             std::printf("  seed %u plies %2d: depth %d  nodes %8llu  nps %8.0f  score %6d\n", seed,
-                        plies, r.depth, static_cast<unsigned long long>(r.nodes),
-                        r.nodes * 1000.0 / static_cast<double>(ms), r.score);
+                        plies, r.depth, static_cast<unsigned long long>(r.nodes), r.nodes / seconds,
+                        r.score);
+            std::fflush(stdout);
         }
-        std::printf("budget %lld ms: mean depth %.2f, min depth %d, mean nps %.0f\n",
+        std::printf("budget %lld ms: mean depth %.2f, min depth %d, nodes/s %.0f\n",
                     static_cast<long long>(ms), depthSum / double(kPositions), depthMin,
-                    allNodes * 1000.0 / static_cast<double>(ms * kPositions));
+                    static_cast<double>(allNodes) / allSeconds);
     }
     return 0;
 }
