@@ -268,7 +268,7 @@ struct Engine::Impl {
         }
 
         // Null move: if passing still holds beta, a real move will too.
-        if (allowNull && !pvNode && depth >= 3 && std::abs(beta) < kWinBound &&
+        if (allowNull && limits.nullMove && !pvNode && depth >= 3 && std::abs(beta) < kWinBound &&
             evaluate(p) >= beta) {
             Position passed = p;
             passed.mover = -p.mover;
@@ -301,7 +301,7 @@ struct Engine::Impl {
             } else {
                 // Late quiet moves are searched shallower first.
                 int r = 0;
-                if (depth >= 3 && i >= 4 && !isCapture(m) && !m.promotes() &&
+                if (limits.reductions && depth >= 3 && i >= 4 && !isCapture(m) && !m.promotes() &&
                     !(m == killers[ply][0]) && !(m == killers[ply][1]))
                     r = 1 + (i >= 12 && depth >= 5);
                 score = -search(child, depth - 1 - r, -alpha - 1, -alpha, ply + 1, true);

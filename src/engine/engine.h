@@ -24,6 +24,8 @@ struct Limits {
     std::uint64_t nodes = 0;                  // 0: no node limit
     std::int64_t millis = 0;                  // 0: no time limit (steady clock from the call)
     const std::atomic<bool>* stop = nullptr;  // the caller's stop flag, read while searching
+    bool nullMove = true;                     // prune by null move (off: to measure what it gains)
+    bool reductions = true;                   // late-move reductions (off: likewise)
 };
 
 struct Result {
