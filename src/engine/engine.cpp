@@ -272,7 +272,7 @@ struct Engine::Impl {
             evaluate(p) >= beta) {
             Position passed = p;
             passed.mover = -p.mover;
-            passed.history = Position::initial().history;
+            passed.history = LionHistory{code::EMPTY, PieceCode(1), code::EMPTY};
             const int r = 2 + depth / 4;
             const int s = -search(passed, depth - 1 - r, -beta, -beta + 1, ply + 1, false);
             if (s >= beta) return s >= kWinBound ? beta : s;
