@@ -100,6 +100,27 @@ int fromTT(int score, int ply) {
 
 struct Stopped {};
 
+// The values of the two dearest pieces of the side not to move; a lone
+// royal piece counts as the game itself.
+int twoDearest(const Position& p) {
+    int first = 0, second = 0, royals = 0;
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) {
+            const PieceCode c = p.Board[x][y];
+            if (c.isEmpty() || (c > 0) == (p.mover > 0)) continue;
+            const int k = c.kind();
+            royals += k >= 38;
+            const int v = kMaterial[k];
+            if (v > first) {
+                second = first;
+                first = v;
+            } else if (v > second) {
+                second = v;
+            }
+        }
+    return royals == 1 ? kWin : first + second;
+}
+
 }  // namespace
 
 int materialValue(int kind) { return kind >= 0 && kind < 40 ? kMaterial[kind] : 0; }
@@ -217,6 +238,9 @@ struct Engine::Impl {
         const int standPat = evaluate(p);
         if (standPat >= beta || ply >= kMaxPly || qply >= kQuiesceDepth) return standPat;
         alpha = std::max(alpha, standPat);
+        // When even the two dearest enemy pieces taken at once cannot reach
+        // alpha, no capture can: skip generating the moves.
+        if (standPat + twoDearest(p) + 200 <= alpha) return alpha;
 
         std::vector<Move>& moves = moveBuf[ply];
         legalMoves(p, moverFor(p.mover), moves);
