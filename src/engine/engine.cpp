@@ -150,6 +150,8 @@ struct Engine::Impl {
     int pvLength[kMaxPly + 2]{};
     std::vector<Move> moveBuf[kMaxPly + 2];
     std::vector<int> orderBuf[kMaxPly + 2];
+    Move partialBest{};  // the best root move of the iteration in progress
+    bool havePartial = false;
     // Keys of the positions before the root, read for repetitions: none yet.
 
     void resize(std::size_t megabytes) {
@@ -340,6 +342,10 @@ struct Engine::Impl {
                 haveBest = true;
                 if (score > alpha) {
                     alpha = score;
+                    if (ply == 0) {
+                        partialBest = m;
+                        havePartial = true;
+                    }
                     pv[ply][0] = m;
                     std::copy_n(pv[ply + 1], pvLength[ply + 1], pv[ply] + 1);
                     pvLength[ply] = pvLength[ply + 1] + 1;
@@ -378,6 +384,7 @@ struct Engine::Impl {
         result.pv = {rootMoves.front()};
 
         int previous = 0;
+        havePartial = false;
         for (int depth = 1; depth <= std::max(1, lim.depth); ++depth) {
             try {
                 int delta = 60;
@@ -407,6 +414,12 @@ struct Engine::Impl {
                 }
                 if (std::abs(score) > kWinBound && kWin - std::abs(score) <= depth) break;
             } catch (const Stopped&) {
+                // Stopped before any iteration ended: a root move that has
+                // beaten the others searched so far is better than none.
+                if (result.depth == 0 && havePartial) {
+                    result.best = partialBest;
+                    result.pv = {partialBest};
+                }
                 break;
             }
         }

@@ -146,6 +146,17 @@ TEST(Engine, EveryMoveItReturnsIsLegal) {
             EXPECT_EQ(r.pv.front(), r.best);
         }
     }
+    // Stopped before it starts, it still answers with a legal move.
+    const std::atomic<bool> stop{true};
+    Limits l;
+    l.stop = &stop;
+    const Position p = bench::randomGamePosition(3, 50);
+    const Result r = e.search(p, p.mover, l);
+    const auto legal = legalMoves(p, Mover::Computer);
+    ASSERT_TRUE(r.found);
+    EXPECT_EQ(r.depth, 0);
+    EXPECT_LT(r.nodes, 1000u);
+    EXPECT_NE(std::find(legal.begin(), legal.end(), r.best), legal.end());
 }
 
 TEST(Engine, FixedDepthSearchIsReproducible) {
