@@ -277,7 +277,8 @@ struct Engine::Impl {
     int search(const Position& p, int depth, int alpha, int beta, int ply, bool allowNull) {
         const bool pvNode = beta - alpha > 1;
         pvLength[ply] = 0;
-        keys[ply] = positionKey(p);
+        // Which side chooses promotion freely changes the moves, so it is part of the key.
+        keys[ply] = positionKey(p) ^ (computerSide > 0 ? 0x6a09e667f3bcc909ULL : 0);
         if (ply > 0 && repeated(ply)) return 0;
         if (depth <= 0 || ply >= kMaxPly) return quiesce(p, alpha, beta, ply);
         ++nodes;
