@@ -1,0 +1,451 @@
+// Iterative deepening principal-variation search with aspiration windows, a
+// transposition table, null-move pruning, late-move reductions, killer and
+// history ordering, and a quiescence search over captures.
+#include "engine.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "engine_internal.h"
+
+namespace zk::engine {
+
+namespace {
+
+// Centipawns by kind; the order follows the window's own piece values, the
+// spacing is the engine's.
+constexpr int kMaterial[40] = {
+    0,   100, 350, 250,  700,  200, 400,  400,  850,  300,  //  0.. 9
+    450, 450, 850, 350,  600,  600, 800,  800,  1150, 300,  // 10..19
+    500, 500, 700, 700,  1100, 400, 1200, 1200, 300,  600,  // 20..29
+    300, 600, 400, 1800, 1800, 150, 350,  350,  1500, 1500  // 30..39
+};
+
+std::uint64_t splitmix(std::uint64_t x) {
+    x += 0x9e3779b97f4a7c15ULL;
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+    return x ^ (x >> 31);
+}
+
+struct ZobristTable {
+    std::uint64_t square[169][79];  // whole codes -39..39 at index code + 39
+    std::uint64_t side;
+    std::uint64_t history[3][79];
+    ZobristTable() {
+        std::uint64_t s = 0x5a4b0001;
+        for (auto& sq : square)
+            for (auto& v : sq) v = splitmix(s++);
+        side = splitmix(s++);
+        for (auto& h : history)
+            for (auto& v : h) v = splitmix(s++);
+    }
+};
+const ZobristTable kZobrist;
+
+// Mid-move codes never stand on a board between turns, but the history may
+// hold them; they get keys of their own.
+std::uint64_t codeKey(const std::uint64_t* row, PieceCode c) {
+    if (!c.isMidMove()) return row[c.whole() + 39];
+    return splitmix(static_cast<std::uint64_t>(c.tenths() + 1000) * 7919);
+}
+
+enum Bound : std::uint8_t { kNone, kUpper, kLower, kExact };
+
+struct TTEntry {
+    std::uint64_t key;
+    std::uint32_t move;
+    std::int16_t score;
+    std::int8_t depth;
+    std::uint8_t bound;
+};
+
+// A move as the table keeps it: origin, mid and destination squares, and
+// whether it promotes or stops after its first step.
+std::uint32_t pack(const Move& m) {
+    const auto sq = [](int x, int y) { return static_cast<std::uint32_t>(x * 13 + y); };
+    return sq(m.fromX, m.fromY) | sq(m.midX, m.midY) << 8 | sq(m.toX, m.toY) << 16 |
+           static_cast<std::uint32_t>(m.promotes()) << 24 |
+           static_cast<std::uint32_t>(m.stopped) << 25 | 1u << 26;
+}
+
+bool isCapture(const Move& m) { return !m.captured.isEmpty() || !m.capturedMid.isEmpty(); }
+
+int victims(const Move& m) {
+    return kMaterial[m.captured.kind()] + kMaterial[m.capturedMid.kind()];
+}
+
+constexpr int kMaxPly = 96;
+constexpr int kInf = 32000;
+
+int winIn(int ply) { return kWin - ply; }
+
+// The score for `side` of a decided game.
+int outcomeScore(Outcome o, int side, int ply) {
+    if (o == Outcome::Draw) return 0;
+    const int winner = o == Outcome::BottomWins ? -1 : 1;
+    return winner == side ? winIn(ply) : -winIn(ply);
+}
+
+int toTT(int score, int ply) {
+    if (score > kWinBound) return score + ply;
+    if (score < -kWinBound) return score - ply;
+    return score;
+}
+int fromTT(int score, int ply) {
+    if (score > kWinBound) return score - ply;
+    if (score < -kWinBound) return score + ply;
+    return score;
+}
+
+struct Stopped {};
+
+// The values of the two dearest pieces of the side not to move; a lone
+// royal piece counts as the game itself.
+int twoDearest(const Position& p) {
+    int first = 0, second = 0, royals = 0;
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) {
+            const PieceCode c = p.Board[x][y];
+            if (c.isEmpty() || (c > 0) == (p.mover > 0)) continue;
+            const int k = c.kind();
+            royals += k >= 38;
+            const int v = kMaterial[k];
+            if (v > first) {
+                second = first;
+                first = v;
+            } else if (v > second) {
+                second = v;
+            }
+        }
+    return royals == 1 ? kWin : first + second;
+}
+
+}  // namespace
+
+int materialValue(int kind) { return kind >= 0 && kind < 40 ? kMaterial[kind] : 0; }
+
+std::uint64_t positionKey(const Position& p) {
+    std::uint64_t k = p.mover > 0 ? kZobrist.side : 0;
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y)
+            if (!p.Board[x][y].isEmpty()) k ^= codeKey(kZobrist.square[x * 13 + y], p.Board[x][y]);
+    k ^= codeKey(kZobrist.history[0], p.history.lastCaptured);
+    k ^= codeKey(kZobrist.history[1], p.history.lastAfter);
+    k ^= codeKey(kZobrist.history[2], p.history.previousAfter);
+    return k;
+}
+
+struct Engine::Impl {
+    std::vector<TTEntry> table;
+    std::uint64_t mask = 0;
+    int computerSide = 1;
+    Limits limits;
+    std::chrono::steady_clock::time_point deadline;
+    std::uint64_t nodes = 0;
+    std::uint64_t keys[kMaxPly + 2]{};  // the search path, for repetitions
+    Move killers[kMaxPly + 2][2]{};
+    int history[169][169]{};
+    Move pv[kMaxPly + 2][kMaxPly + 2]{};
+    int pvLength[kMaxPly + 2]{};
+    std::vector<Move> moveBuf[kMaxPly + 2];
+    std::vector<int> orderBuf[kMaxPly + 2];
+    Move partialBest{};  // the best root move of the iteration in progress
+    bool havePartial = false;
+    // Keys of the positions before the root, read for repetitions: none yet.
+
+    void resize(std::size_t megabytes) {
+        std::size_t n = 1;
+        while (n * 2 * sizeof(TTEntry) <= megabytes * 1024 * 1024) n *= 2;
+        table.assign(n, TTEntry{});
+        mask = n - 1;
+    }
+
+    Mover moverFor(int side) const {
+        return side == computerSide ? Mover::Computer : Mover::Presses;
+    }
+
+    void checkLimits() {
+        if ((nodes & 255) != 0) return;
+        if (limits.stop && limits.stop->load(std::memory_order_relaxed)) throw Stopped{};
+        if (limits.nodes && nodes >= limits.nodes) throw Stopped{};
+        if (limits.millis && std::chrono::steady_clock::now() >= deadline) throw Stopped{};
+    }
+
+    TTEntry* probe(std::uint64_t key) {
+        TTEntry& e = table[key & mask];
+        return e.key == key && e.bound != kNone ? &e : nullptr;
+    }
+
+    void store(std::uint64_t key, const Move* m, int score, int depth, Bound bound, int ply) {
+        TTEntry& e = table[key & mask];
+        // Keep a deeper entry of the same position unless this one is exact.
+        if (e.key == key && e.depth > depth && bound != kExact) return;
+        const std::uint32_t move = m ? pack(*m) : (e.key == key ? e.move : 0);
+        e = TTEntry{key, move, static_cast<std::int16_t>(toTT(score, ply)),
+                    static_cast<std::int8_t>(std::clamp(depth, -1, 127)),
+                    static_cast<std::uint8_t>(bound)};
+    }
+
+    // Order the moves of ply `ply` into orderBuf: best first.
+    void order(int ply, std::uint32_t ttMove) {
+        const std::vector<Move>& moves = moveBuf[ply];
+        std::vector<int>& scores = orderBuf[ply];
+        scores.resize(moves.size());
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            const Move& m = moves[i];
+            int s;
+            if (ttMove && pack(m) == ttMove)
+                s = 1 << 30;
+            else if (isCapture(m))
+                s = (1 << 28) + victims(m) * 16 - kMaterial[m.piece.kind()] / 16;
+            else if (m == killers[ply][0])
+                s = (1 << 27) + 2;
+            else if (m == killers[ply][1])
+                s = (1 << 27) + 1;
+            else
+                s = history[m.fromX * 13 + m.fromY][m.toX * 13 + m.toY] +
+                    (m.promotes() ? 1 << 26 : 0);
+            scores[i] = s;
+        }
+    }
+
+    // Swap the best remaining move to index i.
+    void pickNext(int ply, std::size_t i) {
+        std::vector<Move>& moves = moveBuf[ply];
+        std::vector<int>& scores = orderBuf[ply];
+        std::size_t best = i;
+        for (std::size_t j = i + 1; j < moves.size(); ++j)
+            if (scores[j] > scores[best]) best = j;
+        if (best != i) {
+            std::swap(moves[i], moves[best]);
+            std::swap(scores[i], scores[best]);
+        }
+    }
+
+    bool repeated(int ply) const {
+        for (int back = ply - 2; back >= 0; back -= 2)
+            if (keys[back] == keys[ply]) return true;
+        return false;
+    }
+
+    // Captures only. Long-range pieces make capture chains explode, so the
+    // chain is cut after kQuiesceDepth plies, and past its first two plies a
+    // capture must win at least what the capturing piece is worth.
+    static constexpr int kQuiesceDepth = 6;
+    int quiesce(const Position& p, int alpha, int beta, int ply, int qply = 0) {
+        ++nodes;
+        checkLimits();
+        pvLength[ply] = 0;
+        const int standPat = evaluate(p);
+        if (standPat >= beta || ply >= kMaxPly || qply >= kQuiesceDepth) return standPat;
+        alpha = std::max(alpha, standPat);
+        // When even the two dearest enemy pieces taken at once cannot reach
+        // alpha, no capture can: skip generating the moves.
+        if (standPat + twoDearest(p) + 200 <= alpha) return alpha;
+
+        std::vector<Move>& moves = moveBuf[ply];
+        legalMoves(p, moverFor(p.mover), moves);
+        std::erase_if(moves, [&](const Move& m) {
+            // Delta pruning: a capture that cannot lift the score to alpha
+            // even uncontested is not worth a look (a royal victim is judged
+            // by the end rules, so it stays).
+            const bool royal = m.captured.kind() >= 38 || m.capturedMid.kind() >= 38;
+            if (!isCapture(m)) return true;
+            if (royal) return false;
+            if (standPat + victims(m) + 200 <= alpha) return true;
+            return qply >= 2 && victims(m) < kMaterial[m.piece.kind()];
+        });
+        order(ply, 0);
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            pickNext(ply, i);
+            const Move m = moveBuf[ply][i];
+            Position child = p;
+            apply(child, m);
+            const Outcome o = outcomeAfter(child, p.mover);
+            const int score = o != Outcome::None
+                                  ? outcomeScore(o, p.mover, ply + 1)
+                                  : -quiesce(child, -beta, -alpha, ply + 1, qply + 1);
+            if (score > alpha) {
+                alpha = score;
+                if (score >= beta) return score;
+            }
+        }
+        return alpha;
+    }
+
+    int search(const Position& p, int depth, int alpha, int beta, int ply, bool allowNull) {
+        const bool pvNode = beta - alpha > 1;
+        pvLength[ply] = 0;
+        // Which side chooses promotion freely changes the moves, so it is part of the key.
+        keys[ply] = positionKey(p) ^ (computerSide > 0 ? 0x6a09e667f3bcc909ULL : 0);
+        if (ply > 0 && repeated(ply)) return 0;
+        if (depth <= 0 || ply >= kMaxPly) return quiesce(p, alpha, beta, ply);
+        ++nodes;
+        checkLimits();
+
+        std::uint32_t ttMove = 0;
+        if (const TTEntry* e = probe(keys[ply])) {
+            ttMove = e->move;
+            const int s = fromTT(e->score, ply);
+            if (!pvNode && e->depth >= depth &&
+                (e->bound == kExact || (e->bound == kLower && s >= beta) ||
+                 (e->bound == kUpper && s <= alpha)))
+                return s;
+        }
+
+        // Null move: if passing still holds beta, a real move will too.
+        if (allowNull && limits.nullMove && !pvNode && depth >= 3 && std::abs(beta) < kWinBound &&
+            evaluate(p) >= beta) {
+            Position passed = p;
+            passed.mover = -p.mover;
+            passed.history = LionHistory{code::EMPTY, PieceCode(1), code::EMPTY};
+            const int r = 2 + depth / 4;
+            const int s = -search(passed, depth - 1 - r, -beta, -beta + 1, ply + 1, false);
+            if (s >= beta) return s >= kWinBound ? beta : s;
+        }
+
+        std::vector<Move>& moves = moveBuf[ply];
+        legalMoves(p, moverFor(p.mover), moves);
+        if (moves.empty()) return -winIn(ply);  // no move at all: the game is lost
+        order(ply, ttMove);
+
+        const int alphaIn = alpha;
+        int best = -kInf;
+        Move bestMove{};
+        bool haveBest = false;
+        for (std::size_t i = 0; i < moveBuf[ply].size(); ++i) {
+            pickNext(ply, i);
+            const Move m = moveBuf[ply][i];
+            Position child = p;
+            apply(child, m);
+            const Outcome o = outcomeAfter(child, p.mover);
+            int score;
+            if (o != Outcome::None) {
+                score = outcomeScore(o, p.mover, ply + 1);
+            } else if (i == 0) {
+                score = -search(child, depth - 1, -beta, -alpha, ply + 1, true);
+            } else {
+                // Late quiet moves are searched shallower first.
+                int r = 0;
+                if (limits.reductions && depth >= 3 && i >= 4 && !isCapture(m) && !m.promotes() &&
+                    !(m == killers[ply][0]) && !(m == killers[ply][1]))
+                    r = 1 + (i >= 12 && depth >= 5);
+                score = -search(child, depth - 1 - r, -alpha - 1, -alpha, ply + 1, true);
+                if (score > alpha && r > 0)
+                    score = -search(child, depth - 1, -alpha - 1, -alpha, ply + 1, true);
+                if (score > alpha && score < beta)
+                    score = -search(child, depth - 1, -beta, -alpha, ply + 1, true);
+            }
+            if (score > best) {
+                best = score;
+                bestMove = m;
+                haveBest = true;
+                if (score > alpha) {
+                    alpha = score;
+                    if (ply == 0) {
+                        partialBest = m;
+                        havePartial = true;
+                    }
+                    pv[ply][0] = m;
+                    std::copy_n(pv[ply + 1], pvLength[ply + 1], pv[ply] + 1);
+                    pvLength[ply] = pvLength[ply + 1] + 1;
+                    if (score >= beta) {
+                        if (!isCapture(m)) {
+                            if (!(m == killers[ply][0])) {
+                                killers[ply][1] = killers[ply][0];
+                                killers[ply][0] = m;
+                            }
+                            int& h = history[m.fromX * 13 + m.fromY][m.toX * 13 + m.toY];
+                            h = std::min(h + depth * depth, 1 << 24);
+                        }
+                        break;
+                    }
+                }
+            }
+        }
+        const Bound bound = best >= beta ? kLower : (best > alphaIn ? kExact : kUpper);
+        store(keys[ply], haveBest && best > alphaIn ? &bestMove : nullptr, best, depth, bound, ply);
+        return best;
+    }
+
+    Result run(const Position& root, const Limits& lim) {
+        limits = lim;
+        nodes = 0;
+        deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(lim.millis);
+        for (auto& k : killers) k[0] = k[1] = Move{};
+        for (auto& row : history)
+            for (int& h : row) h /= 8;
+
+        Result result;
+        std::vector<Move> rootMoves = legalMoves(root, moverFor(root.mover));
+        if (rootMoves.empty()) return result;
+        result.found = true;
+        result.best = rootMoves.front();
+        result.pv = {rootMoves.front()};
+
+        int previous = 0;
+        havePartial = false;
+        for (int depth = 1; depth <= std::max(1, lim.depth); ++depth) {
+            try {
+                int delta = 60;
+                int alpha = -kInf, beta = kInf;
+                if (depth >= 4 && std::abs(previous) < kWinBound) {
+                    alpha = previous - delta;
+                    beta = previous + delta;
+                }
+                int score;
+                for (;;) {
+                    score = search(root, depth, alpha, beta, 0, false);
+                    if (score <= alpha && alpha > -kInf) {
+                        alpha = std::max(-kInf, score - delta);
+                    } else if (score >= beta && beta < kInf) {
+                        beta = std::min(kInf, score + delta);
+                    } else {
+                        break;
+                    }
+                    delta *= 3;
+                }
+                previous = score;
+                result.score = score;
+                result.depth = depth;
+                if (pvLength[0] > 0) {
+                    result.best = pv[0][0];
+                    result.pv.assign(pv[0], pv[0] + pvLength[0]);
+                }
+                if (std::abs(score) > kWinBound && kWin - std::abs(score) <= depth) break;
+            } catch (const Stopped&) {
+                // Stopped before any iteration ended: a root move that has
+                // beaten the others searched so far is better than none.
+                if (result.depth == 0 && havePartial) {
+                    result.best = partialBest;
+                    result.pv = {partialBest};
+                }
+                break;
+            }
+        }
+        result.nodes = nodes;
+        return result;
+    }
+};
+
+Engine::Engine(std::size_t hashMegabytes) : impl_(std::make_unique<Impl>()) {
+    impl_->resize(hashMegabytes);
+}
+
+Engine::~Engine() = default;
+
+void Engine::setHashSize(std::size_t megabytes) { impl_->resize(megabytes); }
+
+void Engine::clear() {
+    std::fill(impl_->table.begin(), impl_->table.end(), TTEntry{});
+    for (auto& row : impl_->history)
+        for (int& h : row) h = 0;
+}
+
+Result Engine::search(const Position& p, int computerSide, const Limits& limits) {
+    impl_->computerSide = computerSide;
+    return impl_->run(p, limits);
+}
+
+}  // namespace zk::engine
