@@ -1,6 +1,8 @@
 #include "position.h"
 
+#include <array>
 #include <cstdlib>
+#include <utility>
 
 #include "move_check.h"
 #include "pieces.h"
@@ -65,40 +67,68 @@ void secondSteps(BoardGrid& b, const LionHistory& h, Mover who, const Move& firs
         }
 }
 
+// The steps (dx, dy) a code can make on an empty board, in destination
+// order. Pieces in the way and the lion rules only take steps away, so no
+// other destination needs asking.
+struct Reach {
+    std::vector<std::pair<std::int8_t, std::int8_t>> steps;
+};
+
+const Reach& reachOf(PieceCode c) {
+    static const std::array<Reach, 79> table = [] {
+        std::array<Reach, 79> t{};
+        const LionHistory none{};
+        for (int code = -39; code <= 39; ++code) {
+            if (code == 0) continue;
+            BoardGrid empty{};
+            for (int dx = -11; dx <= 11; ++dx)
+                for (int dy = -11; dy <= 11; ++dy) {
+                    // From the corner that leaves the most room for this step.
+                    const int fx = dx >= 0 ? 1 : 12, fy = dy >= 0 ? 1 : 12;
+                    if (moveCheck(empty, none, false, fx, fy, fx + dx, fy + dy, PieceCode(code)))
+                        t[code + 39].steps.emplace_back(dx, dy);
+                }
+        }
+        return t;
+    }();
+    return table[c.whole() + 39];
+}
+
 // Every move of the piece on (fx, fy), in destination order.
 void pieceMoves(BoardGrid& b, const LionHistory& h, Mover who, int fx, int fy,
                 std::vector<Move>& out) {
     const PieceCode c = b[fx][fy];
-    for (int tx = 1; tx <= 12; ++tx)
-        for (int ty = 1; ty <= 12; ++ty) {
-            const PieceCode target = b[tx][ty];
-            if (lionCaptureRefusal(b, h, false, fx, fy, c, tx, ty) != LionRefusal::None) continue;
-            if (moveCheck(b, h, false, fx, fy, tx, ty, c) != 1) continue;
-            PieceCode afters[2];
-            const int n = afterChoices(b, fy, tx, ty, c, who, afters);
-            const PieceCode mid = 二手目駒(fx, fy, tx, ty, c);
-            for (int i = 0; i < n; ++i) {
-                Move m;
-                m.fromX = static_cast<std::int8_t>(fx);
-                m.fromY = static_cast<std::int8_t>(fy);
-                m.toX = static_cast<std::int8_t>(tx);
-                m.toY = static_cast<std::int8_t>(ty);
-                m.piece = c;
-                m.after = afters[i];
-                m.captured = target;
-                m.stopped = !mid.isEmpty() && who == Mover::Presses;
-                out.push_back(m);
-                if (mid.isEmpty()) continue;
-                // The first step stands on the board while the second is chosen:
-                // a lion shows its code after promotion, the others their own.
-                b[fx][fy] = code::EMPTY;
-                b[tx][ty] = isLion(c) ? m.after : c;
-                m.stopped = false;
-                secondSteps(b, afterOneEntry(h, m.after, target), who, m, mid, out);
-                b[tx][ty] = target;
-                b[fx][fy] = c;
-            }
+    for (const auto& [dx, dy] : reachOf(c).steps) {
+        const int tx = fx + dx, ty = fy + dy;
+        if (!onBoard(tx, ty)) continue;
+        const PieceCode target = b[tx][ty];
+        if (lionCaptureRefusal(b, h, false, fx, fy, c, tx, ty) != LionRefusal::None) continue;
+        if (moveCheck(b, h, false, fx, fy, tx, ty, c) != 1) continue;
+        PieceCode afters[2];
+        const int n = afterChoices(b, fy, tx, ty, c, who, afters);
+        const PieceCode mid = 二手目駒(fx, fy, tx, ty, c);
+        for (int i = 0; i < n; ++i) {
+            Move m;
+            m.fromX = static_cast<std::int8_t>(fx);
+            m.fromY = static_cast<std::int8_t>(fy);
+            m.toX = static_cast<std::int8_t>(tx);
+            m.toY = static_cast<std::int8_t>(ty);
+            m.piece = c;
+            m.after = afters[i];
+            m.captured = target;
+            m.stopped = !mid.isEmpty() && who == Mover::Presses;
+            out.push_back(m);
+            if (mid.isEmpty()) continue;
+            // The first step stands on the board while the second is chosen:
+            // a lion shows its code after promotion, the others their own.
+            b[fx][fy] = code::EMPTY;
+            b[tx][ty] = isLion(c) ? m.after : c;
+            m.stopped = false;
+            secondSteps(b, afterOneEntry(h, m.after, target), who, m, mid, out);
+            b[tx][ty] = target;
+            b[fx][fy] = c;
         }
+    }
 }
 
 }  // namespace
