@@ -1,3 +1,6 @@
+#include <array>
+#include <cstdint>
+
 #include "influence.h"
 #include "pieces.h"
 
@@ -5,269 +8,434 @@ namespace zk {
 
 namespace {
 
-// The members one side uses for its reaches; forward is its direction of play.
-struct Side {
-    bool man;
-    int forward;
-    void (*step)(State&, int, int, int, int, PieceCode);
-    void (*lineForward)(State&, PieceCode, int, int);
-    void (*lineBack)(State&, PieceCode, int, int);
-    void (*diagonalsForward)(State&, PieceCode, int, int);
-    void (*diagonalsBack)(State&, PieceCode, int, int);
-    void (*gold)(State&, PieceCode, int, int);
+// A square of a 13 x 13 grid as one index: column x, row y.
+constexpr int kStride = 13;
+constexpr int at(int x, int y) { return x * kStride + y; }
+
+// The reach of one kind for one side: its single squares (steps, jumps and
+// areas, as offsets) and its ranging lines (as directions). The order of a
+// piece's own reaches changes nothing in the maps: they share one source
+// square and one value, and a piece never reaches a square twice.
+struct Offset {
+    std::int8_t dx, dy;
+};
+struct KindReach {
+    int steps = 0;
+    Offset step[24]{};
+    int lines = 0;
+    Offset line[8]{};
+    bool gold = false;  // the gold pattern records differently from steps
+    bool king = false;  // the king's rule: counted, guard value only
+};
+using ReachTable = std::array<KindReach, 40>;
+
+// The reach table of the side whose direction of play is f (+1 toward row 12).
+constexpr ReachTable makeTable(int f) {
+    ReachTable t{};
+    const int b = -f;
+    for (int k = 1; k < 40; ++k) {
+        KindReach& r = t[k];
+        auto step = [&](int dx, int dy) {
+            r.step[r.steps++] = {static_cast<std::int8_t>(dx), static_cast<std::int8_t>(dy)};
+        };
+        auto line = [&](int dx, int dy) {
+            r.line[r.lines++] = {static_cast<std::int8_t>(dx), static_cast<std::int8_t>(dy)};
+        };
+        auto fwd = [&] { line(0, f); };
+        auto back = [&] { line(0, b); };
+        auto left = [&] { line(-1, 0); };
+        auto right = [&] { line(1, 0); };
+        auto diagFwd = [&] {
+            line(-1, f);
+            line(1, f);
+        };
+        auto diagBack = [&] {
+            line(-1, b);
+            line(1, b);
+        };
+        auto neighboursExcept = [&](int skipX, int skipY) {
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy)
+                    if (!(dx == 0 && dy == 0) && !(dx == skipX && dy == skipY)) step(dx, dy);
+        };
+        switch (k) {
+            case 1:  // 歩
+                step(0, f);
+                break;
+            case 2:
+            case 13:  // と, 金
+                r.gold = true;
+                step(-1, f);
+                step(0, f);
+                step(1, f);
+                step(-1, 0);
+                step(1, 0);
+                step(0, -f);
+                break;
+            case 3:  // 香
+                fwd();
+                break;
+            case 4:  // 白
+                fwd();
+                back();
+                diagFwd();
+                break;
+            case 5:  // 銅
+                step(0, b);
+                step(0, f);
+                step(1, f);
+                step(-1, f);
+                break;
+            case 6:
+            case 7:  // 横
+                left();
+                right();
+                step(0, f);
+                step(0, b);
+                break;
+            case 8:  // 猪
+                diagFwd();
+                diagBack();
+                left();
+                right();
+                break;
+            case 9:  // 銀
+                step(1, b);
+                step(-1, b);
+                step(0, f);
+                step(1, f);
+                step(-1, f);
+                break;
+            case 10:
+            case 11:  // 竪
+                fwd();
+                back();
+                step(-1, 0);
+                step(1, 0);
+                break;
+            case 12:  // 牛
+                diagFwd();
+                diagBack();
+                fwd();
+                back();
+                break;
+            case 14:
+            case 15:  // 飛
+                fwd();
+                back();
+                left();
+                right();
+                break;
+            case 16:
+            case 17:  // 龍
+                fwd();
+                back();
+                left();
+                right();
+                step(-1, -1);
+                step(1, -1);
+                step(-1, 1);
+                step(1, 1);
+                break;
+            case 18:  // 鷲
+                back();
+                fwd();
+                right();
+                left();
+                diagBack();
+                step(-1, f);
+                step(-2, 2 * f);
+                step(1, f);
+                step(2, 2 * f);
+                break;
+            case 19:  // 豹
+                step(0, f);
+                step(1, f);
+                step(-1, f);
+                step(0, b);
+                step(1, b);
+                step(-1, b);
+                break;
+            case 20:
+            case 21:  // 角
+                diagFwd();
+                diagBack();
+                break;
+            case 22:
+            case 23:  // 馬
+                step(0, f);
+                step(0, b);
+                step(-1, 0);
+                step(1, 0);
+                diagFwd();
+                diagBack();
+                break;
+            case 24:  // 鷹
+                back();
+                right();
+                left();
+                diagFwd();
+                diagBack();
+                step(0, f);
+                step(0, 2 * f);
+                break;
+            case 25:  // 鳳
+                step(-1, 0);
+                step(1, 0);
+                step(0, f);
+                step(0, b);
+                step(-2, -2);
+                step(2, -2);
+                step(-2, 2);
+                step(2, 2);
+                break;
+            case 26:
+            case 27:  // 奔
+                fwd();
+                back();
+                left();
+                right();
+                diagFwd();
+                diagBack();
+                break;
+            case 28:  // 反
+                fwd();
+                back();
+                break;
+            case 29:  // 鯨
+                back();
+                fwd();
+                diagBack();
+                break;
+            case 30:  // 虎
+                neighboursExcept(0, f);
+                break;
+            case 31:  // 鹿
+                fwd();
+                back();
+                for (int dy = -1; dy <= 1; ++dy) {
+                    step(-1, dy);
+                    step(1, dy);
+                }
+                break;
+            case 32:  // 麒
+                step(-1, -1);
+                step(1, -1);
+                step(-1, 1);
+                step(1, 1);
+                step(0, f * 2);
+                step(0, b * 2);
+                step(-2, 0);
+                step(2, 0);
+                break;
+            case 33:
+            case 34:  // 獅
+                for (int dx = -2; dx <= 2; ++dx)
+                    for (int dy = -2; dy <= 2; ++dy)
+                        if (!(dx == 0 && dy == 0)) step(dx, dy);
+                break;
+            case 35:  // 仲
+                step(0, f);
+                step(0, b);
+                break;
+            case 36:
+            case 37:  // 象
+                neighboursExcept(0, b);
+                break;
+            case 38:  // 太
+                neighboursExcept(0, 0);
+                break;
+            case 39:  // 王
+                r.king = true;
+                neighboursExcept(0, 0);
+                break;
+            default:
+                break;
+        }
+    }
+    return t;
+}
+
+constexpr ReachTable kManReach = makeTable(-1);
+constexpr ReachTable kComReach = makeTable(1);
+
+// How far a line in direction (dx, dy) runs from (x, y) before leaving the
+// board.
+inline int lineLength(int x, int y, int dx, int dy) {
+    int n = 12;
+    if (dx > 0) n = 12 - x;
+    if (dx < 0) n = x - 1;
+    if (dy > 0 && 12 - y < n) n = 12 - y;
+    if (dy < 0 && y - 1 < n) n = y - 1;
+    return n;
+}
+
+// The maps of one side as flat 13 x 13 arrays. The MAN side keeps no guard
+// squares; both keep attacker squares.
+struct Maps {
+    const PieceCode* board;
+    int* influence;
+    int* guard;
+    int* attack;
+    int* attackerX;
+    int* attackerY;
+    int* guardX;
+    int* guardY;
+    int* marks;
 };
 
-constexpr Side kMan{true,
-                    -1,
-                    勢力調査_自駒,
-                    勢力確定上直進,
-                    勢力確定下直進,
-                    勢力確定自角_上,
-                    勢力確定自角_下,
-                    勢力確定自金};
-constexpr Side kCom{
-    false,           1,           勢力調査_敵駒, 勢力確定下直進, 勢力確定上直進, 勢力確定敵角_下,
-    勢力確定敵角_上, 勢力確定敵金};
+constexpr int kOwnMan = -10, kOwnCom = 10;  // tenths bounds of the two sides' codes
+constexpr int kManKing = -390, kManPrince = -380, kComKing = 390, kComPrince = 380;
+
+// One MAN reach onto index i from (x, y) with value v. A step gives check to
+// the king only; the gold pattern to the king or the prince; a line to none.
+enum class ManCheck { None, King, KingOrPrince };
+template <ManCheck check>
+inline void recordMan(const Maps& m, int i, int x, int y, int v) {
+    const int t = m.board[i].tenths();
+    m.influence[i] += 1;
+    if (t <= kOwnMan) {
+        if (m.guard[i] > v) m.guard[i] = v;
+    } else if (t >= kOwnCom) {
+        if (m.attack[i] > v) {
+            m.attack[i] = v;
+            m.attackerX[i] = x;
+            m.attackerY[i] = y;
+        }
+    }
+    if constexpr (check == ManCheck::King) {
+        if (t == kComKing) m.marks[at(x, y)] = 9;
+    } else if constexpr (check == ManCheck::KingOrPrince) {
+        if (t == kComKing || t == kComPrince) m.marks[at(x, y)] = 9;
+    }
+}
+
+// One COM reach. The gold pattern keeps no guard square and enters no attack;
+// steps and the gold pattern give check to king or prince, lines to none.
+template <bool gold, bool checks>
+inline void recordCom(const Maps& m, int i, int x, int y, int v) {
+    const int t = m.board[i].tenths();
+    m.influence[i] += 1;
+    if (t <= kOwnMan) {
+        if constexpr (!gold) {
+            if (m.attack[i] > v) {
+                m.attack[i] = v;
+                m.attackerX[i] = x;
+                m.attackerY[i] = y;
+            }
+        }
+    } else if (t >= kOwnCom) {
+        if (m.guard[i] > v) {
+            m.guard[i] = v;
+            if constexpr (!gold) {
+                m.guardX[i] = x;
+                m.guardY[i] = y;
+            }
+        }
+    }
+    if constexpr (checks) {
+        if (t == kManKing || t == kManPrince) m.marks[at(x, y)] = 9;
+    }
+}
+
+// A ranging line: every square up to and including the first piece, looking
+// through the enemy king and marking the checking line on its way.
+template <bool man>
+inline void walkLine(const Maps& m, int x, int y, int dx, int dy, int v) {
+    const int enemyKing = man ? kComKing : kManKing;
+    const int origin = at(x, y);
+    const int d = dx * kStride + dy;
+    const int n = lineLength(x, y, dx, dy);
+    int i = origin;
+    for (int k = 0; k < n; ++k) {
+        i += d;
+        if constexpr (man)
+            recordMan<ManCheck::None>(m, i, x, y, v);
+        else
+            recordCom<false, false>(m, i, x, y, v);
+        const int t = m.board[i].tenths();
+        if (t == enemyKing) {
+            for (int j = origin + d; j != i; j += d) m.marks[j] = 1;
+            m.marks[origin] = 9;
+        } else if (t != 0) {
+            break;
+        }
+    }
+}
 
 // The king's neighbours: counted, and its own pieces there take the king's
 // signed code as guard value when that is lower. No square, attack or check.
-void kingRule(State& s, const Side& side, int x, int y, PieceCode king) {
-    IntGrid& influence = side.man ? s.manInfluence : s.comInfluence;
-    IntGrid& guard = side.man ? s.manGuardValue : s.comGuardValue;
-    for (int tx = x - 1; tx <= x + 1; ++tx)
-        for (int ty = y - 1; ty <= y + 1; ++ty) {
-            if ((tx == x && ty == y) || !onBoard(tx, ty)) continue;
-            influence[tx][ty] += 1;
-            const PieceCode t = s.Board[tx][ty];
-            const bool own = side.man ? t <= -1 : t >= 1;
-            if (own && guard[tx][ty] > king.whole()) guard[tx][ty] = king.whole();
-        }
+template <bool man>
+inline void kingRule(const Maps& m, const KindReach& r, int x, int y) {
+    const int king = man ? -39 : 39;
+    for (int k = 0; k < r.steps; ++k) {
+        const int tx = x + r.step[k].dx, ty = y + r.step[k].dy;
+        if (!onBoard(tx, ty)) continue;
+        const int i = at(tx, ty);
+        m.influence[i] += 1;
+        const int t = m.board[i].tenths();
+        const bool own = man ? t <= kOwnMan : t >= kOwnCom;
+        if (own && m.guard[i] > king) m.guard[i] = king;
+    }
 }
 
-// Enter every reach of the piece on (x, y) by the reach table of its kind.
-void reachOf(State& s, const Side& side, int x, int y, PieceCode c) {
+// Enter every reach of the piece c on (x, y).
+template <bool man>
+inline void reachOf(State& s, const Maps& m, int x, int y, PieceCode c) {
     if (c.isMidMove()) return;  // a piece between two steps reaches nothing
-    const int f = side.forward, b = -side.forward;
-    auto step = [&](int tx, int ty) {
-        if (onBoard(tx, ty)) side.step(s, x, y, tx, ty, c);
-    };
-    auto fwd = [&] { side.lineForward(s, c, x, y); };
-    auto back = [&] { side.lineBack(s, c, x, y); };
-    auto left = [&] { 勢力確定左直進(s, c, x, y); };
-    auto right = [&] { 勢力確定右直進(s, c, x, y); };
-    auto diagFwd = [&] { side.diagonalsForward(s, c, x, y); };
-    auto diagBack = [&] { side.diagonalsBack(s, c, x, y); };
-    auto neighboursExcept = [&](int skipX, int skipY) {
-        for (int tx = x - 1; tx <= x + 1; ++tx)
-            for (int ty = y - 1; ty <= y + 1; ++ty)
-                if (!(tx == x && ty == y) && !(tx == skipX && ty == skipY)) step(tx, ty);
-    };
-
-    switch (c.kind()) {
-        case 1:  // 歩
-            step(x, y + f);
-            break;
-        case 2:
-        case 13:  // と, 金
-            side.gold(s, c, x, y);
-            break;
-        case 3:  // 香
-            fwd();
-            break;
-        case 4:  // 白
-            fwd();
-            back();
-            diagFwd();
-            break;
-        case 5:  // 銅
-            step(x, y + b);
-            step(x, y + f);
-            step(x + 1, y + f);
-            step(x - 1, y + f);
-            break;
-        case 6:
-        case 7:  // 横
-            left();
-            right();
-            step(x, y + f);
-            step(x, y + b);
-            break;
-        case 8:  // 猪
-            diagFwd();
-            diagBack();
-            left();
-            right();
-            break;
-        case 9:  // 銀
-            step(x + 1, y + b);
-            step(x - 1, y + b);
-            step(x, y + f);
-            step(x + 1, y + f);
-            step(x - 1, y + f);
-            break;
-        case 10:
-        case 11:  // 竪
-            fwd();
-            back();
-            step(x - 1, y);
-            step(x + 1, y);
-            break;
-        case 12:  // 牛
-            diagFwd();
-            diagBack();
-            fwd();
-            back();
-            break;
-        case 14:
-        case 15:  // 飛
-            fwd();
-            back();
-            left();
-            right();
-            break;
-        case 16:
-        case 17:  // 龍
-            fwd();
-            back();
-            left();
-            right();
-            step(x - 1, y - 1);
-            step(x + 1, y - 1);
-            step(x - 1, y + 1);
-            step(x + 1, y + 1);
-            break;
-        case 18:  // 鷲
-            back();
-            fwd();
-            right();
-            left();
-            diagBack();
-            step(x - 1, y + f);
-            step(x - 2, y + 2 * f);
-            step(x + 1, y + f);
-            step(x + 2, y + 2 * f);
-            break;
-        case 19:  // 豹
-            step(x, y + f);
-            step(x + 1, y + f);
-            step(x - 1, y + f);
-            step(x, y + b);
-            step(x + 1, y + b);
-            step(x - 1, y + b);
-            break;
-        case 20:
-        case 21:  // 角
-            diagFwd();
-            diagBack();
-            break;
-        case 22:
-        case 23:  // 馬
-            step(x, y + f);
-            step(x, y + b);
-            step(x - 1, y);
-            step(x + 1, y);
-            diagFwd();
-            diagBack();
-            break;
-        case 24:  // 鷹
-            back();
-            right();
-            left();
-            diagFwd();
-            diagBack();
-            step(x, y + f);
-            step(x, y + 2 * f);
-            break;
-        case 25:  // 鳳
-            step(x - 1, y);
-            step(x + 1, y);
-            step(x, y + f);
-            step(x, y + b);
-            step(x - 2, y - 2);
-            step(x + 2, y - 2);
-            step(x - 2, y + 2);
-            step(x + 2, y + 2);
-            break;
-        case 26:
-        case 27:  // 奔
-            fwd();
-            back();
-            left();
-            right();
-            diagFwd();
-            diagBack();
-            break;
-        case 28:  // 反
-            fwd();
-            back();
-            break;
-        case 29:  // 鯨
-            back();
-            fwd();
-            diagBack();
-            break;
-        case 30:  // 虎
-            neighboursExcept(x, y + f);
-            break;
-        case 31:  // 鹿
-            fwd();
-            back();
-            for (int ty = y - 1; ty <= y + 1; ++ty) {
-                step(x - 1, ty);
-                step(x + 1, ty);
-            }
-            break;
-        case 32:  // 麒
-            step(x - 1, y - 1);
-            step(x + 1, y - 1);
-            step(x - 1, y + 1);
-            step(x + 1, y + 1);
-            step(x, y + f * 2);
-            step(x, y + b * 2);
-            step(x - 2, y);
-            step(x + 2, y);
-            break;
-        case 33:
-        case 34:  // 獅
-            for (int tx = x - 2; tx <= x + 2; ++tx)
-                for (int ty = y - 2; ty <= y + 2; ++ty)
-                    if (!(tx == x && ty == y)) step(tx, ty);
-            if (side.man) {
-                s.manLionX = x;
-                s.manLionY = y;
-            }
-            break;
-        case 35:  // 仲
-            step(x, y + f);
-            step(x, y + b);
-            break;
-        case 36:
-        case 37:  // 象
-            neighboursExcept(x, y + b);
-            break;
-        case 38:  // 太
-            neighboursExcept(x, y);
-            if (side.man) {
-                s.manPrinceX = x;
-                s.manPrinceY = y;
-            } else {
-                s.comPrinceX = x;
-                s.comPrinceY = y;
-            }
-            break;
-        case 39:  // 王
-            kingRule(s, side, x, y, c);
-            if (side.man) {
-                s.manKingX = x;
-                s.manKingY = y;
-            } else {
-                s.comKingX = x;
-                s.comKingY = y;
-            }
-            break;
-        default:
-            break;
+    const int kind = c.kind();
+    const KindReach& r = man ? kManReach[kind] : kComReach[kind];
+    if (r.king) {
+        kingRule<man>(m, r, x, y);
+        if (man) {
+            s.manKingX = x;
+            s.manKingY = y;
+        } else {
+            s.comKingX = x;
+            s.comKingY = y;
+        }
+        return;
     }
+    const int v = s.pieceValue[kind];
+    for (int k = 0; k < r.steps; ++k) {
+        const int tx = x + r.step[k].dx, ty = y + r.step[k].dy;
+        if (!onBoard(tx, ty)) continue;
+        const int i = at(tx, ty);
+        if constexpr (man) {
+            if (r.gold)
+                recordMan<ManCheck::KingOrPrince>(m, i, x, y, v);
+            else
+                recordMan<ManCheck::King>(m, i, x, y, v);
+        } else {
+            if (r.gold)
+                recordCom<true, true>(m, i, x, y, v);
+            else
+                recordCom<false, true>(m, i, x, y, v);
+        }
+    }
+    for (int k = 0; k < r.lines; ++k) walkLine<man>(m, x, y, r.line[k].dx, r.line[k].dy, v);
+    if (kind == 33 || kind == 34) {
+        if (man) {
+            s.manLionX = x;
+            s.manLionY = y;
+        }
+    } else if (kind == 38) {
+        if (man) {
+            s.manPrinceX = x;
+            s.manPrinceY = y;
+        } else {
+            s.comPrinceX = x;
+            s.comPrinceY = y;
+        }
+    }
+}
+
+int* flat(IntGrid& g) { return &g[0][0]; }
+
+// Set the board squares (rows and columns 1..12) of a map to v.
+void clearSquares(IntGrid& g, int v) {
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) g[x][y] = v;
 }
 
 }  // namespace
@@ -275,33 +443,43 @@ void reachOf(State& s, const Side& side, int x, int y, PieceCode c) {
 // Rebuild the MAN maps from the board. The MAN attacker squares are cleared;
 // royal and lion squares are only written when the piece is found.
 void 勢力調査_MAN(State& s) {
+    clearSquares(s.manInfluence, 0);
+    clearSquares(s.manCheckMarks, 0);
+    clearSquares(s.manAttackerX, 0);
+    clearSquares(s.manAttackerY, 0);
+    clearSquares(s.manGuardValue, 999);
+    clearSquares(s.manAttackValue, 999);
+    const Maps m{&s.Board[0][0],
+                 flat(s.manInfluence),
+                 flat(s.manGuardValue),
+                 flat(s.manAttackValue),
+                 flat(s.manAttackerX),
+                 flat(s.manAttackerY),
+                 nullptr,
+                 nullptr,
+                 flat(s.manCheckMarks)};
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
-            s.manInfluence[x][y] = 0;
-            s.manCheckMarks[x][y] = 0;
-            s.manAttackerX[x][y] = 0;
-            s.manAttackerY[x][y] = 0;
-            s.manGuardValue[x][y] = 999;
-            s.manAttackValue[x][y] = 999;
+            const PieceCode c = s.Board[x][y];
+            if (c <= -1) reachOf<true>(s, m, x, y, c);
         }
-    for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y)
-            if (s.Board[x][y] <= -1) reachOf(s, kMan, x, y, s.Board[x][y]);
 }
 
 // Rebuild the COM maps from the board. The COM guard and attacker squares are
 // not cleared: an entry is read only where its value map is below 999.
 void 勢力調査_COM(State& s) {
+    clearSquares(s.comInfluence, 0);
+    clearSquares(s.comCheckMarks, 0);
+    clearSquares(s.comGuardValue, 999);
+    clearSquares(s.comAttackValue, 999);
+    const Maps m{&s.Board[0][0],         flat(s.comInfluence), flat(s.comGuardValue),
+                 flat(s.comAttackValue), flat(s.comAttackerX), flat(s.comAttackerY),
+                 flat(s.comGuardX),      flat(s.comGuardY),    flat(s.comCheckMarks)};
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
-            s.comInfluence[x][y] = 0;
-            s.comCheckMarks[x][y] = 0;
-            s.comGuardValue[x][y] = 999;
-            s.comAttackValue[x][y] = 999;
+            const PieceCode c = s.Board[x][y];
+            if (c >= 1) reachOf<false>(s, m, x, y, c);
         }
-    for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y)
-            if (s.Board[x][y] >= 1) reachOf(s, kCom, x, y, s.Board[x][y]);
 }
 
 }  // namespace zk
