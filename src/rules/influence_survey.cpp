@@ -261,7 +261,7 @@ constexpr ReachTable kComReach = makeTable(1);
 
 // How far a line in direction (dx, dy) runs from (x, y) before leaving the
 // board.
-inline int lineLength(int x, int y, int dx, int dy) {
+constexpr int lineLength(int x, int y, int dx, int dy) {
     int n = 12;
     if (dx > 0) n = 12 - x;
     if (dx < 0) n = x - 1;
@@ -270,9 +270,60 @@ inline int lineLength(int x, int y, int dx, int dy) {
     return n;
 }
 
+// A side's reaches laid out per kind and square once: the indices its single
+// squares reach on the board, and how far each of its lines runs.
+struct SquareReach {
+    std::uint32_t begin[40][kStride * kStride];
+    std::uint8_t count[40][kStride * kStride];
+    std::uint8_t lineLength[40][kStride * kStride][8];
+    std::uint8_t pool[40 * kStride * kStride * 24];
+};
+
+void layOut(SquareReach& out, const ReachTable& table) {
+    std::uint32_t used = 0;
+    for (int k = 0; k < 40; ++k)
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                const KindReach& r = table[k];
+                const int sq = at(x, y);
+                out.begin[k][sq] = used;
+                int n = 0;
+                for (int j = 0; j < r.steps; ++j) {
+                    const int tx = x + r.step[j].dx, ty = y + r.step[j].dy;
+                    if (!onBoard(tx, ty)) continue;
+                    out.pool[used + n] = static_cast<std::uint8_t>(at(tx, ty));
+                    ++n;
+                }
+                out.count[k][sq] = static_cast<std::uint8_t>(n);
+                used += n;
+                for (int j = 0; j < r.lines; ++j)
+                    out.lineLength[k][sq][j] =
+                        static_cast<std::uint8_t>(lineLength(x, y, r.line[j].dx, r.line[j].dy));
+            }
+}
+
+const SquareReach& manSquareReach() {
+    static const SquareReach* laid = [] {
+        static SquareReach r;
+        layOut(r, kManReach);
+        return &r;
+    }();
+    return *laid;
+}
+
+const SquareReach& comSquareReach() {
+    static const SquareReach* laid = [] {
+        static SquareReach r;
+        layOut(r, kComReach);
+        return &r;
+    }();
+    return *laid;
+}
+
 // The maps of one side as flat 13 x 13 arrays. The MAN side keeps no guard
 // squares; both keep attacker squares.
 struct Maps {
+    const SquareReach* reach;
     const PieceCode* board;
     int* influence;
     int* guard;
@@ -341,11 +392,10 @@ inline void recordCom(const Maps& m, int i, int x, int y, int v) {
 // A ranging line: every square up to and including the first piece, looking
 // through the enemy king and marking the checking line on its way.
 template <bool man>
-inline void walkLine(const Maps& m, int x, int y, int dx, int dy, int v) {
+inline void walkLine(const Maps& m, int x, int y, int dx, int dy, int n, int v) {
     const int enemyKing = man ? kComKing : kManKing;
     const int origin = at(x, y);
     const int d = dx * kStride + dy;
-    const int n = lineLength(x, y, dx, dy);
     int i = origin;
     for (int k = 0; k < n; ++k) {
         i += d;
@@ -397,23 +447,24 @@ inline void reachOf(State& s, const Maps& m, int x, int y, PieceCode c) {
         return;
     }
     const int v = s.pieceValue[kind];
-    for (int k = 0; k < r.steps; ++k) {
-        const int tx = x + r.step[k].dx, ty = y + r.step[k].dy;
-        if (!onBoard(tx, ty)) continue;
-        const int i = at(tx, ty);
-        if constexpr (man) {
-            if (r.gold)
-                recordMan<ManCheck::KingOrPrince>(m, i, x, y, v);
-            else
-                recordMan<ManCheck::King>(m, i, x, y, v);
-        } else {
-            if (r.gold)
-                recordCom<true, true>(m, i, x, y, v);
-            else
-                recordCom<false, true>(m, i, x, y, v);
-        }
+    const int sq = at(x, y);
+    const std::uint8_t* target = m.reach->pool + m.reach->begin[kind][sq];
+    const int steps = m.reach->count[kind][sq];
+    if constexpr (man) {
+        if (r.gold)
+            for (int k = 0; k < steps; ++k)
+                recordMan<ManCheck::KingOrPrince>(m, target[k], x, y, v);
+        else
+            for (int k = 0; k < steps; ++k) recordMan<ManCheck::King>(m, target[k], x, y, v);
+    } else {
+        if (r.gold)
+            for (int k = 0; k < steps; ++k) recordCom<true, true>(m, target[k], x, y, v);
+        else
+            for (int k = 0; k < steps; ++k) recordCom<false, true>(m, target[k], x, y, v);
     }
-    for (int k = 0; k < r.lines; ++k) walkLine<man>(m, x, y, r.line[k].dx, r.line[k].dy, v);
+    const std::uint8_t* length = m.reach->lineLength[kind][sq];
+    for (int k = 0; k < r.lines; ++k)
+        walkLine<man>(m, x, y, r.line[k].dx, r.line[k].dy, length[k], v);
     if (kind == 33 || kind == 34) {
         if (man) {
             s.manLionX = x;
@@ -449,7 +500,8 @@ void 勢力調査_MAN(State& s) {
     clearSquares(s.manAttackerY, 0);
     clearSquares(s.manGuardValue, 999);
     clearSquares(s.manAttackValue, 999);
-    const Maps m{&s.Board[0][0],
+    const Maps m{&manSquareReach(),
+                 &s.Board[0][0],
                  flat(s.manInfluence),
                  flat(s.manGuardValue),
                  flat(s.manAttackValue),
@@ -472,9 +524,10 @@ void 勢力調査_COM(State& s) {
     clearSquares(s.comCheckMarks, 0);
     clearSquares(s.comGuardValue, 999);
     clearSquares(s.comAttackValue, 999);
-    const Maps m{&s.Board[0][0],         flat(s.comInfluence), flat(s.comGuardValue),
-                 flat(s.comAttackValue), flat(s.comAttackerX), flat(s.comAttackerY),
-                 flat(s.comGuardX),      flat(s.comGuardY),    flat(s.comCheckMarks)};
+    const Maps m{&comSquareReach(),     &s.Board[0][0],         flat(s.comInfluence),
+                 flat(s.comGuardValue), flat(s.comAttackValue), flat(s.comAttackerX),
+                 flat(s.comAttackerY),  flat(s.comGuardX),      flat(s.comGuardY),
+                 flat(s.comCheckMarks)};
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
             const PieceCode c = s.Board[x][y];
