@@ -483,6 +483,53 @@ inline void reachOf(State& s, const Maps& m, int x, int y, PieceCode c) {
 
 int* flat(IntGrid& g) { return &g[0][0]; }
 
+thread_local std::uint64_t manSurveys = 0;
+
+// How a human piece reaches a square, kept with its source in a reacher entry:
+// a step, jump or area (kStep), the king's rule (kKing), or a line in the
+// direction numbered (dx + 1) * 3 + (dy + 1) (kLine + that number).
+constexpr int kStep = 0, kKing = 1, kLine = 2;
+constexpr int directionOf(int dx, int dy) { return (dx + 1) * 3 + (dy + 1); }
+constexpr int deltaOf(int direction) { return (direction / 3 - 1) * kStride + (direction % 3 - 1); }
+
+// How many squares a MAN line from src in `direction` records on `board`: up
+// to and including the first piece, looking through the computer king.
+int manLineRun(const PieceCode* board, int src, int direction) {
+    const int n = lineLength(src / kStride, src % kStride, direction / 3 - 1, direction % 3 - 1);
+    const int d = deltaOf(direction);
+    int i = src;
+    for (int k = 1; k <= n; ++k) {
+        i += d;
+        const int t = board[i].tenths();
+        if (t != 0 && t != kComKing) return k;
+    }
+    return n;
+}
+
+// Every reach of the human piece c on square src of `board`, as (index, how).
+template <typename F>
+void manReaches(const PieceCode* board, int src, PieceCode c, F reach) {
+    if (c.isMidMove()) return;
+    const int kind = c.kind();
+    const KindReach& r = kManReach[kind];
+    const SquareReach& sr = manSquareReach();
+    const std::uint8_t* target = sr.pool + sr.begin[kind][src];
+    const int how = r.king ? kKing : kStep;
+    for (int k = 0; k < sr.count[kind][src]; ++k) reach(target[k], how);
+    for (int k = 0; k < r.lines; ++k) {
+        const int direction = directionOf(r.line[k].dx, r.line[k].dy);
+        const int run = manLineRun(board, src, direction);
+        const int d = deltaOf(direction);
+        for (int j = 1, i = src + d; j <= run; ++j, i += d) reach(i, kLine + direction);
+    }
+}
+
+// A line whose run changed with the move: the squares from position `from`
+// up to before `to` (counted from 1) are gained when gained, else lost.
+struct ChangedLine {
+    int src, direction, before, after;
+};
+
 // Set the board squares (rows and columns 1..12) of a map to v.
 void clearSquares(IntGrid& g, int v) {
     for (int x = 1; x <= 12; ++x)
@@ -494,6 +541,7 @@ void clearSquares(IntGrid& g, int v) {
 // Rebuild the MAN maps from the board. The MAN attacker squares are cleared;
 // royal and lion squares are only written when the piece is found.
 void 勢力調査_MAN(State& s) {
+    ++manSurveys;
     clearSquares(s.manInfluence, 0);
     clearSquares(s.manCheckMarks, 0);
     clearSquares(s.manAttackerX, 0);
@@ -533,6 +581,196 @@ void 勢力調査_COM(State& s) {
             const PieceCode c = s.Board[x][y];
             if (c >= 1) reachOf<false>(s, m, x, y, c);
         }
+}
+
+}  // namespace zk
+
+namespace zk {
+
+std::uint64_t 勢力調査_MAN_回数() { return manSurveys; }
+
+void 勢力基準_MAN(const State& s, ManSurveyBase& base) {
+    base.board = s.Board;
+    base.influence = s.manInfluence;
+    base.guardValue = s.manGuardValue;
+    base.attackValue = s.manAttackValue;
+    base.attackerX = s.manAttackerX;
+    base.attackerY = s.manAttackerY;
+    base.count.fill(0);
+    base.valid = true;
+    base.kingX = base.princeX = base.lionX = 0;
+    const PieceCode* board = &base.board[0][0];
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) {
+            const PieceCode c = base.board[x][y];
+            if (!(c <= -1)) continue;
+            // Kept as the survey writes them: the last found in its order.
+            const int kind = c.isMidMove() ? 0 : c.kind();
+            if (kind == 39) {
+                base.kingX = x;
+                base.kingY = y;
+            } else if (kind == 38) {
+                base.princeX = x;
+                base.princeY = y;
+            } else if (kind == 33 || kind == 34) {
+                base.lionX = x;
+                base.lionY = y;
+            }
+            const int src = at(x, y);
+            manReaches(board, src, c, [&](int i, int how) {
+                if (base.count[i] == ManSurveyBase::kMaxReachers) {
+                    base.valid = false;
+                    return;
+                }
+                base.reacher[i][base.count[i]++] = static_cast<std::uint16_t>(src | how << 8);
+            });
+        }
+}
+
+bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx, int ty) {
+    if (!base.valid || !onBoard(x, y) || !onBoard(tx, ty) || (x == tx && y == ty)) return false;
+    const PieceCode taken = base.board[tx][ty];
+    if (!(base.board[x][y] >= 1) || !s.Board[x][y].isEmpty() || !(s.Board[tx][ty] >= 1) ||
+        !(taken <= 0))
+        return false;
+    // Taking a royal piece or a lion moves the squares the survey records.
+    const int takenKind = taken.kind();
+    if (takenKind == 33 || takenKind == 34 || takenKind == 38 || takenKind == 39) return false;
+
+    const PieceCode* before = &base.board[0][0];
+    const PieceCode* now = &s.Board[0][0];
+    const int from = at(x, y), to = at(tx, ty);
+
+    // The squares whose reachers or occupant changed, each listed once.
+    std::array<std::uint8_t, 169> listed{};
+    std::array<std::uint8_t, 169> changed;
+    int changes = 0;
+    auto touch = [&](int i) {
+        if (!listed[i]) {
+            listed[i] = 1;
+            changed[changes++] = static_cast<std::uint8_t>(i);
+        }
+    };
+    touch(from);
+    touch(to);
+    if (taken <= -1) manReaches(before, to, taken, [&](int i, int) { touch(i); });
+
+    // Lines that reached either square may now run shorter or longer.
+    std::array<ChangedLine, 2 * ManSurveyBase::kMaxReachers> lines;
+    int lineCount = 0;
+    for (const int square : {from, to})
+        for (int k = 0; k < base.count[square]; ++k) {
+            const int entry = base.reacher[square][k];
+            const int src = entry & 0xff, how = entry >> 8;
+            if (how < kLine || src == to) continue;
+            const int direction = how - kLine;
+            bool seen = false;
+            for (int j = 0; j < lineCount; ++j)
+                seen = seen || (lines[j].src == src && lines[j].direction == direction);
+            if (seen) continue;
+            const int was = manLineRun(before, src, direction);
+            const int is = manLineRun(now, src, direction);
+            if (was == is) continue;
+            lines[lineCount++] = {src, direction, was, is};
+            const int d = deltaOf(direction);
+            const int lo = was < is ? was : is, hi = was < is ? is : was;
+            for (int j = lo + 1; j <= hi; ++j) touch(src + j * d);
+        }
+
+    // The survey writes the royal and lion squares it finds.
+    if (base.kingX > 0) {
+        s.manKingX = base.kingX;
+        s.manKingY = base.kingY;
+    }
+    if (base.princeX > 0) {
+        s.manPrinceX = base.princeX;
+        s.manPrinceY = base.princeY;
+    }
+    if (base.lionX > 0) {
+        s.manLionX = base.lionX;
+        s.manLionY = base.lionY;
+    }
+
+    // Squares not touched keep the base values.
+    for (int cx = 1; cx <= 12; ++cx)
+        for (int cy = 1; cy <= 12; ++cy) {
+            s.manInfluence[cx][cy] = base.influence[cx][cy];
+            s.manGuardValue[cx][cy] = base.guardValue[cx][cy];
+            s.manAttackValue[cx][cy] = base.attackValue[cx][cy];
+            s.manAttackerX[cx][cy] = base.attackerX[cx][cy];
+            s.manAttackerY[cx][cy] = base.attackerY[cx][cy];
+        }
+
+    // Replay the reachers of each changed square in the survey's order.
+    for (int c = 0; c < changes; ++c) {
+        const int i = changed[c];
+        // Reachers gained here, by source square.
+        std::array<std::uint16_t, 2 * ManSurveyBase::kMaxReachers> gained;
+        int gains = 0;
+        for (int j = 0; j < lineCount; ++j) {
+            const ChangedLine& l = lines[j];
+            if (l.after <= l.before) continue;
+            const int d = deltaOf(l.direction);
+            const int step = i - l.src;
+            if (step % d != 0) continue;
+            const int pos = step / d;
+            if (pos > l.before && pos <= l.after) {
+                int k = gains++;
+                const auto entry = static_cast<std::uint16_t>(l.src | (kLine + l.direction) << 8);
+                while (k > 0 && (gained[k - 1] & 0xff) > l.src) {
+                    gained[k] = gained[k - 1];
+                    --k;
+                }
+                gained[k] = entry;
+            }
+        }
+        const int t = now[i].tenths();
+        int influence = 0, guard = 999, attack = 999, ax = 0, ay = 0;
+        auto apply = [&](int entry) {
+            const int src = entry & 0xff, how = entry >> 8;
+            ++influence;
+            if (how == kKing) {
+                if (t <= kOwnMan && guard > -39) guard = -39;
+                return;
+            }
+            const int v = s.pieceValue[before[src].kind()];
+            if (t <= kOwnMan) {
+                if (guard > v) guard = v;
+            } else if (t >= kOwnCom) {
+                if (attack > v) {
+                    attack = v;
+                    ax = src / kStride;
+                    ay = src % kStride;
+                }
+            }
+        };
+        int g = 0;
+        for (int k = 0; k < base.count[i]; ++k) {
+            const int entry = base.reacher[i][k];
+            const int src = entry & 0xff, how = entry >> 8;
+            if (src == to) continue;  // the piece taken
+            if (how >= kLine) {
+                bool lost = false;
+                for (int j = 0; j < lineCount; ++j) {
+                    const ChangedLine& l = lines[j];
+                    if (l.src != src || l.direction != how - kLine || l.after >= l.before) continue;
+                    const int pos = (i - src) / deltaOf(l.direction);
+                    lost = pos > l.after;
+                }
+                if (lost) continue;
+            }
+            while (g < gains && (gained[g] & 0xff) < src) apply(gained[g++]);
+            apply(entry);
+        }
+        while (g < gains) apply(gained[g++]);
+        const int cx = i / kStride, cy = i % kStride;
+        s.manInfluence[cx][cy] = influence;
+        s.manGuardValue[cx][cy] = guard;
+        s.manAttackValue[cx][cy] = attack;
+        s.manAttackerX[cx][cy] = ax;
+        s.manAttackerY[cx][cy] = ay;
+    }
+    return true;
 }
 
 }  // namespace zk
