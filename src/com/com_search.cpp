@@ -16,49 +16,61 @@ namespace zk {
 
 namespace {
 
-// The search's view of the MAN maps: the base position's maps with their
+// The search's view of one side's maps: the base position's maps with their
 // reachers, and the last trial whose patch they hold, so that the maps can be
 // left as a rebuild for that trial would have left them.
-struct ManMaps {
-    ManSurveyBase base;
+template <typename Base>
+struct SideMaps {
+    Base base;
     bool patched = false;
     std::uint64_t surveysAtPatch = 0;
     int x = 0, y = 0, tx = 0, ty = 0;
     PieceCode code;
+
+    void patchedFor(const State& s, std::uint64_t surveys, int px, int py, int ptx, int pty) {
+        patched = true;
+        surveysAtPatch = surveys;
+        x = px;
+        y = py;
+        tx = ptx;
+        ty = pty;
+        code = s.Board[ptx][pty];
+    }
+
+    // A patch leaves the check marks behind; when no rebuild came after the
+    // last patch, rebuild that trial's maps once so that they read as if every
+    // trial had been rebuilt (a rebuild of the same board enters the same).
+    void settle(State& s, std::uint64_t surveys, void (*rebuild)(State&)) const {
+        if (!patched || surveys != surveysAtPatch) return;
+        const PieceCode from = s.Board[x][y], to = s.Board[tx][ty];
+        s.Board[x][y] = code::EMPTY;
+        s.Board[tx][ty] = code;
+        rebuild(s);
+        s.Board[x][y] = from;
+        s.Board[tx][ty] = to;
+    }
 };
 
-// Bring both sides' maps up to the position on Board: the MAN maps patched
-// from the base when the trial allows it, else rebuilt.
-void surveyBoth(State& s, ManMaps* man, int x, int y, int tx, int ty) {
-    if (man && 勢力差分_MAN(s, man->base, x, y, tx, ty)) {
-        man->patched = true;
-        man->surveysAtPatch = 勢力調査_MAN_回数();
-        man->x = x;
-        man->y = y;
-        man->tx = tx;
-        man->ty = ty;
-        man->code = s.Board[tx][ty];
-    } else {
-        勢力調査_MAN(s);
-    }
-    勢力調査_COM(s);
-}
+struct SearchMaps {
+    SideMaps<ManSurveyBase> man;
+    SideMaps<ComSurveyBase> com;
+};
 
-// A patch leaves the check marks behind; when no rebuild came after the last
-// patch, rebuild the MAN maps of that trial once so that they read as if
-// every trial had been rebuilt.
-void settleManMaps(State& s, const ManMaps& man) {
-    if (!man.patched || 勢力調査_MAN_回数() != man.surveysAtPatch) return;
-    const PieceCode from = s.Board[man.x][man.y], to = s.Board[man.tx][man.ty];
-    s.Board[man.x][man.y] = code::EMPTY;
-    s.Board[man.tx][man.ty] = man.code;
-    勢力調査_MAN(s);
-    s.Board[man.x][man.y] = from;
-    s.Board[man.tx][man.ty] = to;
+// Bring both sides' maps up to the position on Board: patched from the base
+// when the trial allows it, else rebuilt.
+void surveyBoth(State& s, SearchMaps* maps, int x, int y, int tx, int ty) {
+    if (maps && 勢力差分_MAN(s, maps->man.base, x, y, tx, ty))
+        maps->man.patchedFor(s, 勢力調査_MAN_回数(), x, y, tx, ty);
+    else
+        勢力調査_MAN(s);
+    if (maps && 勢力差分_COM(s, maps->com.base, x, y, tx, ty))
+        maps->com.patchedFor(s, 勢力調査_COM_回数(), x, y, tx, ty);
+    else
+        勢力調査_COM(s);
 }
 
 Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode& captured,
-             ManMaps* man) {
+             SearchMaps* maps) {
     s.movingPiece = s.Board[x][y];
     s.distToManKing = std::max(std::abs(x - s.manKingX), std::abs(y - s.manKingY));
     captured = s.Board[tx][ty];
@@ -68,12 +80,12 @@ Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode
     // Promotion is asked with the trial already on the board, so only
     // entering the zone counts.
     const int promotes = 調査_駒成(s, x, y, tx, ty, moving);
-    surveyBoth(s, man, x, y, tx, ty);
+    surveyBoth(s, maps, x, y, tx, ty);
     Tenths score = 盤評価(s, captured, moving, x, y, tx, ty);
     after = moving;
     if (promotes == 1) {
         s.Board[tx][ty] = s.promotedPiece;
-        surveyBoth(s, man, x, y, tx, ty);
+        surveyBoth(s, maps, x, y, tx, ty);
         const Tenths promoted = 盤評価(s, captured, s.promotedPiece, x, y, tx, ty);
         if (promoted > score) {
             score = promoted;
@@ -85,7 +97,7 @@ Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode
     return score;
 }
 
-ComChoice searchMoves(State& s, ManMaps& man) {
+ComChoice searchMoves(State& s, SearchMaps& maps) {
     ComChoice best;
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
@@ -97,7 +109,7 @@ ComChoice searchMoves(State& s, ManMaps& man) {
                     if (!onBoard(tx, ty)) continue;
                     if (移動チェック(s, x, y, tx, ty, s.Board[x][y]) != 1) continue;
                     PieceCode after, captured;
-                    const Tenths score = trial(s, x, y, tx, ty, after, captured, &man);
+                    const Tenths score = trial(s, x, y, tx, ty, after, captured, &maps);
                     if (score > s.bestScore) {
                         s.bestScore = score;
                         best = {true, x, y, tx, ty, s.Board[x][y], after};
@@ -141,11 +153,14 @@ Tenths com_試行(State& s, int x, int y, int tx, int ty, PieceCode& after, Piec
 ComChoice com_探索(State& s) {
     com_準備(s);
     // The base is the position before the search, whose maps com_準備 rebuilt.
-    static thread_local ManMaps man;
-    man.patched = false;
-    勢力基準_MAN(s, man.base);
-    const ComChoice best = searchMoves(s, man);
-    settleManMaps(s, man);
+    static thread_local SearchMaps maps;
+    maps.man.patched = maps.com.patched = false;
+    勢力基準_MAN(s, maps.man.base);
+    勢力基準_COM(s, maps.com.base);
+    const ComChoice best = searchMoves(s, maps);
+    // In the order of the last trial's surveys, MAN first.
+    maps.man.settle(s, 勢力調査_MAN_回数(), 勢力調査_MAN);
+    maps.com.settle(s, 勢力調査_COM_回数(), 勢力調査_COM);
     return best;
 }
 

@@ -51,6 +51,30 @@ void 勢力基準_MAN(const State& s, ManSurveyBase& base);
 // not of that shape or takes a royal piece or a lion: then rebuild instead.
 bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx, int ty);
 
+// The same for the COM maps. The survey leaves the COM guard and attacker
+// squares where it enters nothing, so the base keeps what it enters (x of -1:
+// nothing) and a patch leaves the rest as it finds them, as a rebuild does.
+struct ComSurveyBase {
+    static constexpr int kMaxReachers = 48;
+    bool valid = false;
+    BoardGrid board{};
+    IntGrid influence{}, guardValue{}, attackValue{}, guardX{}, guardY{}, attackerX{}, attackerY{};
+    int kingX = 0, kingY = 0, princeX = 0, princeY = 0;
+    // The squares where the survey enters a guard or attacker square.
+    int written = 0;
+    std::array<std::uint8_t, 144> writtenAt{};
+    std::array<std::uint8_t, 169> count{};
+    std::array<std::array<std::uint16_t, kMaxReachers>, 169> reacher{};
+};
+
+void 勢力基準_COM(const State& s, ComSurveyBase& base);
+
+// Patch the COM maps as 勢力差分_MAN patches the MAN maps; refused when a
+// royal piece moves.
+bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx, int ty);
+
+std::uint64_t 勢力調査_COM_回数();
+
 // How many times 勢力調査_MAN has run; tells a caller whether the maps were
 // rebuilt since it patched them.
 std::uint64_t 勢力調査_MAN_回数();

@@ -484,6 +484,7 @@ inline void reachOf(State& s, const Maps& m, int x, int y, PieceCode c) {
 int* flat(IntGrid& g) { return &g[0][0]; }
 
 thread_local std::uint64_t manSurveys = 0;
+thread_local std::uint64_t comSurveys = 0;
 
 // How a human piece reaches a square, kept with its source in a reacher entry:
 // a step, jump or area (kStep), the king's rule (kKing), or a line in the
@@ -524,11 +525,83 @@ void manReaches(const PieceCode* board, int src, PieceCode c, F reach) {
     }
 }
 
-// A line whose run changed with the move: the squares from position `from`
-// up to before `to` (counted from 1) are gained when gained, else lost.
+// A line whose run (squares recorded, counted from its source) went from
+// `before` to `after` with the move.
 struct ChangedLine {
     int src, direction, before, after;
 };
+
+// How a computer piece reaches a square: kStep, kKing, kLine + direction as
+// for the human side, or the gold pattern.
+constexpr int kGold = 11;
+
+// How many squares a COM line records on `board`: it looks through the human
+// king.
+int comLineRun(const PieceCode* board, int src, int direction) {
+    const int n = lineLength(src / kStride, src % kStride, direction / 3 - 1, direction % 3 - 1);
+    const int d = deltaOf(direction);
+    int i = src;
+    for (int k = 1; k <= n; ++k) {
+        i += d;
+        const int t = board[i].tenths();
+        if (t != 0 && t != kManKing) return k;
+    }
+    return n;
+}
+
+// Every reach of the computer piece c on square src of `board`, as (index, how).
+template <typename F>
+void comReaches(const PieceCode* board, int src, PieceCode c, F reach) {
+    if (c.isMidMove()) return;
+    const int kind = c.kind();
+    const KindReach& r = kComReach[kind];
+    const SquareReach& sr = comSquareReach();
+    const std::uint8_t* target = sr.pool + sr.begin[kind][src];
+    const int how = r.king ? kKing : r.gold ? kGold : kStep;
+    for (int k = 0; k < sr.count[kind][src]; ++k) reach(target[k], how);
+    for (int k = 0; k < r.lines; ++k) {
+        const int direction = directionOf(r.line[k].dx, r.line[k].dy);
+        const int run = comLineRun(board, src, direction);
+        const int d = deltaOf(direction);
+        for (int j = 1, i = src + d; j <= run; ++j, i += d) reach(i, kLine + direction);
+    }
+}
+
+// The COM values of one square replayed from its reachers in the survey's
+// order, as the survey enters them: the guard and attacker squares are
+// written only on a strict improvement, over what they held.
+struct ComSquare {
+    int influence = 0, guard = 999, attack = 999;
+    int guardX, guardY, attackerX, attackerY;
+    bool guardWritten = false, attackerWritten = false;
+};
+
+inline void replayCom(ComSquare& q, int t, int entry, const State& s, const PieceCode* board) {
+    const int src = entry & 0xff, how = entry >> 8;
+    ++q.influence;
+    if (how == kKing) {
+        if (t >= kOwnCom && q.guard > 39) q.guard = 39;
+        return;
+    }
+    const int v = s.pieceValue[board[src].kind()];
+    if (t <= kOwnMan) {
+        if (how != kGold && q.attack > v) {
+            q.attack = v;
+            q.attackerX = src / kStride;
+            q.attackerY = src % kStride;
+            q.attackerWritten = true;
+        }
+    } else if (t >= kOwnCom) {
+        if (q.guard > v) {
+            q.guard = v;
+            if (how != kGold) {
+                q.guardX = src / kStride;
+                q.guardY = src % kStride;
+                q.guardWritten = true;
+            }
+        }
+    }
+}
 
 // Set the board squares (rows and columns 1..12) of a map to v.
 void clearSquares(IntGrid& g, int v) {
@@ -568,6 +641,7 @@ void 勢力調査_MAN(State& s) {
 // Rebuild the COM maps from the board. The COM guard and attacker squares are
 // not cleared: an entry is read only where its value map is below 999.
 void 勢力調査_COM(State& s) {
+    ++comSurveys;
     clearSquares(s.comInfluence, 0);
     clearSquares(s.comCheckMarks, 0);
     clearSquares(s.comGuardValue, 999);
@@ -590,6 +664,7 @@ namespace zk {
 std::uint64_t 勢力調査_MAN_回数() { return manSurveys; }
 
 void 勢力基準_MAN(const State& s, ManSurveyBase& base) {
+    // Taken whole, row and column 0 included, so that whole grids copy back.
     base.board = s.Board;
     base.influence = s.manInfluence;
     base.guardValue = s.manGuardValue;
@@ -692,14 +767,11 @@ bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx,
     }
 
     // Squares not touched keep the base values.
-    for (int cx = 1; cx <= 12; ++cx)
-        for (int cy = 1; cy <= 12; ++cy) {
-            s.manInfluence[cx][cy] = base.influence[cx][cy];
-            s.manGuardValue[cx][cy] = base.guardValue[cx][cy];
-            s.manAttackValue[cx][cy] = base.attackValue[cx][cy];
-            s.manAttackerX[cx][cy] = base.attackerX[cx][cy];
-            s.manAttackerY[cx][cy] = base.attackerY[cx][cy];
-        }
+    s.manInfluence = base.influence;
+    s.manGuardValue = base.guardValue;
+    s.manAttackValue = base.attackValue;
+    s.manAttackerX = base.attackerX;
+    s.manAttackerY = base.attackerY;
 
     // Replay the reachers of each changed square in the survey's order.
     for (int c = 0; c < changes; ++c) {
@@ -769,6 +841,203 @@ bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx,
         s.manAttackValue[cx][cy] = attack;
         s.manAttackerX[cx][cy] = ax;
         s.manAttackerY[cx][cy] = ay;
+    }
+    return true;
+}
+
+}  // namespace zk
+
+namespace zk {
+
+std::uint64_t 勢力調査_COM_回数() { return comSurveys; }
+
+void 勢力基準_COM(const State& s, ComSurveyBase& base) {
+    base.board = s.Board;
+    // Row and column 0 as the maps hold them, so that whole grids copy back.
+    base.influence = s.comInfluence;
+    base.guardValue = s.comGuardValue;
+    base.attackValue = s.comAttackValue;
+    base.written = 0;
+    base.count.fill(0);
+    base.valid = true;
+    base.kingX = base.princeX = 0;
+    const PieceCode* board = &base.board[0][0];
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) {
+            const PieceCode c = base.board[x][y];
+            if (!(c >= 1)) continue;
+            // Kept as the survey writes them: the last found in its order.
+            const int kind = c.isMidMove() ? 0 : c.kind();
+            if (kind == 39) {
+                base.kingX = x;
+                base.kingY = y;
+            } else if (kind == 38) {
+                base.princeX = x;
+                base.princeY = y;
+            }
+            const int src = at(x, y);
+            comReaches(board, src, c, [&](int i, int how) {
+                if (base.count[i] == ComSurveyBase::kMaxReachers) {
+                    base.valid = false;
+                    return;
+                }
+                base.reacher[i][base.count[i]++] = static_cast<std::uint16_t>(src | how << 8);
+            });
+        }
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) {
+            const int i = at(x, y);
+            ComSquare q;
+            q.guardX = q.guardY = q.attackerX = q.attackerY = 0;
+            for (int k = 0; k < base.count[i]; ++k)
+                replayCom(q, board[i].tenths(), base.reacher[i][k], s, board);
+            base.influence[x][y] = q.influence;
+            base.guardValue[x][y] = q.guard;
+            base.attackValue[x][y] = q.attack;
+            base.guardX[x][y] = q.guardWritten ? q.guardX : -1;
+            base.guardY[x][y] = q.guardY;
+            base.attackerX[x][y] = q.attackerWritten ? q.attackerX : -1;
+            base.attackerY[x][y] = q.attackerY;
+            if (q.guardWritten || q.attackerWritten)
+                base.writtenAt[base.written++] = static_cast<std::uint8_t>(i);
+        }
+}
+
+bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx, int ty) {
+    if (!base.valid || !onBoard(x, y) || !onBoard(tx, ty) || (x == tx && y == ty)) return false;
+    const PieceCode was = base.board[x][y], moved = s.Board[tx][ty];
+    if (!(was >= 1) || !s.Board[x][y].isEmpty() || !(moved >= 1) || !(base.board[tx][ty] <= 0))
+        return false;
+    // A royal piece moved moves the squares the survey records.
+    for (const PieceCode c : {was, moved})
+        if (c.kind() == 38 || c.kind() == 39) return false;
+
+    const PieceCode* before = &base.board[0][0];
+    const PieceCode* now = &s.Board[0][0];
+    const int from = at(x, y), to = at(tx, ty);
+
+    std::array<std::uint8_t, 169> listed{};
+    std::array<std::uint8_t, 169> changed;
+    int changes = 0;
+    auto touch = [&](int i) {
+        if (!listed[i]) {
+            listed[i] = 1;
+            changed[changes++] = static_cast<std::uint8_t>(i);
+        }
+    };
+    touch(from);
+    touch(to);
+    comReaches(before, from, was, [&](int i, int) { touch(i); });
+    // What the moved piece reaches from its new square, by square (how + 1).
+    std::array<std::uint8_t, 169> movedReach{};
+    comReaches(now, to, moved, [&](int i, int how) {
+        touch(i);
+        movedReach[i] = static_cast<std::uint8_t>(how + 1);
+    });
+
+    std::array<ChangedLine, 2 * ComSurveyBase::kMaxReachers> lines;
+    int lineCount = 0;
+    for (const int square : {from, to})
+        for (int k = 0; k < base.count[square]; ++k) {
+            const int entry = base.reacher[square][k];
+            const int src = entry & 0xff, how = entry >> 8;
+            if (how < kLine || how == kGold || src == from) continue;
+            const int direction = how - kLine;
+            bool seen = false;
+            for (int j = 0; j < lineCount; ++j)
+                seen = seen || (lines[j].src == src && lines[j].direction == direction);
+            if (seen) continue;
+            const int runBefore = comLineRun(before, src, direction);
+            const int runNow = comLineRun(now, src, direction);
+            if (runBefore == runNow) continue;
+            lines[lineCount++] = {src, direction, runBefore, runNow};
+            const int d = deltaOf(direction);
+            const int lo = runBefore < runNow ? runBefore : runNow;
+            const int hi = runBefore < runNow ? runNow : runBefore;
+            for (int j = lo + 1; j <= hi; ++j) touch(src + j * d);
+        }
+
+    if (base.kingX > 0) {
+        s.comKingX = base.kingX;
+        s.comKingY = base.kingY;
+    }
+    if (base.princeX > 0) {
+        s.comPrinceX = base.princeX;
+        s.comPrinceY = base.princeY;
+    }
+
+    // Squares not touched get what the survey enters there for the base.
+    s.comInfluence = base.influence;
+    s.comGuardValue = base.guardValue;
+    s.comAttackValue = base.attackValue;
+    for (int w = 0; w < base.written; ++w) {
+        const int i = base.writtenAt[w];
+        if (listed[i]) continue;
+        const int cx = i / kStride, cy = i % kStride;
+        if (base.guardX[cx][cy] >= 0) {
+            s.comGuardX[cx][cy] = base.guardX[cx][cy];
+            s.comGuardY[cx][cy] = base.guardY[cx][cy];
+        }
+        if (base.attackerX[cx][cy] >= 0) {
+            s.comAttackerX[cx][cy] = base.attackerX[cx][cy];
+            s.comAttackerY[cx][cy] = base.attackerY[cx][cy];
+        }
+    }
+
+    for (int c = 0; c < changes; ++c) {
+        const int i = changed[c];
+        std::array<std::uint16_t, 2 * ComSurveyBase::kMaxReachers + 1> gained;
+        int gains = 0;
+        auto gain = [&](int src, int how) {
+            int k = gains++;
+            while (k > 0 && (gained[k - 1] & 0xff) > src) {
+                gained[k] = gained[k - 1];
+                --k;
+            }
+            gained[k] = static_cast<std::uint16_t>(src | how << 8);
+        };
+        if (movedReach[i]) gain(to, movedReach[i] - 1);
+        for (int j = 0; j < lineCount; ++j) {
+            const ChangedLine& l = lines[j];
+            if (l.after <= l.before) continue;
+            const int d = deltaOf(l.direction);
+            const int step = i - l.src;
+            if (step % d != 0) continue;
+            const int pos = step / d;
+            if (pos > l.before && pos <= l.after) gain(l.src, kLine + l.direction);
+        }
+        const int t = now[i].tenths();
+        const int cx = i / kStride, cy = i % kStride;
+        ComSquare q;
+        q.guardX = s.comGuardX[cx][cy];
+        q.guardY = s.comGuardY[cx][cy];
+        q.attackerX = s.comAttackerX[cx][cy];
+        q.attackerY = s.comAttackerY[cx][cy];
+        int g = 0;
+        for (int k = 0; k < base.count[i]; ++k) {
+            const int entry = base.reacher[i][k];
+            const int src = entry & 0xff, how = entry >> 8;
+            if (src == from) continue;  // the piece moved
+            if (how >= kLine && how != kGold) {
+                bool lost = false;
+                for (int j = 0; j < lineCount; ++j) {
+                    const ChangedLine& l = lines[j];
+                    if (l.src != src || l.direction != how - kLine || l.after >= l.before) continue;
+                    lost = (i - src) / deltaOf(l.direction) > l.after;
+                }
+                if (lost) continue;
+            }
+            while (g < gains && (gained[g] & 0xff) < src) replayCom(q, t, gained[g++], s, now);
+            replayCom(q, t, entry, s, now);
+        }
+        while (g < gains) replayCom(q, t, gained[g++], s, now);
+        s.comInfluence[cx][cy] = q.influence;
+        s.comGuardValue[cx][cy] = q.guard;
+        s.comAttackValue[cx][cy] = q.attack;
+        s.comGuardX[cx][cy] = q.guardX;
+        s.comGuardY[cx][cy] = q.guardY;
+        s.comAttackerX[cx][cy] = q.attackerX;
+        s.comAttackerY[cx][cy] = q.attackerY;
     }
     return true;
 }
