@@ -60,6 +60,7 @@ struct ComSurveyBase {
     BoardGrid board{};
     IntGrid influence{}, guardValue{}, attackValue{}, guardX{}, guardY{}, attackerX{}, attackerY{};
     int kingX = 0, kingY = 0, princeX = 0, princeY = 0;
+    std::array<int, 169> value{};  // value of the piece on each square
     // The squares where the survey enters a guard or attacker square.
     int written = 0;
     std::array<std::uint8_t, 144> writtenAt{};

@@ -576,14 +576,13 @@ struct ComSquare {
     bool guardWritten = false, attackerWritten = false;
 };
 
-inline void replayCom(ComSquare& q, int t, int entry, const State& s, const PieceCode* board) {
+inline void replayCom(ComSquare& q, int t, int entry, int v) {
     const int src = entry & 0xff, how = entry >> 8;
     ++q.influence;
     if (how == kKing) {
         if (t >= kOwnCom && q.guard > 39) q.guard = 39;
         return;
     }
-    const int v = s.pieceValue[board[src].kind()];
     if (t <= kOwnMan) {
         if (how != kGold && q.attack > v) {
             q.attack = v;
@@ -865,6 +864,7 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
             const PieceCode c = base.board[x][y];
+            base.value[at(x, y)] = s.pieceValue[c.kind()];
             if (!(c >= 1)) continue;
             // Kept as the survey writes them: the last found in its order.
             const int kind = c.isMidMove() ? 0 : c.kind();
@@ -889,8 +889,10 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
             const int i = at(x, y);
             ComSquare q;
             q.guardX = q.guardY = q.attackerX = q.attackerY = 0;
-            for (int k = 0; k < base.count[i]; ++k)
-                replayCom(q, board[i].tenths(), base.reacher[i][k], s, board);
+            for (int k = 0; k < base.count[i]; ++k) {
+                const int entry = base.reacher[i][k];
+                replayCom(q, board[i].tenths(), entry, base.value[entry & 0xff]);
+            }
             base.influence[x][y] = q.influence;
             base.guardValue[x][y] = q.guard;
             base.attackValue[x][y] = q.attack;
@@ -935,26 +937,47 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
         movedReach[i] = static_cast<std::uint8_t>(how + 1);
     });
 
-    std::array<ChangedLine, 2 * ComSurveyBase::kMaxReachers> lines;
-    int lineCount = 0;
+    // Lines that reached either square may now run shorter or longer: the
+    // reachers each square loses and gains, the gains by source square.
+    constexpr int kPerSquare = 8;
+    std::array<std::uint8_t, 169> losses{}, gains{};
+    std::array<std::array<std::uint8_t, kPerSquare>, 169> lost;
+    std::array<std::array<std::uint16_t, kPerSquare + 1>, 169> gained;
+    std::array<std::uint16_t, 2 * ComSurveyBase::kMaxReachers> seen;
+    int seenCount = 0;
+    auto gain = [&](int i, int src, int how) {
+        int k = gains[i]++;
+        while (k > 0 && (gained[i][k - 1] & 0xff) > src) {
+            gained[i][k] = gained[i][k - 1];
+            --k;
+        }
+        gained[i][k] = static_cast<std::uint16_t>(src | how << 8);
+    };
     for (const int square : {from, to})
         for (int k = 0; k < base.count[square]; ++k) {
             const int entry = base.reacher[square][k];
             const int src = entry & 0xff, how = entry >> 8;
             if (how < kLine || how == kGold || src == from) continue;
+            bool known = false;
+            for (int j = 0; j < seenCount; ++j) known = known || seen[j] == entry;
+            if (known) continue;
+            seen[seenCount++] = static_cast<std::uint16_t>(entry);
             const int direction = how - kLine;
-            bool seen = false;
-            for (int j = 0; j < lineCount; ++j)
-                seen = seen || (lines[j].src == src && lines[j].direction == direction);
-            if (seen) continue;
             const int runBefore = comLineRun(before, src, direction);
             const int runNow = comLineRun(now, src, direction);
-            if (runBefore == runNow) continue;
-            lines[lineCount++] = {src, direction, runBefore, runNow};
             const int d = deltaOf(direction);
-            const int lo = runBefore < runNow ? runBefore : runNow;
-            const int hi = runBefore < runNow ? runNow : runBefore;
-            for (int j = lo + 1; j <= hi; ++j) touch(src + j * d);
+            for (int j = runNow + 1; j <= runBefore; ++j) {
+                const int i = src + j * d;
+                if (losses[i] == kPerSquare) return false;
+                touch(i);
+                lost[i][losses[i]++] = static_cast<std::uint8_t>(src);
+            }
+            for (int j = runBefore + 1; j <= runNow; ++j) {
+                const int i = src + j * d;
+                if (gains[i] == kPerSquare) return false;
+                touch(i);
+                gain(i, src, how);
+            }
         }
 
     if (base.kingX > 0) {
@@ -984,28 +1007,11 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
         }
     }
 
+    const int movedValue = s.pieceValue[moved.kind()];
+    auto valueAt = [&](int src) { return src == to ? movedValue : base.value[src]; };
     for (int c = 0; c < changes; ++c) {
         const int i = changed[c];
-        std::array<std::uint16_t, 2 * ComSurveyBase::kMaxReachers + 1> gained;
-        int gains = 0;
-        auto gain = [&](int src, int how) {
-            int k = gains++;
-            while (k > 0 && (gained[k - 1] & 0xff) > src) {
-                gained[k] = gained[k - 1];
-                --k;
-            }
-            gained[k] = static_cast<std::uint16_t>(src | how << 8);
-        };
-        if (movedReach[i]) gain(to, movedReach[i] - 1);
-        for (int j = 0; j < lineCount; ++j) {
-            const ChangedLine& l = lines[j];
-            if (l.after <= l.before) continue;
-            const int d = deltaOf(l.direction);
-            const int step = i - l.src;
-            if (step % d != 0) continue;
-            const int pos = step / d;
-            if (pos > l.before && pos <= l.after) gain(l.src, kLine + l.direction);
-        }
+        if (movedReach[i]) gain(i, to, movedReach[i] - 1);
         const int t = now[i].tenths();
         const int cx = i / kStride, cy = i % kStride;
         ComSquare q;
@@ -1013,24 +1019,23 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
         q.guardY = s.comGuardY[cx][cy];
         q.attackerX = s.comAttackerX[cx][cy];
         q.attackerY = s.comAttackerY[cx][cy];
+        const std::uint16_t* more = gained[i].data();
+        const int moreCount = gains[i];
         int g = 0;
         for (int k = 0; k < base.count[i]; ++k) {
             const int entry = base.reacher[i][k];
-            const int src = entry & 0xff, how = entry >> 8;
+            const int src = entry & 0xff;
             if (src == from) continue;  // the piece moved
-            if (how >= kLine && how != kGold) {
-                bool lost = false;
-                for (int j = 0; j < lineCount; ++j) {
-                    const ChangedLine& l = lines[j];
-                    if (l.src != src || l.direction != how - kLine || l.after >= l.before) continue;
-                    lost = (i - src) / deltaOf(l.direction) > l.after;
-                }
-                if (lost) continue;
+            bool gone = false;
+            for (int j = 0; j < losses[i]; ++j) gone = gone || lost[i][j] == src;
+            if (gone) continue;
+            while (g < moreCount && (more[g] & 0xff) < src) {
+                replayCom(q, t, more[g], valueAt(more[g] & 0xff));
+                ++g;
             }
-            while (g < gains && (gained[g] & 0xff) < src) replayCom(q, t, gained[g++], s, now);
-            replayCom(q, t, entry, s, now);
+            replayCom(q, t, entry, valueAt(src));
         }
-        while (g < gains) replayCom(q, t, gained[g++], s, now);
+        for (; g < moreCount; ++g) replayCom(q, t, more[g], valueAt(more[g] & 0xff));
         s.comInfluence[cx][cy] = q.influence;
         s.comGuardValue[cx][cy] = q.guard;
         s.comAttackValue[cx][cy] = q.attack;
