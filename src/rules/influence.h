@@ -58,12 +58,16 @@ struct ComSurveyBase {
     static constexpr int kMaxReachers = 48;
     bool valid = false;
     BoardGrid board{};
-    IntGrid influence{}, guardValue{}, attackValue{}, guardX{}, guardY{}, attackerX{}, attackerY{};
+    IntGrid influence{}, guardValue{}, attackValue{};
     int kingX = 0, kingY = 0, princeX = 0, princeY = 0;
     std::array<int, 169> value{};  // value of the piece on each square
-    // The squares where the survey enters a guard or attacker square.
+    // What the survey enters in the guard and attacker squares, square by
+    // square where it enters any (x of -1: that one not entered).
+    struct Entered {
+        int square, guardX, guardY, attackerX, attackerY;
+    };
     int written = 0;
-    std::array<std::uint8_t, 144> writtenAt{};
+    std::array<Entered, 144> entered{};
     std::array<std::uint8_t, 169> count{};
     std::array<std::array<std::uint16_t, kMaxReachers>, 169> reacher{};
 };

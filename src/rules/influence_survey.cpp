@@ -896,12 +896,9 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
             base.influence[x][y] = q.influence;
             base.guardValue[x][y] = q.guard;
             base.attackValue[x][y] = q.attack;
-            base.guardX[x][y] = q.guardWritten ? q.guardX : -1;
-            base.guardY[x][y] = q.guardY;
-            base.attackerX[x][y] = q.attackerWritten ? q.attackerX : -1;
-            base.attackerY[x][y] = q.attackerY;
             if (q.guardWritten || q.attackerWritten)
-                base.writtenAt[base.written++] = static_cast<std::uint8_t>(i);
+                base.entered[base.written++] = {i, q.guardWritten ? q.guardX : -1, q.guardY,
+                                                q.attackerWritten ? q.attackerX : -1, q.attackerY};
         }
 }
 
@@ -993,17 +990,20 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     s.comInfluence = base.influence;
     s.comGuardValue = base.guardValue;
     s.comAttackValue = base.attackValue;
+    int* guardX = &s.comGuardX[0][0];
+    int* guardY = &s.comGuardY[0][0];
+    int* attackerX = &s.comAttackerX[0][0];
+    int* attackerY = &s.comAttackerY[0][0];
     for (int w = 0; w < base.written; ++w) {
-        const int i = base.writtenAt[w];
-        if (listed[i]) continue;
-        const int cx = i / kStride, cy = i % kStride;
-        if (base.guardX[cx][cy] >= 0) {
-            s.comGuardX[cx][cy] = base.guardX[cx][cy];
-            s.comGuardY[cx][cy] = base.guardY[cx][cy];
+        const ComSurveyBase::Entered& e = base.entered[w];
+        if (listed[e.square]) continue;
+        if (e.guardX >= 0) {
+            guardX[e.square] = e.guardX;
+            guardY[e.square] = e.guardY;
         }
-        if (base.attackerX[cx][cy] >= 0) {
-            s.comAttackerX[cx][cy] = base.attackerX[cx][cy];
-            s.comAttackerY[cx][cy] = base.attackerY[cx][cy];
+        if (e.attackerX >= 0) {
+            attackerX[e.square] = e.attackerX;
+            attackerY[e.square] = e.attackerY;
         }
     }
 
