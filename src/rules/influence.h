@@ -70,6 +70,11 @@ struct ComSurveyBase {
     std::array<Entered, 144> entered{};
     std::array<std::uint8_t, 169> count{};
     std::array<std::array<std::uint16_t, kMaxReachers>, 169> reacher{};
+    // The squares each computer piece reaches: reachedCount[square] of them
+    // from reached[reachedFrom[square]] on.
+    std::array<std::uint16_t, 169> reachedFrom{};
+    std::array<std::uint8_t, 169> reachedCount{};
+    std::array<std::uint8_t, 169 * kMaxReachers> reached{};
 };
 
 void 勢力基準_COM(const State& s, ComSurveyBase& base);

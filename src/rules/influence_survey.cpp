@@ -861,10 +861,13 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
     base.valid = true;
     base.kingX = base.princeX = 0;
     const PieceCode* board = &base.board[0][0];
+    int reached = 0;
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
             const PieceCode c = base.board[x][y];
             base.value[at(x, y)] = s.pieceValue[c.kind()];
+            base.reachedFrom[at(x, y)] = static_cast<std::uint16_t>(reached);
+            base.reachedCount[at(x, y)] = 0;
             if (!(c >= 1)) continue;
             // Kept as the survey writes them: the last found in its order.
             const int kind = c.isMidMove() ? 0 : c.kind();
@@ -882,6 +885,8 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
                     return;
                 }
                 base.reacher[i][base.count[i]++] = static_cast<std::uint16_t>(src | how << 8);
+                base.reached[reached++] = static_cast<std::uint8_t>(i);
+                ++base.reachedCount[src];
             });
         }
     for (int x = 1; x <= 12; ++x)
@@ -926,7 +931,9 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     };
     touch(from);
     touch(to);
-    comReaches(before, from, was, [&](int i, int) { touch(i); });
+    // What the moved piece reached from its old square, as the base found it.
+    for (int k = 0; k < base.reachedCount[from]; ++k)
+        touch(base.reached[base.reachedFrom[from] + k]);
     // What the moved piece reaches from its new square, by square (how + 1).
     std::array<std::uint8_t, 169> movedReach{};
     comReaches(now, to, moved, [&](int i, int how) {
