@@ -1,6 +1,7 @@
 #include "com_search.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "com_eval.h"
@@ -15,10 +16,108 @@ namespace zk {
 
 namespace {
 
-// Rebuild both sides' maps for the position on Board.
-void surveyBoth(State& s) {
-    勢力調査_MAN(s);
-    勢力調査_COM(s);
+// The search's view of one side's maps: the base position's maps with their
+// reachers, and the last trial whose patch they hold, so that the maps can be
+// left as a rebuild for that trial would have left them.
+template <typename Base>
+struct SideMaps {
+    Base base;
+    bool patched = false;
+    std::uint64_t surveysAtPatch = 0;
+    int x = 0, y = 0, tx = 0, ty = 0;
+    PieceCode code;
+
+    void patchedFor(const State& s, std::uint64_t surveys, int px, int py, int ptx, int pty) {
+        patched = true;
+        surveysAtPatch = surveys;
+        x = px;
+        y = py;
+        tx = ptx;
+        ty = pty;
+        code = s.Board[ptx][pty];
+    }
+
+    // A patch leaves the check marks behind; when no rebuild came after the
+    // last patch, rebuild that trial's maps once so that they read as if every
+    // trial had been rebuilt (a rebuild of the same board enters the same).
+    void settle(State& s, std::uint64_t surveys, void (*rebuild)(State&)) const {
+        if (!patched || surveys != surveysAtPatch) return;
+        const PieceCode from = s.Board[x][y], to = s.Board[tx][ty];
+        s.Board[x][y] = code::EMPTY;
+        s.Board[tx][ty] = code;
+        rebuild(s);
+        s.Board[x][y] = from;
+        s.Board[tx][ty] = to;
+    }
+};
+
+struct SearchMaps {
+    SideMaps<ManSurveyBase> man;
+    SideMaps<ComSurveyBase> com;
+};
+
+// Bring both sides' maps up to the position on Board: patched from the base
+// when the trial allows it, else rebuilt.
+void surveyBoth(State& s, SearchMaps* maps, int x, int y, int tx, int ty) {
+    if (maps && 勢力差分_MAN(s, maps->man.base, x, y, tx, ty))
+        maps->man.patchedFor(s, 勢力調査_MAN_回数(), x, y, tx, ty);
+    else
+        勢力調査_MAN(s);
+    if (maps && 勢力差分_COM(s, maps->com.base, x, y, tx, ty))
+        maps->com.patchedFor(s, 勢力調査_COM_回数(), x, y, tx, ty);
+    else
+        勢力調査_COM(s);
+}
+
+Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode& captured,
+             SearchMaps* maps) {
+    s.movingPiece = s.Board[x][y];
+    s.distToManKing = std::max(std::abs(x - s.manKingX), std::abs(y - s.manKingY));
+    captured = s.Board[tx][ty];
+    s.Board[x][y] = code::EMPTY;
+    s.Board[tx][ty] = s.movingPiece;
+    const PieceCode moving = s.movingPiece;
+    // Promotion is asked with the trial already on the board, so only
+    // entering the zone counts.
+    const int promotes = 調査_駒成(s, x, y, tx, ty, moving);
+    surveyBoth(s, maps, x, y, tx, ty);
+    Tenths score = 盤評価(s, captured, moving, x, y, tx, ty);
+    after = moving;
+    if (promotes == 1) {
+        s.Board[tx][ty] = s.promotedPiece;
+        surveyBoth(s, maps, x, y, tx, ty);
+        const Tenths promoted = 盤評価(s, captured, s.promotedPiece, x, y, tx, ty);
+        if (promoted > score) {
+            score = promoted;
+            after = s.promotedPiece;
+        }
+    }
+    s.Board[tx][ty] = captured;
+    s.Board[x][y] = moving;
+    return score;
+}
+
+ComChoice searchMoves(State& s, SearchMaps& maps) {
+    ComChoice best;
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) {
+            if (!(s.Board[x][y] >= 1)) continue;
+            int x1 = 1, x2 = 12, y1 = 1, y2 = 12;
+            取得_駒移動座標(s, s.Board[x][y], x, y, x1, x2, y1, y2);
+            for (int tx = x1; tx <= x2; ++tx)
+                for (int ty = y1; ty <= y2; ++ty) {
+                    if (!onBoard(tx, ty)) continue;
+                    if (移動チェック(s, x, y, tx, ty, s.Board[x][y]) != 1) continue;
+                    PieceCode after, captured;
+                    const Tenths score = trial(s, x, y, tx, ty, after, captured, &maps);
+                    if (score > s.bestScore) {
+                        s.bestScore = score;
+                        best = {true, x, y, tx, ty, s.Board[x][y], after};
+                        if (captured == -39) return best;
+                    }
+                }
+        }
+    return best;
 }
 
 }  // namespace
@@ -48,53 +147,20 @@ void com_前局面保存(State& s) {
 }
 
 Tenths com_試行(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode& captured) {
-    s.movingPiece = s.Board[x][y];
-    s.distToManKing = std::max(std::abs(x - s.manKingX), std::abs(y - s.manKingY));
-    captured = s.Board[tx][ty];
-    s.Board[x][y] = code::EMPTY;
-    s.Board[tx][ty] = s.movingPiece;
-    const PieceCode moving = s.movingPiece;
-    // Promotion is asked with the trial already on the board, so only
-    // entering the zone counts.
-    const int promotes = 調査_駒成(s, x, y, tx, ty, moving);
-    surveyBoth(s);
-    Tenths score = 盤評価(s, captured, moving, x, y, tx, ty);
-    after = moving;
-    if (promotes == 1) {
-        s.Board[tx][ty] = s.promotedPiece;
-        surveyBoth(s);
-        const Tenths promoted = 盤評価(s, captured, s.promotedPiece, x, y, tx, ty);
-        if (promoted > score) {
-            score = promoted;
-            after = s.promotedPiece;
-        }
-    }
-    s.Board[tx][ty] = captured;
-    s.Board[x][y] = moving;
-    return score;
+    return trial(s, x, y, tx, ty, after, captured, nullptr);
 }
 
 ComChoice com_探索(State& s) {
     com_準備(s);
-    ComChoice best;
-    for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y) {
-            if (!(s.Board[x][y] >= 1)) continue;
-            int x1 = 1, x2 = 12, y1 = 1, y2 = 12;
-            取得_駒移動座標(s, s.Board[x][y], x, y, x1, x2, y1, y2);
-            for (int tx = x1; tx <= x2; ++tx)
-                for (int ty = y1; ty <= y2; ++ty) {
-                    if (!onBoard(tx, ty)) continue;
-                    if (移動チェック(s, x, y, tx, ty, s.Board[x][y]) != 1) continue;
-                    PieceCode after, captured;
-                    const Tenths score = com_試行(s, x, y, tx, ty, after, captured);
-                    if (score > s.bestScore) {
-                        s.bestScore = score;
-                        best = {true, x, y, tx, ty, s.Board[x][y], after};
-                        if (captured == -39) return best;
-                    }
-                }
-        }
+    // The base is the position before the search, whose maps com_準備 rebuilt.
+    static thread_local SearchMaps maps;
+    maps.man.patched = maps.com.patched = false;
+    勢力基準_MAN(s, maps.man.base);
+    勢力基準_COM(s, maps.com.base);
+    const ComChoice best = searchMoves(s, maps);
+    // In the order of the last trial's surveys, MAN first.
+    maps.man.settle(s, 勢力調査_MAN_回数(), 勢力調査_MAN);
+    maps.com.settle(s, 勢力調査_COM_回数(), 勢力調査_COM);
     return best;
 }
 

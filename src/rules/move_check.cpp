@@ -198,8 +198,13 @@ int moveCheck(BoardGrid& b, const LionHistory& history, bool secondStep, int fx,
 // player is making the second step of a two-step move.
 int 移動チェック(State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y,
                  PieceCode 移動駒種類) {
-    return moveCheck(s.Board, lionHistoryOf(s.record, s.record.recordCount), s.moveStep == 2,
-                     移動元X, 移動元Y, 移動先X, 移動先Y, 移動駒種類);
+    // Only a lion on the destination reads the history, so the record is
+    // looked up for nothing else.
+    const bool lionTarget = onBoard(移動先X, 移動先Y) && isLion(s.Board[移動先X][移動先Y]);
+    const LionHistory history =
+        lionTarget ? lionHistoryOf(s.record, s.record.recordCount) : LionHistory{};
+    return moveCheck(s.Board, history, s.moveStep == 2, 移動元X, 移動元Y, 移動先X, 移動先Y,
+                     移動駒種類);
 }
 
 }  // namespace zk

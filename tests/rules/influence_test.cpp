@@ -279,3 +279,121 @@ TEST(Influence, LionReachesItsBlockAndJumpsPassBlockers) {
 
 }  // namespace
 }  // namespace zk
+
+namespace zk {
+namespace {
+
+// Patching the MAN maps after a computer piece moves or takes gives what a
+// rebuild gives, on scattered positions of every kind (several lions and
+// royals, lines through the king); a royal or lion taken is refused.
+TEST(Influence, APatchAfterAComputerMoveEqualsARebuild) {
+    int patched = 0;
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+        State a = test::randomPosition(seed, 30, [](int) { return true; });
+        勢力調査_MAN(a);
+        ManSurveyBase base;
+        勢力基準_MAN(a, base);
+        State b = a;
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                const PieceCode moving = base.board[x][y];
+                if (!(moving >= 1)) continue;
+                for (int tx = 1; tx <= 12; ++tx)
+                    for (int ty = 1; ty <= 12; ++ty) {
+                        const PieceCode taken = base.board[tx][ty];
+                        if (taken >= 1) continue;
+                        for (State* s : {&a, &b}) {
+                            s->Board[x][y] = code::EMPTY;
+                            s->Board[tx][ty] = moving;
+                        }
+                        const int k = taken.kind();
+                        const bool royal = k == 33 || k == 34 || k == 38 || k == 39;
+                        ASSERT_EQ(勢力差分_MAN(a, base, x, y, tx, ty), !royal);
+                        if (!royal) {
+                            ++patched;
+                            勢力調査_MAN(b);
+                            const auto where = ::testing::Message()
+                                               << "seed " << seed << ": " << x << "," << y << " to "
+                                               << tx << "," << ty;
+                            ASSERT_EQ(a.manInfluence, b.manInfluence) << where;
+                            ASSERT_EQ(a.manGuardValue, b.manGuardValue) << where;
+                            ASSERT_EQ(a.manAttackValue, b.manAttackValue) << where;
+                            ASSERT_EQ(a.manAttackerX, b.manAttackerX) << where;
+                            ASSERT_EQ(a.manAttackerY, b.manAttackerY) << where;
+                            ASSERT_EQ(a.manLionX, b.manLionX) << where;
+                            ASSERT_EQ(a.manKingX, b.manKingX) << where;
+                            ASSERT_EQ(a.manPrinceY, b.manPrinceY) << where;
+                        }
+                        for (State* s : {&a, &b}) {
+                            s->Board[x][y] = moving;
+                            s->Board[tx][ty] = taken;
+                        }
+                    }
+            }
+    }
+    EXPECT_GT(patched, 10000);
+}
+
+}  // namespace
+}  // namespace zk
+
+namespace zk {
+namespace {
+
+// The same for the COM maps, over a whole sequence of moves so that the
+// guard and attacker squares a rebuild leaves behind are compared too; a
+// royal piece moved is refused.
+TEST(Influence, APatchOfTheComMapsEqualsARebuildOverASequence) {
+    int patched = 0;
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+        State a = test::randomPosition(seed, 30, [](int) { return true; });
+        勢力調査_COM(a);
+        ComSurveyBase base;
+        勢力基準_COM(a, base);
+        State b = a;
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                const PieceCode moving = base.board[x][y];
+                if (!(moving >= 1)) continue;
+                for (int tx = 1; tx <= 12; ++tx)
+                    for (int ty = 1; ty <= 12; ++ty) {
+                        const PieceCode taken = base.board[tx][ty];
+                        if (taken >= 1) continue;
+                        // Every other move lands promoted, as a trial may.
+                        const PieceCode landed = (tx + ty) % 2 && moving.kind() < 30
+                                                     ? PieceCode(moving.kind() + 1)
+                                                     : moving;
+                        for (State* s : {&a, &b}) {
+                            s->Board[x][y] = code::EMPTY;
+                            s->Board[tx][ty] = landed;
+                        }
+                        const bool royal = moving.kind() >= 38 || landed.kind() >= 38;
+                        ASSERT_EQ(勢力差分_COM(a, base, x, y, tx, ty), !royal);
+                        if (!royal) {
+                            ++patched;
+                            勢力調査_COM(b);
+                            const auto where = ::testing::Message()
+                                               << "seed " << seed << ": " << x << "," << y << " to "
+                                               << tx << "," << ty;
+                            ASSERT_EQ(a.comInfluence, b.comInfluence) << where;
+                            ASSERT_EQ(a.comGuardValue, b.comGuardValue) << where;
+                            ASSERT_EQ(a.comAttackValue, b.comAttackValue) << where;
+                            ASSERT_EQ(a.comGuardX, b.comGuardX) << where;
+                            ASSERT_EQ(a.comGuardY, b.comGuardY) << where;
+                            ASSERT_EQ(a.comAttackerX, b.comAttackerX) << where;
+                            ASSERT_EQ(a.comAttackerY, b.comAttackerY) << where;
+                            ASSERT_EQ(a.comKingX, b.comKingX) << where;
+                            ASSERT_EQ(a.comPrinceY, b.comPrinceY) << where;
+                        }
+                        for (State* s : {&a, &b}) {
+                            s->Board[x][y] = moving;
+                            s->Board[tx][ty] = taken;
+                        }
+                    }
+            }
+    }
+    EXPECT_GT(patched, 10000);
+}
+
+}  // namespace
+}  // namespace zk
