@@ -99,6 +99,8 @@ Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode
 
 ComChoice searchMoves(State& s, SearchMaps& maps) {
     ComChoice best;
+    // Its own scan rather than legalMoves: the computer tries first steps only,
+    // without the press refusals, in this order, and ties go to the first.
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
             if (!(s.Board[x][y] >= 1)) continue;

@@ -21,6 +21,8 @@ int comRoyalMated(State& s, int kx, int ky, PieceCode royal, int above) {
             if (移動チェック(s, kx, ky, x, y, royal) == 1 && s.Board[x][y].isEmpty()) return 0;
         }
 
+    // Captures only, by the side's pieces below the royal one tested, tried: a
+    // narrower set than legalMoves, and without the lion refusals.
     for (int x = 1; x <= State::boardSize; ++x)
         for (int y = 1; y <= State::boardSize; ++y) {
             const PieceCode c = s.Board[x][y];

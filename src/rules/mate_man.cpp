@@ -30,6 +30,8 @@ int manRoyalMated(State& s, int kx, int ky, PieceCode royal, int lowest,
             if (移動チェック(s, kx, ky, x, y, royal) == 1 && s.Board[x][y].isEmpty()) return 0;
         }
 
+    // Captures only, each by any piece of the side, tried on the board: a
+    // narrower set than legalMoves, and without the lion refusals.
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
             const PieceCode c = s.Board[x][y];
