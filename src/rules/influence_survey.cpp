@@ -493,33 +493,49 @@ constexpr int kStep = 0, kKing = 1, kLine = 2;
 constexpr int directionOf(int dx, int dy) { return (dx + 1) * 3 + (dy + 1); }
 constexpr int deltaOf(int direction) { return (direction / 3 - 1) * kStride + (direction % 3 - 1); }
 
-// How many squares a MAN line from src in `direction` records on `board`: up
-// to and including the first piece, looking through the computer king.
-int manLineRun(const PieceCode* board, int src, int direction) {
+// How a computer piece reaches a square: kStep, kKing, kLine + direction as
+// for the human side, or the gold pattern.
+constexpr int kGold = 11;
+
+// How many squares a line from src in `direction` records on `board`: up to
+// and including the first piece, looking through `seeThrough` (the other
+// side's king).
+int lineRun(const PieceCode* board, int src, int direction, int seeThrough) {
     const int n = lineLength(src / kStride, src % kStride, direction / 3 - 1, direction % 3 - 1);
     const int d = deltaOf(direction);
     int i = src;
     for (int k = 1; k <= n; ++k) {
         i += d;
         const int t = board[i].tenths();
-        if (t != 0 && t != kComKing) return k;
+        if (t != 0 && t != seeThrough) return k;
     }
     return n;
 }
 
-// Every reach of the human piece c on square src of `board`, as (index, how).
-template <typename F>
-void manReaches(const PieceCode* board, int src, PieceCode c, F reach) {
+// A human line looks through the computer's king, and the other way round.
+int manLineRun(const PieceCode* board, int src, int direction) {
+    return lineRun(board, src, direction, kComKing);
+}
+int comLineRun(const PieceCode* board, int src, int direction) {
+    return lineRun(board, src, direction, kManKing);
+}
+
+// Every reach of the piece c of the side `sign` (-1 human, +1 computer) on
+// square src of `board`, as (index, how); only the computer's gold pattern
+// reaches as kGold.
+template <int sign, typename F>
+void reachesOf(const PieceCode* board, int src, PieceCode c, F reach) {
     if (c.isMidMove()) return;
+    constexpr bool man = sign < 0;
     const int kind = c.kind();
-    const KindReach& r = kManReach[kind];
-    const SquareReach& sr = manSquareReach();
+    const KindReach& r = man ? kManReach[kind] : kComReach[kind];
+    const SquareReach& sr = man ? manSquareReach() : comSquareReach();
     const std::uint8_t* target = sr.pool + sr.begin[kind][src];
-    const int how = r.king ? kKing : kStep;
+    const int how = r.king ? kKing : (!man && r.gold) ? kGold : kStep;
     for (int k = 0; k < sr.count[kind][src]; ++k) reach(target[k], how);
     for (int k = 0; k < r.lines; ++k) {
         const int direction = directionOf(r.line[k].dx, r.line[k].dy);
-        const int run = manLineRun(board, src, direction);
+        const int run = man ? manLineRun(board, src, direction) : comLineRun(board, src, direction);
         const int d = deltaOf(direction);
         for (int j = 1, i = src + d; j <= run; ++j, i += d) reach(i, kLine + direction);
     }
@@ -530,42 +546,6 @@ void manReaches(const PieceCode* board, int src, PieceCode c, F reach) {
 struct ChangedLine {
     int src, direction, before, after;
 };
-
-// How a computer piece reaches a square: kStep, kKing, kLine + direction as
-// for the human side, or the gold pattern.
-constexpr int kGold = 11;
-
-// How many squares a COM line records on `board`: it looks through the human
-// king.
-int comLineRun(const PieceCode* board, int src, int direction) {
-    const int n = lineLength(src / kStride, src % kStride, direction / 3 - 1, direction % 3 - 1);
-    const int d = deltaOf(direction);
-    int i = src;
-    for (int k = 1; k <= n; ++k) {
-        i += d;
-        const int t = board[i].tenths();
-        if (t != 0 && t != kManKing) return k;
-    }
-    return n;
-}
-
-// Every reach of the computer piece c on square src of `board`, as (index, how).
-template <typename F>
-void comReaches(const PieceCode* board, int src, PieceCode c, F reach) {
-    if (c.isMidMove()) return;
-    const int kind = c.kind();
-    const KindReach& r = kComReach[kind];
-    const SquareReach& sr = comSquareReach();
-    const std::uint8_t* target = sr.pool + sr.begin[kind][src];
-    const int how = r.king ? kKing : r.gold ? kGold : kStep;
-    for (int k = 0; k < sr.count[kind][src]; ++k) reach(target[k], how);
-    for (int k = 0; k < r.lines; ++k) {
-        const int direction = directionOf(r.line[k].dx, r.line[k].dy);
-        const int run = comLineRun(board, src, direction);
-        const int d = deltaOf(direction);
-        for (int j = 1, i = src + d; j <= run; ++j, i += d) reach(i, kLine + direction);
-    }
-}
 
 // The COM values of one square replayed from its reachers in the survey's
 // order, as the survey enters them: the guard and attacker squares are
@@ -691,7 +671,7 @@ void 勢力基準_MAN(const State& s, ManSurveyBase& base) {
                 base.lionY = y;
             }
             const int src = at(x, y);
-            manReaches(board, src, c, [&](int i, int how) {
+            reachesOf<-1>(board, src, c, [&](int i, int how) {
                 if (base.count[i] == ManSurveyBase::kMaxReachers) {
                     base.valid = false;
                     return;
@@ -727,7 +707,7 @@ bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx,
     };
     touch(from);
     touch(to);
-    if (taken <= -1) manReaches(before, to, taken, [&](int i, int) { touch(i); });
+    if (taken <= -1) reachesOf<-1>(before, to, taken, [&](int i, int) { touch(i); });
 
     // Lines that reached either square may now run shorter or longer.
     std::array<ChangedLine, 2 * ManSurveyBase::kMaxReachers> lines;
@@ -879,7 +859,7 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
                 base.princeY = y;
             }
             const int src = at(x, y);
-            comReaches(board, src, c, [&](int i, int how) {
+            reachesOf<1>(board, src, c, [&](int i, int how) {
                 if (base.count[i] == ComSurveyBase::kMaxReachers) {
                     base.valid = false;
                     return;
@@ -936,7 +916,7 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
         touch(base.reached[base.reachedFrom[from] + k]);
     // What the moved piece reaches from its new square, by square (how + 1).
     std::array<std::uint8_t, 169> movedReach{};
-    comReaches(now, to, moved, [&](int i, int how) {
+    reachesOf<1>(now, to, moved, [&](int i, int how) {
         touch(i);
         movedReach[i] = static_cast<std::uint8_t>(how + 1);
     });
