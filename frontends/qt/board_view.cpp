@@ -149,7 +149,7 @@ void BoardView::drawText(QPainter& p, const zk::ScreenItem& it, QPointF at, doub
     const QColor c = colourOf(it.colour);
     if (it.bold) {
         // The outline of the pen's stroke, made once: stroking the lettering
-        // anew was most of the time of a full repaint.
+        // anew was half the work of a full repaint.
         auto stroke = strokes_.constFind(key);
         if (stroke == strokes_.constEnd()) {
             if (strokes_.size() > 1000) strokes_.clear();
