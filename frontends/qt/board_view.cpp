@@ -1,7 +1,9 @@
 #include "board_view.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <cmath>
 
 #include "piece_art.h"
@@ -17,8 +19,7 @@ QColor colourOf(int n) {
 
 }  // namespace
 
-BoardView::BoardView(const zk::ScreenModel& model, QWidget* parent)
-    : QWidget(parent), model_(model) {
+BoardView::BoardView(zk::ScreenModel& model, QWidget* parent) : QWidget(parent), model_(model) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(kTwipsW / 30, kTwipsH / 30);
 }
@@ -45,10 +46,36 @@ QRect BoardView::toPixels(const QRect& t) const {
                  int(std::lround(t.width() * k)), int(std::lround(t.height() * k)));
 }
 
-void BoardView::paintEvent(QPaintEvent*) {
+QRect BoardView::coverOf(const zk::TwipRect& t) const {
+    if (t.empty()) return {};
+    // Two pixels round it: antialiased edges and rounded image edges spill
+    // less than that.
+    constexpr int kMargin = 2;
+    const double k = scale();
+    const QPointF o = offset();
+    const int x0 = int(std::floor(o.x() + t.x * k)) - kMargin;
+    const int y0 = int(std::floor(o.y() + t.y * k)) - kMargin;
+    const int x1 = int(std::ceil(o.x() + (t.x + double(t.w)) * k)) + kMargin;
+    const int y1 = int(std::ceil(o.y() + (t.y + double(t.h)) * k)) + kMargin;
+    return QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1)) & rect();
+}
+
+void BoardView::repaintChanged(bool now) {
+    const QRect area = coverOf(model_.takeDirty());
+    if (area.isEmpty()) return;
+    if (now)
+        repaint(area);
+    else
+        update(area);
+}
+
+void BoardView::paintEvent(QPaintEvent* e) {
     QPainter p(this);
+    // Qt clips the painter to the region asked for; items that cannot reach
+    // it are not even looked at.
+    const QRect area = e->rect();
     const QColor background = colourOf(2);
-    p.fillRect(rect(), background);
+    p.fillRect(area, background);
     const double k = scale();
     const QPointF o = offset();
     const double dpr = devicePixelRatioF();
@@ -61,7 +88,9 @@ void BoardView::paintEvent(QPaintEvent*) {
     // One design pixel (15 twips) of line, never thinner than one device pixel.
     const double lineWidth = std::max(1.0 / dpr, 15.0 * k);
 
+    const bool whole = area.contains(rect());
     for (const zk::ScreenItem& it : model_.items()) {
+        if (!whole && !coverOf(zk::ScreenModel::reach(it)).intersects(area)) continue;
         const QRectF r(o.x() + it.x * k, o.y() + it.y * k, it.w * k, it.h * k);
         switch (it.kind) {
             case zk::ScreenItem::Kind::FillRect:
@@ -93,6 +122,8 @@ void BoardView::paintEvent(QPaintEvent*) {
                 break;
         }
     }
+    p.end();
+    emit painted(area);
 }
 
 void BoardView::drawText(QPainter& p, const zk::ScreenItem& it, QPointF at, double k) {
@@ -116,9 +147,18 @@ void BoardView::drawText(QPainter& p, const zk::ScreenItem& it, QPointF at, doub
     p.translate(at);
     p.scale(factor, factor);
     const QColor c = colourOf(it.colour);
-    if (it.bold)
-        p.strokePath(*found,
-                     QPen(c, kReference * 0.045, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (it.bold) {
+        // The outline of the pen's stroke, made once: stroking the lettering
+        // anew was half the work of a full repaint.
+        auto stroke = strokes_.constFind(key);
+        if (stroke == strokes_.constEnd()) {
+            if (strokes_.size() > 1000) strokes_.clear();
+            QPainterPathStroker stroker(
+                QPen(c, kReference * 0.045, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            stroke = strokes_.insert(key, stroker.createStroke(*found));
+        }
+        p.fillPath(*stroke, c);
+    }
     p.fillPath(*found, c);
     p.restore();
 }

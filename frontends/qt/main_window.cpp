@@ -271,7 +271,7 @@ void MainWindow::dispatch(std::function<void()> handler) {
     busy_ = true;
     handler();
     busy_ = false;
-    view_->update();
+    view_->repaintChanged(false);
     finishIfQuit();
     while (!pending_.empty() && !closing_) {
         auto next = std::move(pending_.front());
@@ -279,7 +279,7 @@ void MainWindow::dispatch(std::function<void()> handler) {
         busy_ = true;
         next();
         busy_ = false;
-        view_->update();
+        view_->repaintChanged(false);
         finishIfQuit();
     }
 }

@@ -25,7 +25,7 @@ QtPlatform::QtPlatform(MainWindow& window, bool instantWaits)
 
 void QtPlatform::flush() {
     // Paint now; input waits in the queue until the handler returns.
-    if (window_.view()) window_.view()->repaint();
+    if (window_.view()) window_.view()->repaintChanged(true);
 }
 
 zk::MsgAnswer QtPlatform::messageBox(const std::string& text, const std::string& title,
@@ -49,7 +49,7 @@ zk::MsgAnswer QtPlatform::messageBox(const std::string& text, const std::string&
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
     }
-    if (window_.view()) window_.view()->repaint();
+    if (window_.view()) window_.view()->repaintChanged(true);
     box.exec();
     if (buttons == zk::MsgButtons::OK) return zk::MsgAnswer::OK;
     return box.clickedButton() == yes ? zk::MsgAnswer::Yes : zk::MsgAnswer::No;
