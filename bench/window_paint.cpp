@@ -52,11 +52,7 @@ double medianCpu(int times, Fn fn) {
 }
 
 void press(zkqt::MainWindow& w, int x, int y) {
-    zkqt::BoardView* v = w.view();
-    const QRect sq = v->toPixels(QRect(zk::State::originX + x * zk::State::squareWidth,
-                                       zk::State::originY + y * zk::State::squareHeight,
-                                       zk::State::squareWidth, zk::State::squareHeight));
-    QTest::mouseClick(v, Qt::LeftButton, Qt::NoModifier, sq.center());
+    zkqt::pressSquare(w, x, y);
     QApplication::processEvents();
 }
 

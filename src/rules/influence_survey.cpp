@@ -541,6 +541,19 @@ void reachesOf(const PieceCode* board, int src, PieceCode c, F reach) {
     }
 }
 
+// The squares a move changed for a map patch, in the order first touched.
+struct ChangedSquares {
+    std::array<std::uint8_t, 169> listed{};
+    std::array<std::uint8_t, 169> changed;
+    int count = 0;
+    void touch(int i) {
+        if (!listed[i]) {
+            listed[i] = 1;
+            changed[count++] = static_cast<std::uint8_t>(i);
+        }
+    }
+};
+
 // A line whose run (squares recorded, counted from its source) went from
 // `before` to `after` with the move.
 struct ChangedLine {
@@ -696,15 +709,10 @@ bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx,
     const int from = at(x, y), to = at(tx, ty);
 
     // The squares whose reachers or occupant changed, each listed once.
-    std::array<std::uint8_t, 169> listed{};
-    std::array<std::uint8_t, 169> changed;
-    int changes = 0;
-    auto touch = [&](int i) {
-        if (!listed[i]) {
-            listed[i] = 1;
-            changed[changes++] = static_cast<std::uint8_t>(i);
-        }
-    };
+    ChangedSquares changedSet;
+    auto& changed = changedSet.changed;
+    int& changes = changedSet.count;
+    auto touch = [&](int i) { changedSet.touch(i); };
     touch(from);
     touch(to);
     if (taken <= -1) reachesOf<-1>(before, to, taken, [&](int i, int) { touch(i); });
@@ -900,15 +908,12 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     const PieceCode* now = &s.Board[0][0];
     const int from = at(x, y), to = at(tx, ty);
 
-    std::array<std::uint8_t, 169> listed{};
-    std::array<std::uint8_t, 169> changed;
-    int changes = 0;
-    auto touch = [&](int i) {
-        if (!listed[i]) {
-            listed[i] = 1;
-            changed[changes++] = static_cast<std::uint8_t>(i);
-        }
-    };
+    // The squares whose reachers or occupant changed, each listed once.
+    ChangedSquares changedSet;
+    auto& listed = changedSet.listed;
+    auto& changed = changedSet.changed;
+    int& changes = changedSet.count;
+    auto touch = [&](int i) { changedSet.touch(i); };
     touch(from);
     touch(to);
     // What the moved piece reached from its old square, as the base found it.
