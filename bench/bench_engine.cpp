@@ -4,6 +4,8 @@
 //   bench_engine 1          the 1 s budget only
 //   bench_engine prune D    nodes to depth D with and without null move and
 //                           late-move reductions, on the first 8 positions
+//   bench_engine nodes N    N nodes on each of the 20 positions, no clock: for
+//                           instruction counts under callgrind
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -50,12 +52,35 @@ void pruning(int depth) {
     }
 }
 
+// A fixed amount of search, the same on every run.
+void fixedNodes(std::uint64_t budget) {
+    using namespace zk;
+    std::uint64_t nodes = 0;
+    long long scoreSum = 0;
+    int depthSum = 0;
+    for (int i = 0; i < 20; ++i) {
+        engine::Engine e(2);
+        engine::Limits l;
+        l.nodes = budget;
+        const engine::Result r = e.search(benchPosition(i), benchPosition(i).mover, l);
+        nodes += r.nodes;
+        scoreSum += r.score;
+        depthSum += r.depth;
+    }
+    std::printf("%llu nodes on 20 positions, depth sum %d, score sum %lld\n",
+                static_cast<unsigned long long>(nodes), depthSum, scoreSum);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace zk;
     if (argc > 2 && std::strcmp(argv[1], "prune") == 0) {
         pruning(std::atoi(argv[2]));
+        return 0;
+    }
+    if (argc > 2 && std::strcmp(argv[1], "nodes") == 0) {
+        fixedNodes(std::strtoull(argv[2], nullptr, 10));
         return 0;
     }
     std::vector<std::int64_t> budgets = {1000, 5000};

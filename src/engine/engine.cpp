@@ -5,7 +5,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <optional>
 
+#include "engine_board.h"
 #include "engine_internal.h"
 
 namespace zk::engine {
@@ -62,17 +65,18 @@ struct TTEntry {
 
 // A move as the table keeps it: origin, mid and destination squares, and
 // whether it promotes or stops after its first step.
-std::uint32_t pack(const Move& m) {
-    const auto sq = [](int x, int y) { return static_cast<std::uint32_t>(x * 13 + y); };
-    return sq(m.fromX, m.fromY) | sq(m.midX, m.midY) << 8 | sq(m.toX, m.toY) << 16 |
-           static_cast<std::uint32_t>(m.promotes()) << 24 |
+std::uint32_t pack(const FastMove& m) {
+    return m.from | static_cast<std::uint32_t>(m.mid) << 8 |
+           static_cast<std::uint32_t>(m.to) << 16 | static_cast<std::uint32_t>(m.promotes()) << 24 |
            static_cast<std::uint32_t>(m.stopped) << 25 | 1u << 26;
 }
 
-bool isCapture(const Move& m) { return !m.captured.isEmpty() || !m.capturedMid.isEmpty(); }
+int victims(const FastMove& m) {
+    return kMaterial[std::abs(m.captured)] + kMaterial[std::abs(m.capturedMid)];
+}
 
-int victims(const Move& m) {
-    return kMaterial[m.captured.kind()] + kMaterial[m.capturedMid.kind()];
+bool takesRoyal(const FastMove& m) {
+    return std::abs(m.captured) >= 38 || std::abs(m.capturedMid) >= 38;
 }
 
 constexpr int kMaxPly = 96;
@@ -100,30 +104,15 @@ int fromTT(int score, int ply) {
 
 struct Stopped {};
 
-// The values of the two dearest pieces of the side not to move; a lone
-// royal piece counts as the game itself.
-int twoDearest(const Position& p) {
-    int first = 0, second = 0, royals = 0;
-    for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y) {
-            const PieceCode c = p.Board[x][y];
-            if (c.isEmpty() || (c > 0) == (p.mover > 0)) continue;
-            const int k = c.kind();
-            royals += k >= 38;
-            const int v = kMaterial[k];
-            if (v > first) {
-                second = first;
-                first = v;
-            } else if (v > second) {
-                second = v;
-            }
-        }
-    return royals == 1 ? kWin : first + second;
-}
-
 }  // namespace
 
 int materialValue(int kind) { return kind >= 0 && kind < 40 ? kMaterial[kind] : 0; }
+
+std::uint64_t squareKey(int x, int y, PieceCode c) {
+    return c.isEmpty() ? 0 : codeKey(kZobrist.square[x * 13 + y], c);
+}
+std::uint64_t sideKey() { return kZobrist.side; }
+std::uint64_t historyKey(int slot, PieceCode c) { return codeKey(kZobrist.history[slot], c); }
 
 std::uint64_t positionKey(const Position& p) {
     std::uint64_t k = p.mover > 0 ? kZobrist.side : 0;
@@ -143,14 +132,15 @@ struct Engine::Impl {
     Limits limits;
     std::chrono::steady_clock::time_point deadline;
     std::uint64_t nodes = 0;
+    std::optional<SearchBoard> board;   // the position being searched, moved and unmoved
     std::uint64_t keys[kMaxPly + 2]{};  // the search path, for repetitions
-    Move killers[kMaxPly + 2][2]{};
-    int history[169][169]{};
-    Move pv[kMaxPly + 2][kMaxPly + 2]{};
+    FastMove killers[kMaxPly + 2][2]{};
+    int history[256][256]{};
+    FastMove pv[kMaxPly + 2][kMaxPly + 2]{};
     int pvLength[kMaxPly + 2]{};
-    std::vector<Move> moveBuf[kMaxPly + 2];
+    std::vector<FastMove> moveBuf[kMaxPly + 2];
     std::vector<int> orderBuf[kMaxPly + 2];
-    Move partialBest{};  // the best root move of the iteration in progress
+    FastMove partialBest{};  // the best root move of the iteration in progress
     bool havePartial = false;
     // Keys of the positions before the root, read for repetitions: none yet.
 
@@ -177,7 +167,7 @@ struct Engine::Impl {
         return e.key == key && e.bound != kNone ? &e : nullptr;
     }
 
-    void store(std::uint64_t key, const Move* m, int score, int depth, Bound bound, int ply) {
+    void store(std::uint64_t key, const FastMove* m, int score, int depth, Bound bound, int ply) {
         TTEntry& e = table[key & mask];
         // Keep a deeper entry of the same position unless this one is exact.
         if (e.key == key && e.depth > depth && bound != kExact) return;
@@ -189,30 +179,29 @@ struct Engine::Impl {
 
     // Order the moves of ply `ply` into orderBuf: best first.
     void order(int ply, std::uint32_t ttMove) {
-        const std::vector<Move>& moves = moveBuf[ply];
+        const std::vector<FastMove>& moves = moveBuf[ply];
         std::vector<int>& scores = orderBuf[ply];
         scores.resize(moves.size());
         for (std::size_t i = 0; i < moves.size(); ++i) {
-            const Move& m = moves[i];
+            const FastMove& m = moves[i];
             int s;
             if (ttMove && pack(m) == ttMove)
                 s = 1 << 30;
-            else if (isCapture(m))
-                s = (1 << 28) + victims(m) * 16 - kMaterial[m.piece.kind()] / 16;
+            else if (m.isCapture())
+                s = (1 << 28) + victims(m) * 16 - kMaterial[std::abs(m.piece)] / 16;
             else if (m == killers[ply][0])
                 s = (1 << 27) + 2;
             else if (m == killers[ply][1])
                 s = (1 << 27) + 1;
             else
-                s = history[m.fromX * 13 + m.fromY][m.toX * 13 + m.toY] +
-                    (m.promotes() ? 1 << 26 : 0);
+                s = history[m.from][m.to] + (m.promotes() ? 1 << 26 : 0);
             scores[i] = s;
         }
     }
 
     // Swap the best remaining move to index i.
     void pickNext(int ply, std::size_t i) {
-        std::vector<Move>& moves = moveBuf[ply];
+        std::vector<FastMove>& moves = moveBuf[ply];
         std::vector<int>& scores = orderBuf[ply];
         std::size_t best = i;
         for (std::size_t j = i + 1; j < moves.size(); ++j)
@@ -229,43 +218,47 @@ struct Engine::Impl {
         return false;
     }
 
+    // Which side chooses promotion freely changes the moves, so it is part of the key.
+    std::uint64_t searchKey() const {
+        return board->key() ^ (computerSide > 0 ? 0x6a09e667f3bcc909ULL : 0);
+    }
+
     // Captures only. Long-range pieces make capture chains explode, so the
     // chain is cut after kQuiesceDepth plies, and past its first two plies a
     // capture must win at least what the capturing piece is worth.
     static constexpr int kQuiesceDepth = 6;
-    int quiesce(const Position& p, int alpha, int beta, int ply, int qply = 0) {
+    int quiesce(int alpha, int beta, int ply, int qply = 0) {
         ++nodes;
         checkLimits();
         pvLength[ply] = 0;
-        const int standPat = evaluate(p);
+        SearchBoard& b = *board;
+        const int standPat = b.evaluate();
         if (standPat >= beta || ply >= kMaxPly || qply >= kQuiesceDepth) return standPat;
         alpha = std::max(alpha, standPat);
         // When even the two dearest enemy pieces taken at once cannot reach
         // alpha, no capture can: skip generating the moves.
-        if (standPat + twoDearest(p) + 200 <= alpha) return alpha;
+        if (standPat + b.twoDearest() + 200 <= alpha) return alpha;
 
-        std::vector<Move>& moves = moveBuf[ply];
-        legalMoves(p, moverFor(p.mover), moves);
-        std::erase_if(moves, [&](const Move& m) {
+        const int side = b.mover();
+        std::vector<FastMove>& moves = moveBuf[ply];
+        b.generate(moverFor(side), moves, true);
+        std::erase_if(moves, [&](const FastMove& m) {
             // Delta pruning: a capture that cannot lift the score to alpha
             // even uncontested is not worth a look (a royal victim is judged
             // by the end rules, so it stays).
-            const bool royal = m.captured.kind() >= 38 || m.capturedMid.kind() >= 38;
-            if (!isCapture(m)) return true;
-            if (royal) return false;
+            if (takesRoyal(m)) return false;
             if (standPat + victims(m) + 200 <= alpha) return true;
-            return qply >= 2 && victims(m) < kMaterial[m.piece.kind()];
+            return qply >= 2 && victims(m) < kMaterial[std::abs(m.piece)];
         });
         order(ply, 0);
         for (std::size_t i = 0; i < moves.size(); ++i) {
             pickNext(ply, i);
-            const Move m = moveBuf[ply][i];
-            Position child = p;
-            apply(child, m);
-            const Outcome o = outcomeAfter(child, p.mover);
-            const int score = o != Outcome::None
-                                  ? outcomeScore(o, p.mover, ply + 1)
-                                  : -quiesce(child, -beta, -alpha, ply + 1, qply + 1);
+            const FastMove m = moveBuf[ply][i];
+            b.doMove(m);
+            const Outcome o = b.outcome(side);
+            const int score = o != Outcome::None ? outcomeScore(o, side, ply + 1)
+                                                 : -quiesce(-beta, -alpha, ply + 1, qply + 1);
+            b.undoMove(m);
             if (score > alpha) {
                 alpha = score;
                 if (score >= beta) return score;
@@ -274,13 +267,13 @@ struct Engine::Impl {
         return alpha;
     }
 
-    int search(const Position& p, int depth, int alpha, int beta, int ply, bool allowNull) {
+    int search(int depth, int alpha, int beta, int ply, bool allowNull) {
         const bool pvNode = beta - alpha > 1;
         pvLength[ply] = 0;
-        // Which side chooses promotion freely changes the moves, so it is part of the key.
-        keys[ply] = positionKey(p) ^ (computerSide > 0 ? 0x6a09e667f3bcc909ULL : 0);
+        SearchBoard& b = *board;
+        keys[ply] = searchKey();
         if (ply > 0 && repeated(ply)) return 0;
-        if (depth <= 0 || ply >= kMaxPly) return quiesce(p, alpha, beta, ply);
+        if (depth <= 0 || ply >= kMaxPly) return quiesce(alpha, beta, ply);
         ++nodes;
         checkLimits();
 
@@ -296,47 +289,30 @@ struct Engine::Impl {
 
         // Null move: if passing still holds beta, a real move will too.
         if (allowNull && limits.nullMove && !pvNode && depth >= 3 && std::abs(beta) < kWinBound &&
-            evaluate(p) >= beta) {
-            Position passed = p;
-            passed.mover = -p.mover;
-            passed.history = LionHistory{code::EMPTY, PieceCode(1), code::EMPTY};
+            b.evaluate() >= beta) {
+            b.doNull();
             const int r = 2 + depth / 4;
-            const int s = -search(passed, depth - 1 - r, -beta, -beta + 1, ply + 1, false);
+            const int s = -search(depth - 1 - r, -beta, -beta + 1, ply + 1, false);
+            b.undoNull();
             if (s >= beta) return s >= kWinBound ? beta : s;
         }
 
-        std::vector<Move>& moves = moveBuf[ply];
-        legalMoves(p, moverFor(p.mover), moves);
+        const int side = b.mover();
+        std::vector<FastMove>& moves = moveBuf[ply];
+        b.generate(moverFor(side), moves);
         if (moves.empty()) return -winIn(ply);  // no move at all: the game is lost
         order(ply, ttMove);
 
         const int alphaIn = alpha;
         int best = -kInf;
-        Move bestMove{};
+        FastMove bestMove{};
         bool haveBest = false;
         for (std::size_t i = 0; i < moveBuf[ply].size(); ++i) {
             pickNext(ply, i);
-            const Move m = moveBuf[ply][i];
-            Position child = p;
-            apply(child, m);
-            const Outcome o = outcomeAfter(child, p.mover);
-            int score;
-            if (o != Outcome::None) {
-                score = outcomeScore(o, p.mover, ply + 1);
-            } else if (i == 0) {
-                score = -search(child, depth - 1, -beta, -alpha, ply + 1, true);
-            } else {
-                // Late quiet moves are searched shallower first.
-                int r = 0;
-                if (limits.reductions && depth >= 3 && i >= 4 && !isCapture(m) && !m.promotes() &&
-                    !(m == killers[ply][0]) && !(m == killers[ply][1]))
-                    r = 1 + (i >= 12 && depth >= 5);
-                score = -search(child, depth - 1 - r, -alpha - 1, -alpha, ply + 1, true);
-                if (score > alpha && r > 0)
-                    score = -search(child, depth - 1, -alpha - 1, -alpha, ply + 1, true);
-                if (score > alpha && score < beta)
-                    score = -search(child, depth - 1, -beta, -alpha, ply + 1, true);
-            }
+            const FastMove m = moveBuf[ply][i];
+            b.doMove(m);
+            const int score = child(m, i, depth, alpha, beta, ply, side);
+            b.undoMove(m);
             if (score > best) {
                 best = score;
                 bestMove = m;
@@ -351,12 +327,12 @@ struct Engine::Impl {
                     std::copy_n(pv[ply + 1], pvLength[ply + 1], pv[ply] + 1);
                     pvLength[ply] = pvLength[ply + 1] + 1;
                     if (score >= beta) {
-                        if (!isCapture(m)) {
+                        if (!m.isCapture()) {
                             if (!(m == killers[ply][0])) {
                                 killers[ply][1] = killers[ply][0];
                                 killers[ply][0] = m;
                             }
-                            int& h = history[m.fromX * 13 + m.fromY][m.toX * 13 + m.toY];
+                            int& h = history[m.from][m.to];
                             h = std::min(h + depth * depth, 1 << 24);
                         }
                         break;
@@ -369,20 +345,38 @@ struct Engine::Impl {
         return best;
     }
 
+    // The score of move number i, already made on the board.
+    int child(const FastMove& m, std::size_t i, int depth, int alpha, int beta, int ply, int side) {
+        const Outcome o = board->outcome(side);
+        if (o != Outcome::None) return outcomeScore(o, side, ply + 1);
+        if (i == 0) return -search(depth - 1, -beta, -alpha, ply + 1, true);
+        // Late quiet moves are searched shallower first.
+        int r = 0;
+        if (limits.reductions && depth >= 3 && i >= 4 && !m.isCapture() && !m.promotes() &&
+            !(m == killers[ply][0]) && !(m == killers[ply][1]))
+            r = 1 + (i >= 12 && depth >= 5);
+        int score = -search(depth - 1 - r, -alpha - 1, -alpha, ply + 1, true);
+        if (score > alpha && r > 0) score = -search(depth - 1, -alpha - 1, -alpha, ply + 1, true);
+        if (score > alpha && score < beta) score = -search(depth - 1, -beta, -alpha, ply + 1, true);
+        return score;
+    }
+
     Result run(const Position& root, const Limits& lim) {
         limits = lim;
         nodes = 0;
         deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(lim.millis);
-        for (auto& k : killers) k[0] = k[1] = Move{};
+        for (auto& k : killers) k[0] = k[1] = FastMove{};
         for (auto& row : history)
             for (int& h : row) h /= 8;
 
         Result result;
-        std::vector<Move> rootMoves = legalMoves(root, moverFor(root.mover));
+        board.emplace(root);
+        std::vector<FastMove> rootMoves;
+        board->generate(moverFor(root.mover), rootMoves);
         if (rootMoves.empty()) return result;
         result.found = true;
-        result.best = rootMoves.front();
-        result.pv = {rootMoves.front()};
+        result.best = toMove(rootMoves.front());
+        result.pv = {result.best};
 
         int previous = 0;
         havePartial = false;
@@ -396,7 +390,7 @@ struct Engine::Impl {
                 }
                 int score;
                 for (;;) {
-                    score = search(root, depth, alpha, beta, 0, false);
+                    score = search(depth, alpha, beta, 0, false);
                     if (score <= alpha && alpha > -kInf) {
                         alpha = std::max(-kInf, score - delta);
                     } else if (score >= beta && beta < kInf) {
@@ -410,16 +404,17 @@ struct Engine::Impl {
                 result.score = score;
                 result.depth = depth;
                 if (pvLength[0] > 0) {
-                    result.best = pv[0][0];
-                    result.pv.assign(pv[0], pv[0] + pvLength[0]);
+                    result.best = toMove(pv[0][0]);
+                    result.pv.clear();
+                    for (int i = 0; i < pvLength[0]; ++i) result.pv.push_back(toMove(pv[0][i]));
                 }
                 if (std::abs(score) > kWinBound && kWin - std::abs(score) <= depth) break;
             } catch (const Stopped&) {
                 // Stopped before any iteration ended: a root move that has
                 // beaten the others searched so far is better than none.
                 if (result.depth == 0 && havePartial) {
-                    result.best = partialBest;
-                    result.pv = {partialBest};
+                    result.best = toMove(partialBest);
+                    result.pv = {result.best};
                 }
                 break;
             }

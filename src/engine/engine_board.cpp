@@ -1,0 +1,488 @@
+#include "engine_board.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+#include "engine_internal.h"
+#include "move_check.h"
+
+namespace zk::engine {
+
+namespace {
+
+bool isLionKind(int kind) { return kind == 33 || kind == 34; }
+
+int sideIndex(int code) { return code > 0 ? 1 : 0; }
+
+// How a code moves, read off the rules' own move check on empty boards: lines
+// that stop at the first piece, and squares reached whatever stands between.
+struct PieceMoves {
+    std::vector<std::pair<int, int>> rays;  // mailbox step, longest run
+    std::vector<int> jumps;                 // mailbox offsets
+    int twoStep = 0;                        // 0 none, 1 lion, 2 eagle or falcon
+    bool promotable = false;
+};
+
+struct Tables {
+    PieceMoves moves[79];  // whole codes -39..39 at index code + 39
+    std::uint64_t key[79][256]{};
+    int placement[79][256]{};
+    std::array<std::uint8_t, 144> boardSquares{};
+    int scanOrder[256]{};  // the rules' board-scan rank of a square
+    int byValue[39]{};     // kinds 1..39, dearest first
+
+    Tables() {
+        int n = 0;
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                boardSquares[n++] = static_cast<std::uint8_t>(squareOf(x, y));
+                scanOrder[squareOf(x, y)] = x * 13 + y;
+            }
+        for (int k = 1; k <= 39; ++k) byValue[k - 1] = k;
+        std::stable_sort(byValue, byValue + 39,
+                         [](int a, int b) { return materialValue(a) > materialValue(b); });
+        for (int code = -39; code <= 39; ++code) {
+            if (code == 0) continue;
+            build(code);
+            for (int x = 1; x <= 12; ++x)
+                for (int y = 1; y <= 12; ++y) {
+                    key[code + 39][squareOf(x, y)] = squareKey(x, y, PieceCode(code));
+                    placement[code + 39][squareOf(x, y)] = placementOf(code, x, y);
+                }
+        }
+    }
+
+    // The evaluation's per-piece term, as evaluate() adds it (top side's view).
+    static int placementOf(int code, int x, int y) {
+        const int side = code > 0 ? 1 : 0;
+        const int k = std::abs(code);
+        int v = materialValue(k);
+        const int advance = side ? y - 1 : 12 - y;
+        if (k >= 38) {
+            v -= 6 * advance;
+        } else {
+            const int centre = std::max(std::abs(2 * x - 13), std::abs(2 * y - 13)) / 2;
+            v += (k <= 2 ? 6 : 2) * std::min(advance, 7) + 3 * (5 - centre);
+        }
+        return side ? v : -v;
+    }
+
+    void build(int code) {
+        const PieceCode c(code);
+        const LionHistory none{};
+        auto reaches = [&](BoardGrid& b, int dx, int dy) {
+            // From the corner that leaves the most room for this step.
+            const int fx = dx >= 0 ? 1 : 12, fy = dy >= 0 ? 1 : 12;
+            b[fx][fy] = c;
+            const bool ok = moveCheck(b, none, false, fx, fy, fx + dx, fy + dy, c) == 1;
+            b[fx][fy] = code::EMPTY;
+            return ok;
+        };
+        // Does a piece on any square between stop the step?
+        auto blocked = [&](int dx, int dy) {
+            const int sx = (dx > 0) - (dx < 0), sy = (dy > 0) - (dy < 0);
+            if (!(dx == 0 || dy == 0 || std::abs(dx) == std::abs(dy))) return false;
+            const int fx = dx >= 0 ? 1 : 12, fy = dy >= 0 ? 1 : 12;
+            for (int x = fx + sx, y = fy + sy; x != fx + dx || y != fy + dy; x += sx, y += sy) {
+                BoardGrid b{};
+                b[x][y] = PieceCode(code > 0 ? -1 : 1);
+                if (!reaches(b, dx, dy)) return true;
+            }
+            return false;
+        };
+        BoardGrid empty{};
+        bool reach[23][23]{};
+        for (int dx = -11; dx <= 11; ++dx)
+            for (int dy = -11; dy <= 11; ++dy) reach[dx + 11][dy + 11] = reaches(empty, dx, dy);
+        bool covered[23][23]{};
+        PieceMoves& pm = moves[code + 39];
+        for (int sx = -1; sx <= 1; ++sx)
+            for (int sy = -1; sy <= 1; ++sy) {
+                if (sx == 0 && sy == 0) continue;
+                int len = 0;
+                while (len < 11) {
+                    const int dx = sx * (len + 1), dy = sy * (len + 1);
+                    if (!reach[dx + 11][dy + 11] || (len > 0 && !blocked(dx, dy))) break;
+                    covered[dx + 11][dy + 11] = true;
+                    ++len;
+                }
+                if (len) pm.rays.emplace_back(sy * 16 + sx, len);
+            }
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy)
+                if (reach[dx + 11][dy + 11] && !covered[dx + 11][dy + 11])
+                    pm.jumps.push_back(dy * 16 + dx);
+        // Any farther square not on a run would be a jump the border cannot hold.
+        for (int dx = -11; dx <= 11; ++dx)
+            for (int dy = -11; dy <= 11; ++dy)
+                if (reach[dx + 11][dy + 11] && !covered[dx + 11][dy + 11] &&
+                    (std::abs(dx) > 2 || std::abs(dy) > 2))
+                    std::abort();
+        const int k = c.kind();
+        pm.twoStep = isLionKind(k) ? 1 : (k == 18 || k == 24) ? 2 : 0;
+        pm.promotable = !promotionOf(empty, code > 0 ? 1 : 12, 6, code > 0 ? 12 : 1, c).isEmpty();
+    }
+};
+
+const Tables& tables() {
+    static const Tables t;
+    return t;
+}
+
+// The code the piece becomes, or 0: the rules' promotionOf on mailbox terms.
+int promoted(const PieceMoves& pm, int code, int fromRow, int toRow, int target) {
+    if (!pm.promotable) return 0;
+    if (code < 0 && toRow < 5 && (fromRow > 4 || target > 0)) return code + 1;
+    if (code > 0 && toRow > 8 && (fromRow < 9 || target < 0)) return code - 1;
+    return 0;
+}
+
+}  // namespace
+
+Move toMove(const FastMove& f) {
+    Move m;
+    m.fromX = static_cast<std::int8_t>(fileOf(f.from));
+    m.fromY = static_cast<std::int8_t>(rowOf(f.from));
+    if (f.mid) {
+        m.midX = static_cast<std::int8_t>(fileOf(f.mid));
+        m.midY = static_cast<std::int8_t>(rowOf(f.mid));
+        m.midAfter = PieceCode(f.midAfter);
+        m.capturedMid = PieceCode(f.capturedMid);
+    }
+    m.toX = static_cast<std::int8_t>(fileOf(f.to));
+    m.toY = static_cast<std::int8_t>(rowOf(f.to));
+    m.stopped = f.stopped;
+    m.piece = PieceCode(f.piece);
+    m.after = PieceCode(f.after);
+    m.captured = PieceCode(f.captured);
+    return m;
+}
+
+SearchBoard::SearchBoard(const Position& p) {
+    const Tables& t = tables();
+    std::fill(std::begin(squares_), std::end(squares_), kOffBoard);
+    for (const std::uint8_t sq : t.boardSquares) squares_[sq] = 0;
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y)
+            if (!p.Board[x][y].isEmpty()) put(squareOf(x, y), p.Board[x][y].whole());
+    mover_ = p.mover;
+    if (mover_ > 0) key_ ^= sideKey();
+    history_ = {code::EMPTY, code::EMPTY, code::EMPTY};
+    for (int slot = 0; slot < 3; ++slot) key_ ^= historyKey(slot, code::EMPTY);
+    setHistory(p.history);
+    saved_.reserve(128);
+}
+
+Position SearchBoard::position() const {
+    Position p;
+    p.Board = grid_;
+    p.mover = mover_;
+    p.history = history_;
+    return p;
+}
+
+void SearchBoard::put(int sq, int code) {
+    const Tables& t = tables();
+    squares_[sq] = static_cast<std::int8_t>(code);
+    grid_[fileOf(sq)][rowOf(sq)] = PieceCode(code);
+    key_ ^= t.key[code + 39][sq];
+    placement_ += t.placement[code + 39][sq];
+    const int side = sideIndex(code), k = std::abs(code);
+    ++count_[side][k];
+    ++total_[side];
+    if (k >= 38) royals_[side][royalCount_[side]++] = static_cast<std::uint8_t>(sq);
+    if (isLionKind(k)) lions_[side][lionCount_[side]++] = static_cast<std::uint8_t>(sq);
+}
+
+void SearchBoard::take(int sq) {
+    const Tables& t = tables();
+    const int code = squares_[sq];
+    squares_[sq] = 0;
+    grid_[fileOf(sq)][rowOf(sq)] = code::EMPTY;
+    key_ ^= t.key[code + 39][sq];
+    placement_ -= t.placement[code + 39][sq];
+    const int side = sideIndex(code), k = std::abs(code);
+    --count_[side][k];
+    --total_[side];
+    auto drop = [sq](std::uint8_t* list, int& n) {
+        for (int i = 0; i < n; ++i)
+            if (list[i] == sq) {
+                list[i] = list[--n];
+                return;
+            }
+    };
+    if (k >= 38) drop(royals_[side], royalCount_[side]);
+    if (isLionKind(k)) drop(lions_[side], lionCount_[side]);
+}
+
+void SearchBoard::setHistory(const LionHistory& h) {
+    key_ ^= historyKey(0, history_.lastCaptured) ^ historyKey(0, h.lastCaptured);
+    key_ ^= historyKey(1, history_.lastAfter) ^ historyKey(1, h.lastAfter);
+    key_ ^= historyKey(2, history_.previousAfter) ^ historyKey(2, h.previousAfter);
+    history_ = h;
+}
+
+void SearchBoard::generate(Mover who, std::vector<FastMove>& out, bool capturesOnly) {
+    out.clear();
+    const Tables& t = tables();
+    for (const std::uint8_t from : t.boardSquares) {
+        const int c = squares_[from];
+        if (c * mover_ <= 0) continue;
+        const PieceMoves& pm = t.moves[c + 39];
+        for (const auto& [step, len] : pm.rays) {
+            int to = from;
+            for (int i = 0; i < len; ++i) {
+                to += step;
+                const int target = squares_[to];
+                if (target == kOffBoard) break;
+                if (target == 0) {
+                    emit(from, to, c, 0, who, capturesOnly, out);
+                    continue;
+                }
+                if (target * c < 0) emit(from, to, c, target, who, capturesOnly, out);
+                break;
+            }
+        }
+        for (const int jump : pm.jumps) {
+            const int to = from + jump;
+            const int target = squares_[to];
+            if (target == kOffBoard || target * c > 0) continue;
+            emit(from, to, c, target, who, capturesOnly, out);
+        }
+    }
+}
+
+// One step to an empty or enemy square that the piece's geometry allows:
+// the lion questions, the promotion choices, and the second steps after it.
+void SearchBoard::emit(int from, int to, int c, int target, Mover who, bool capturesOnly,
+                       std::vector<FastMove>& out) {
+    const int fx = fileOf(from), fy = rowOf(from), tx = fileOf(to), ty = rowOf(to);
+    if (isLionKind(std::abs(target))) {
+        if (lionCaptureRefusal(grid_, history_, false, fx, fy, PieceCode(c), tx, ty) !=
+            LionRefusal::None)
+            return;
+        if (moveCheck(grid_, history_, false, fx, fy, tx, ty, PieceCode(c)) != 1) return;
+    }
+    const PieceMoves& pm = tables().moves[c + 39];
+    const int promo = promoted(pm, c, fy, ty, target);
+    int afters[2] = {c, 0};
+    int n = 1;
+    if (promo) {
+        if (who == Mover::Presses)
+            afters[0] = promo;
+        else
+            afters[n++] = promo;
+    }
+    const PieceCode midCode = pm.twoStep ? 二手目駒(fx, fy, tx, ty, PieceCode(c)) : code::EMPTY;
+    for (int i = 0; i < n; ++i) {
+        FastMove m;
+        m.from = static_cast<std::uint8_t>(from);
+        m.to = static_cast<std::uint8_t>(to);
+        m.piece = static_cast<std::int8_t>(c);
+        m.after = static_cast<std::int8_t>(afters[i]);
+        m.captured = static_cast<std::int8_t>(target);
+        m.stopped = !midCode.isEmpty() && who == Mover::Presses;
+        if (!capturesOnly || target != 0) out.push_back(m);
+        if (midCode.isEmpty()) continue;
+        // The first step stands on the board while the second is chosen: a
+        // lion shows its code after promotion, the others their own.
+        const LionHistory before = history_;
+        history_ = {PieceCode(target), PieceCode(afters[i]), before.lastAfter};
+        squares_[from] = 0;
+        grid_[fx][fy] = code::EMPTY;
+        const int shown = pm.twoStep == 1 ? afters[i] : c;
+        squares_[to] = static_cast<std::int8_t>(shown);
+        grid_[tx][ty] = PieceCode(shown);
+        m.stopped = false;
+        secondSteps(m, to - from, midCode, who, capturesOnly, out);
+        squares_[to] = static_cast<std::int8_t>(target);
+        grid_[tx][ty] = PieceCode(target);
+        squares_[from] = static_cast<std::int8_t>(c);
+        grid_[fx][fy] = PieceCode(c);
+        history_ = before;
+    }
+}
+
+void SearchBoard::secondSteps(const FastMove& first, int delta, PieceCode midCode, Mover who,
+                              bool capturesOnly, std::vector<FastMove>& out) {
+    static constexpr int kAround[8] = {-17, -16, -15, -1, 1, 15, 16, 17};
+    const int mid = first.to;
+    const int mx = fileOf(mid), my = rowOf(mid);
+    const int side = first.piece;
+    // A lion steps anywhere around; an eagle or falcon goes on or comes back.
+    const int lineSteps[2] = {delta, -delta};
+    const bool lion = isLionKind(std::abs(first.piece));
+    const int* steps = lion ? kAround : lineSteps;
+    const int count = lion ? 8 : 2;
+    const PieceMoves& pm = tables().moves[first.after + 39];
+    for (int i = 0; i < count; ++i) {
+        const int to = mid + steps[i];
+        const int target = squares_[to];
+        if (target == kOffBoard || target * side > 0) continue;
+        if (capturesOnly && target == 0 && first.captured == 0) continue;
+        const int tx = fileOf(to), ty = rowOf(to);
+        if (isLionKind(std::abs(target))) {
+            if (moveCheck(grid_, history_, true, mx, my, tx, ty, midCode) != 1) continue;
+            if (lionCaptureRefusal(grid_, history_, true, mx, my, PieceCode(first.after), tx, ty) !=
+                LionRefusal::None)
+                continue;
+        }
+        const int promo = promoted(pm, first.after, my, ty, target);
+        int afters[2] = {first.after, 0};
+        int n = 1;
+        if (promo) {
+            if (who == Mover::Presses)
+                afters[0] = promo;
+            else
+                afters[n++] = promo;
+        }
+        for (int j = 0; j < n; ++j) {
+            FastMove m = first;
+            m.mid = static_cast<std::uint8_t>(mid);
+            m.midAfter = first.after;
+            m.capturedMid = first.captured;
+            m.to = static_cast<std::uint8_t>(to);
+            m.after = static_cast<std::int8_t>(afters[j]);
+            m.captured = static_cast<std::int8_t>(target);
+            out.push_back(m);
+        }
+    }
+}
+
+void SearchBoard::doMove(const FastMove& m) {
+    saved_.push_back({history_, key_});
+    take(m.from);
+    if (m.mid && m.capturedMid) take(m.mid);
+    if (m.captured) take(m.to);
+    put(m.to, m.after);
+    if (m.mid) {
+        // Two entries: the first step's, then the second step's.
+        setHistory({PieceCode(m.captured), PieceCode(m.after), PieceCode(m.midAfter)});
+    } else if (m.stopped) {
+        // The declined question writes a second entry for the same step, made
+        // with the piece already standing there: it "captures" itself.
+        const PieceCode shown(isLionKind(std::abs(m.piece)) ? m.after : m.piece);
+        setHistory({shown, PieceCode(m.after), PieceCode(m.after)});
+    } else {
+        setHistory({PieceCode(m.captured), PieceCode(m.after), history_.lastAfter});
+    }
+    mover_ = -mover_;
+    key_ ^= sideKey();
+}
+
+void SearchBoard::undoMove(const FastMove& m) {
+    take(m.to);
+    if (m.captured) put(m.to, m.captured);
+    if (m.mid && m.capturedMid) put(m.mid, m.capturedMid);
+    put(m.from, m.piece);
+    history_ = saved_.back().history;
+    key_ = saved_.back().key;
+    saved_.pop_back();
+    mover_ = -mover_;
+}
+
+void SearchBoard::doNull() {
+    saved_.push_back({history_, key_});
+    setHistory({code::EMPTY, PieceCode(1), code::EMPTY});
+    mover_ = -mover_;
+    key_ ^= sideKey();
+}
+
+void SearchBoard::undoNull() {
+    history_ = saved_.back().history;
+    key_ = saved_.back().key;
+    saved_.pop_back();
+    mover_ = -mover_;
+}
+
+int SearchBoard::evaluate() const {
+    const Tables& t = tables();
+    int score = placement_;
+    // Royal safety: friends next to a royal piece shelter it, enemies within
+    // two squares threaten it, and a lone royal piece feels both twice as much.
+    for (int side = 0; side < 2; ++side) {
+        int squares[2];
+        int n = std::min(royalCount_[side], 2);
+        if (royalCount_[side] <= 2) {
+            std::copy_n(royals_[side], n, squares);
+        } else {
+            // The first two in the rules' board scan.
+            std::uint8_t sorted[144];
+            std::copy_n(royals_[side], royalCount_[side], sorted);
+            std::sort(sorted, sorted + royalCount_[side],
+                      [&](int a, int b) { return t.scanOrder[a] < t.scanOrder[b]; });
+            std::copy_n(sorted, 2, squares);
+        }
+        const int sign = side ? 1 : -1;
+        const int weight = royalCount_[side] == 1 ? 2 : 1;
+        for (int r = 0; r < n; ++r) {
+            const int k = squares[r];
+            int safety = 0;
+            for (int dy = -2; dy <= 2; ++dy)
+                for (int dx = -2; dx <= 2; ++dx) {
+                    const int c = squares_[k + dy * 16 + dx];
+                    if (c == 0 || c == kOffBoard || (dx == 0 && dy == 0)) continue;
+                    if ((c > 0) == (side == 1)) {
+                        if (std::abs(dx) <= 1 && std::abs(dy) <= 1) safety += 8;
+                    } else {
+                        safety -= materialValue(std::abs(c)) >= 900 ? 45 : 15;
+                    }
+                }
+            score += sign * weight * safety;
+        }
+    }
+    // Lions within reach of each other: the side to move strikes first. The
+    // last lion of each side in the board scan is the one that counts.
+    if (lionCount_[0] && lionCount_[1]) {
+        int lion[2];
+        for (int side = 0; side < 2; ++side) {
+            lion[side] = lions_[side][0];
+            for (int i = 1; i < lionCount_[side]; ++i)
+                if (t.scanOrder[lions_[side][i]] > t.scanOrder[lion[side]])
+                    lion[side] = lions_[side][i];
+        }
+        const int dx = std::abs(fileOf(lion[0]) - fileOf(lion[1]));
+        const int dy = std::abs(rowOf(lion[0]) - rowOf(lion[1]));
+        if (std::max(dx, dy) <= 2) score += mover_ * 60;
+    }
+    return mover_ * score;
+}
+
+int SearchBoard::twoDearest() const {
+    const int side = mover_ > 0 ? 0 : 1;
+    const int* count = count_[side];
+    if (count[38] + count[39] == 1) return kWin;
+    int first = 0, second = 0;
+    for (const int k : tables().byValue) {
+        if (!count[k]) continue;
+        if (!first) {
+            first = materialValue(k);
+            if (count[k] >= 2) return 2 * first;
+        } else {
+            second = materialValue(k);
+            break;
+        }
+    }
+    return first + second;
+}
+
+Outcome SearchBoard::outcome(int movedSide) const {
+    const int bottom = total_[0], top = total_[1];
+    const int bottomRoyals = count_[0][38] + count_[0][39];
+    const int topRoyals = count_[1][38] + count_[1][39];
+    if (movedSide < 0) {
+        if ((bottom <= 1 || top <= 1) && bottom > top) return Outcome::BottomWins;
+        // Only the window's own mate test can tell; it is rare enough to ask it.
+        if (topRoyals == 1) return outcomeAfter(position(), movedSide);
+        if (topRoyals == 0) return Outcome::BottomWins;
+        return Outcome::None;
+    }
+    const bool bare = (bottom < 2 || top < 2) && top > bottom;
+    if (bare && bottomRoyals == 1) return outcomeAfter(position(), movedSide);
+    if (bare) return Outcome::Draw;
+    if (bottomRoyals == 0) return Outcome::TopWins;
+    return Outcome::None;
+}
+
+}  // namespace zk::engine

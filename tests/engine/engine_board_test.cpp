@@ -1,0 +1,176 @@
+#include "engine_board.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <tuple>
+
+#include "engine_internal.h"
+#include "seeded_positions.h"
+
+namespace zk::engine {
+namespace {
+
+auto fields(const Move& m) {
+    return std::make_tuple(m.fromX, m.fromY, m.midX, m.midY, m.toX, m.toY, m.stopped,
+                           m.piece.tenths(), m.midAfter.tenths(), m.after.tenths(),
+                           m.capturedMid.tenths(), m.captured.tenths());
+}
+
+std::vector<Move> sorted(std::vector<Move> moves) {
+    std::sort(moves.begin(), moves.end(),
+              [](const Move& a, const Move& b) { return fields(a) < fields(b); });
+    return moves;
+}
+
+std::vector<Move> generated(SearchBoard& b, Mover who, bool capturesOnly = false) {
+    std::vector<FastMove> fast;
+    b.generate(who, fast, capturesOnly);
+    std::vector<Move> moves;
+    for (const FastMove& f : fast) moves.push_back(toMove(f));
+    return moves;
+}
+
+bool takesLion(const Move& m) {
+    const int a = m.captured.kind(), b = m.capturedMid.kind();
+    return a == 33 || a == 34 || b == 33 || b == 34;
+}
+
+// Everything the board keeps in step must match the position it stands for.
+void expectMatches(const SearchBoard& b, const Position& p) {
+    ASSERT_EQ(b.position(), p);
+    EXPECT_EQ(b.key(), positionKey(p));
+    EXPECT_EQ(b.evaluate(), evaluate(p));
+}
+
+// Seeded games that prefer captures, so that lions trade and the lion rules'
+// refusals and recaptures come up often. Every position on the way is
+// compared move for move with legalMoves for both kinds of mover, every move
+// is made and unmade, and the game goes on on the same board.
+TEST(SearchBoard, GeneratesExactlyTheLegalMovesOverSeededGames) {
+    int positions = 0, lionCaptures = 0, twoStepLionCaptures = 0, stops = 0;
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        std::mt19937 rng(seed);
+        Position p = Position::initial();
+        SearchBoard b(p);
+        for (int ply = 0; ply < 120; ++ply) {
+            ++positions;
+            for (const Mover who : {Mover::Presses, Mover::Computer}) {
+                const std::vector<Move> expected = sorted(legalMoves(p, who));
+                ASSERT_EQ(sorted(generated(b, who)), expected)
+                    << "seed " << seed << " ply " << ply << " mover " << static_cast<int>(who);
+                std::vector<Move> captures;
+                for (const Move& m : expected) {
+                    if (!m.captured.isEmpty() || !m.capturedMid.isEmpty()) captures.push_back(m);
+                    lionCaptures += takesLion(m);
+                    twoStepLionCaptures += takesLion(m) && m.isTwoStep();
+                    stops += m.stopped;
+                }
+                ASSERT_EQ(sorted(generated(b, who, true)), captures) << "seed " << seed;
+            }
+            std::vector<FastMove> fast;
+            b.generate(Mover::Presses, fast);
+            for (const FastMove& f : fast) {
+                b.doMove(f);
+                Position next = p;
+                apply(next, toMove(f));
+                ASSERT_EQ(b.position(), next);
+                EXPECT_EQ(b.key(), positionKey(next));
+                b.undoMove(f);
+            }
+            expectMatches(b, p);
+
+            std::vector<FastMove> pick;
+            for (const FastMove& f : fast)
+                if (f.isCapture() && std::abs(f.captured) < 38 && std::abs(f.capturedMid) < 38)
+                    pick.push_back(f);
+            if (pick.empty() || rng() % 3 == 0) {
+                pick.clear();
+                for (const FastMove& f : fast)
+                    if (std::abs(f.captured) < 38 && std::abs(f.capturedMid) < 38)
+                        pick.push_back(f);
+            }
+            if (pick.empty()) break;
+            const FastMove chosen = pick[rng() % pick.size()];
+            const int side = p.mover;
+            apply(p, toMove(chosen));
+            b.doMove(chosen);
+            expectMatches(b, p);
+            ASSERT_EQ(b.outcome(side), outcomeAfter(p, side)) << "seed " << seed;
+        }
+    }
+    // The walk must have met the rare cases, or it proves little about them.
+    EXPECT_GT(positions, 3000);
+    EXPECT_GT(lionCaptures, 200);
+    EXPECT_GT(twoStepLionCaptures, 20);
+    EXPECT_GT(stops, 1000);
+}
+
+std::uint64_t boardPerft(SearchBoard& b, int depth, Mover who) {
+    std::vector<FastMove> moves;
+    b.generate(who, moves);
+    if (depth == 1) return moves.size();
+    std::uint64_t total = 0;
+    for (const FastMove& m : moves) {
+        b.doMove(m);
+        total += boardPerft(b, depth - 1, who);
+        b.undoMove(m);
+    }
+    return total;
+}
+
+TEST(SearchBoard, PerftAgreesWithTheRules) {
+    for (const Mover who : {Mover::Presses, Mover::Computer}) {
+        for (const Position& p : {Position::initial(), bench::randomGamePosition(7, 60)}) {
+            SearchBoard b(p);
+            EXPECT_EQ(boardPerft(b, 2, who), perft(p, 2, who));
+            expectMatches(b, p);
+        }
+    }
+}
+
+// The evaluation and the census behind the end verdicts follow the board
+// through captures of royal pieces and lone royal pieces.
+TEST(SearchBoard, EvaluationAndVerdictsFollowTheBoardToTheGamesEnd) {
+    int verdicts = 0;
+    for (std::uint32_t seed = 100; seed < 130; ++seed) {
+        std::mt19937 rng(seed);
+        Position p = Position::initial();
+        SearchBoard b(p);
+        for (int ply = 0; ply < 400; ++ply) {
+            std::vector<FastMove> fast;
+            b.generate(Mover::Computer, fast);
+            if (fast.empty()) break;
+            // Captures first, so royal pieces fall and pieces run out.
+            std::vector<FastMove> captures;
+            for (const FastMove& f : fast)
+                if (f.isCapture()) captures.push_back(f);
+            const std::vector<FastMove>& from = captures.empty() ? fast : captures;
+            const FastMove chosen = from[rng() % from.size()];
+            const int side = p.mover;
+            apply(p, toMove(chosen));
+            b.doMove(chosen);
+            expectMatches(b, p);
+            ASSERT_EQ(b.twoDearest() >= kWin, [&] {
+                int royals = 0;
+                for (int x = 1; x <= 12; ++x)
+                    for (int y = 1; y <= 12; ++y) {
+                        const PieceCode c = p.Board[x][y];
+                        royals += c.kind() >= 38 && (c > 0) != (p.mover > 0);
+                    }
+                return royals == 1;
+            }());
+            const Outcome o = outcomeAfter(p, side);
+            ASSERT_EQ(b.outcome(side), o) << "seed " << seed << " ply " << ply;
+            if (o != Outcome::None) {
+                ++verdicts;
+                break;
+            }
+        }
+    }
+    EXPECT_GT(verdicts, 20);
+}
+
+}  // namespace
+}  // namespace zk::engine
