@@ -22,22 +22,34 @@ struct PieceMoves {
     std::vector<int> jumps;                 // mailbox offsets
     int twoStep = 0;                        // 0 none, 1 lion, 2 eagle or falcon
     bool promotable = false;
+    int rayLength[8]{};  // by kDirections
+    bool jumpTo[81]{};   // offset + 40 reached by a jump
+    bool goesOn[512]{};  // offset + 256 of a first step that may take a second
 };
 
-struct Tables {
+constexpr int kDirections[8] = {-17, -16, -15, -1, 1, 15, 16, 17};
+
+bool isLionCode(PieceCode c) { return (c.kind() == 33 || c.kind() == 34) && !c.isMidMove(); }
+
+}  // namespace
+
+struct BoardTables {
     PieceMoves moves[79];  // whole codes -39..39 at index code + 39
     std::uint64_t key[79][256]{};
     int placement[79][256]{};
     std::array<std::uint8_t, 144> boardSquares{};
     int scanOrder[256]{};  // the rules' board-scan rank of a square
     int byValue[39]{};     // kinds 1..39, dearest first
+    bool zone[2][256]{};   // the promotion zone of each side ([0] bottom)
 
-    Tables() {
+    BoardTables() {
         int n = 0;
         for (int x = 1; x <= 12; ++x)
             for (int y = 1; y <= 12; ++y) {
                 boardSquares[n++] = static_cast<std::uint8_t>(squareOf(x, y));
                 scanOrder[squareOf(x, y)] = x * 13 + y;
+                zone[0][squareOf(x, y)] = y < 5;
+                zone[1][squareOf(x, y)] = y > 8;
             }
         for (int k = 1; k <= 39; ++k) byValue[k - 1] = k;
         std::stable_sort(byValue, byValue + 39,
@@ -108,11 +120,15 @@ struct Tables {
                     ++len;
                 }
                 if (len) pm.rays.emplace_back(sy * 16 + sx, len);
+                for (int d = 0; d < 8; ++d)
+                    if (kDirections[d] == sy * 16 + sx) pm.rayLength[d] = len;
             }
         for (int dx = -2; dx <= 2; ++dx)
             for (int dy = -2; dy <= 2; ++dy)
-                if (reach[dx + 11][dy + 11] && !covered[dx + 11][dy + 11])
+                if (reach[dx + 11][dy + 11] && !covered[dx + 11][dy + 11]) {
                     pm.jumps.push_back(dy * 16 + dx);
+                    pm.jumpTo[dy * 16 + dx + 40] = true;
+                }
         // Any farther square not on a run would be a jump the border cannot hold.
         for (int dx = -11; dx <= 11; ++dx)
             for (int dy = -11; dy <= 11; ++dy)
@@ -121,12 +137,17 @@ struct Tables {
                     std::abort();
         const int k = c.kind();
         pm.twoStep = isLionKind(k) ? 1 : (k == 18 || k == 24) ? 2 : 0;
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy)
+                pm.goesOn[dy * 16 + dx + 256] = !二手目駒(6, 6, 6 + dx, 6 + dy, c).isEmpty();
         pm.promotable = !promotionOf(empty, code > 0 ? 1 : 12, 6, code > 0 ? 12 : 1, c).isEmpty();
     }
 };
 
-const Tables& tables() {
-    static const Tables t;
+namespace {
+
+const BoardTables& tables() {
+    static const BoardTables t;
     return t;
 }
 
@@ -159,8 +180,8 @@ Move toMove(const FastMove& f) {
     return m;
 }
 
-SearchBoard::SearchBoard(const Position& p) {
-    const Tables& t = tables();
+SearchBoard::SearchBoard(const Position& p) : t_(&tables()) {
+    const BoardTables& t = *t_;
     std::fill(std::begin(squares_), std::end(squares_), kOffBoard);
     for (const std::uint8_t sq : t.boardSquares) squares_[sq] = 0;
     for (int x = 1; x <= 12; ++x)
@@ -176,35 +197,37 @@ SearchBoard::SearchBoard(const Position& p) {
 
 Position SearchBoard::position() const {
     Position p;
-    p.Board = grid_;
+    for (const std::uint8_t sq : t_->boardSquares)
+        p.Board[fileOf(sq)][rowOf(sq)] = PieceCode(squares_[sq]);
     p.mover = mover_;
     p.history = history_;
     return p;
 }
 
 void SearchBoard::put(int sq, int code) {
-    const Tables& t = tables();
+    const BoardTables& t = *t_;
     squares_[sq] = static_cast<std::int8_t>(code);
-    grid_[fileOf(sq)][rowOf(sq)] = PieceCode(code);
     key_ ^= t.key[code + 39][sq];
     placement_ += t.placement[code + 39][sq];
     const int side = sideIndex(code), k = std::abs(code);
     ++count_[side][k];
-    ++total_[side];
+    slot_[sq] = static_cast<std::uint8_t>(total_[side]);
+    pieces_[side][total_[side]++] = static_cast<std::uint8_t>(sq);
     if (k >= 38) royals_[side][royalCount_[side]++] = static_cast<std::uint8_t>(sq);
     if (isLionKind(k)) lions_[side][lionCount_[side]++] = static_cast<std::uint8_t>(sq);
 }
 
 void SearchBoard::take(int sq) {
-    const Tables& t = tables();
+    const BoardTables& t = *t_;
     const int code = squares_[sq];
     squares_[sq] = 0;
-    grid_[fileOf(sq)][rowOf(sq)] = code::EMPTY;
     key_ ^= t.key[code + 39][sq];
     placement_ -= t.placement[code + 39][sq];
     const int side = sideIndex(code), k = std::abs(code);
     --count_[side][k];
-    --total_[side];
+    const int last = pieces_[side][--total_[side]];
+    pieces_[side][slot_[sq]] = static_cast<std::uint8_t>(last);
+    slot_[last] = slot_[sq];
     auto drop = [sq](std::uint8_t* list, int& n) {
         for (int i = 0; i < n; ++i)
             if (list[i] == sq) {
@@ -225,30 +248,47 @@ void SearchBoard::setHistory(const LionHistory& h) {
 
 void SearchBoard::generate(Mover who, std::vector<FastMove>& out, bool capturesOnly) {
     out.clear();
-    const Tables& t = tables();
-    for (const std::uint8_t from : t.boardSquares) {
+    const BoardTables& t = *t_;
+    const int side = sideIndex(mover_);
+    const bool* zone = t.zone[side];
+    for (int i = 0; i < total_[side]; ++i) {
+        const int from = pieces_[side][i];
         const int c = squares_[from];
-        if (c * mover_ <= 0) continue;
         const PieceMoves& pm = t.moves[c + 39];
+        // Most steps neither take a lion, promote nor go on: they are written
+        // here, and the others go through emit().
+        const bool single = !pm.twoStep;
+        auto add = [&](int to, int target) {
+            if (single && !isLionKind(std::abs(target)) && !(pm.promotable && zone[to])) {
+                if (!capturesOnly || target != 0)
+                    out.push_back(FastMove{static_cast<std::uint8_t>(from), 0,
+                                           static_cast<std::uint8_t>(to),
+                                           static_cast<std::int8_t>(c), static_cast<std::int8_t>(c),
+                                           0, static_cast<std::int8_t>(target), 0, false});
+                return;
+            }
+            emit(from, to, c, target, who, capturesOnly, out);
+        };
+        // Only a piece that can go on has anything to take after an empty square.
+        const bool emptyToo = !capturesOnly || !single;
         for (const auto& [step, len] : pm.rays) {
             int to = from;
-            for (int i = 0; i < len; ++i) {
+            for (int k = 0; k < len; ++k) {
                 to += step;
                 const int target = squares_[to];
-                if (target == kOffBoard) break;
                 if (target == 0) {
-                    emit(from, to, c, 0, who, capturesOnly, out);
+                    if (emptyToo) add(to, 0);
                     continue;
                 }
-                if (target * c < 0) emit(from, to, c, target, who, capturesOnly, out);
+                if (target != kOffBoard && target * c < 0) add(to, target);
                 break;
             }
         }
         for (const int jump : pm.jumps) {
             const int to = from + jump;
             const int target = squares_[to];
-            if (target == kOffBoard || target * c > 0) continue;
-            emit(from, to, c, target, who, capturesOnly, out);
+            if (target == kOffBoard || target * c > 0 || (target == 0 && !emptyToo)) continue;
+            add(to, target);
         }
     }
 }
@@ -257,14 +297,18 @@ void SearchBoard::generate(Mover who, std::vector<FastMove>& out, bool capturesO
 // the lion questions, the promotion choices, and the second steps after it.
 void SearchBoard::emit(int from, int to, int c, int target, Mover who, bool capturesOnly,
                        std::vector<FastMove>& out) {
-    const int fx = fileOf(from), fy = rowOf(from), tx = fileOf(to), ty = rowOf(to);
+    const int fy = rowOf(from), ty = rowOf(to);
     if (isLionKind(std::abs(target))) {
-        if (lionCaptureRefusal(grid_, history_, false, fx, fy, PieceCode(c), tx, ty) !=
-            LionRefusal::None)
+        // The side that has just lost a lion takes no lion back at once,
+        // unless it is the piece the move before the last left.
+        const PieceCode lost = history_.lastCaptured;
+        if (isLionCode(lost) && (lost > 0) == (c > 0) &&
+            PieceCode(target) != history_.previousAfter)
             return;
-        if (moveCheck(grid_, history_, false, fx, fy, tx, ty, PieceCode(c)) != 1) return;
+        // No lion takes a protected lion in a single step.
+        if (isLionKind(std::abs(c)) && guarded(to, from, target > 0 ? 1 : -1)) return;
     }
-    const PieceMoves& pm = tables().moves[c + 39];
+    const PieceMoves& pm = t_->moves[c + 39];
     const int promo = promoted(pm, c, fy, ty, target);
     int afters[2] = {c, 0};
     int n = 1;
@@ -274,7 +318,7 @@ void SearchBoard::emit(int from, int to, int c, int target, Mover who, bool capt
         else
             afters[n++] = promo;
     }
-    const PieceCode midCode = pm.twoStep ? 二手目駒(fx, fy, tx, ty, PieceCode(c)) : code::EMPTY;
+    const bool goesOn = pm.twoStep && pm.goesOn[to - from + 256];
     for (int i = 0; i < n; ++i) {
         FastMove m;
         m.from = static_cast<std::uint8_t>(from);
@@ -282,51 +326,45 @@ void SearchBoard::emit(int from, int to, int c, int target, Mover who, bool capt
         m.piece = static_cast<std::int8_t>(c);
         m.after = static_cast<std::int8_t>(afters[i]);
         m.captured = static_cast<std::int8_t>(target);
-        m.stopped = !midCode.isEmpty() && who == Mover::Presses;
+        m.stopped = goesOn && who == Mover::Presses;
         if (!capturesOnly || target != 0) out.push_back(m);
-        if (midCode.isEmpty()) continue;
+        if (!goesOn) continue;
         // The first step stands on the board while the second is chosen: a
         // lion shows its code after promotion, the others their own.
-        const LionHistory before = history_;
-        history_ = {PieceCode(target), PieceCode(afters[i]), before.lastAfter};
         squares_[from] = 0;
-        grid_[fx][fy] = code::EMPTY;
         const int shown = pm.twoStep == 1 ? afters[i] : c;
         squares_[to] = static_cast<std::int8_t>(shown);
-        grid_[tx][ty] = PieceCode(shown);
         m.stopped = false;
-        secondSteps(m, to - from, midCode, who, capturesOnly, out);
+        secondSteps(m, to - from, who, capturesOnly, out);
         squares_[to] = static_cast<std::int8_t>(target);
-        grid_[tx][ty] = PieceCode(target);
         squares_[from] = static_cast<std::int8_t>(c);
-        grid_[fx][fy] = PieceCode(c);
-        history_ = before;
     }
 }
 
-void SearchBoard::secondSteps(const FastMove& first, int delta, PieceCode midCode, Mover who,
-                              bool capturesOnly, std::vector<FastMove>& out) {
+void SearchBoard::secondSteps(const FastMove& first, int delta, Mover who, bool capturesOnly,
+                              std::vector<FastMove>& out) {
     static constexpr int kAround[8] = {-17, -16, -15, -1, 1, 15, 16, 17};
     const int mid = first.to;
-    const int mx = fileOf(mid), my = rowOf(mid);
+    const int my = rowOf(mid);
     const int side = first.piece;
     // A lion steps anywhere around; an eagle or falcon goes on or comes back.
     const int lineSteps[2] = {delta, -delta};
     const bool lion = isLionKind(std::abs(first.piece));
     const int* steps = lion ? kAround : lineSteps;
     const int count = lion ? 8 : 2;
-    const PieceMoves& pm = tables().moves[first.after + 39];
+    const PieceMoves& pm = t_->moves[first.after + 39];
     for (int i = 0; i < count; ++i) {
         const int to = mid + steps[i];
         const int target = squares_[to];
         if (target == kOffBoard || target * side > 0) continue;
         if (capturesOnly && target == 0 && first.captured == 0) continue;
-        const int tx = fileOf(to), ty = rowOf(to);
-        if (isLionKind(std::abs(target))) {
-            if (moveCheck(grid_, history_, true, mx, my, tx, ty, midCode) != 1) continue;
-            if (lionCaptureRefusal(grid_, history_, true, mx, my, PieceCode(first.after), tx, ty) !=
-                LionRefusal::None)
-                continue;
+        const int ty = rowOf(to);
+        // A lion takes a protected lion in its second step only after
+        // taking something worth more than a pawn or a go-between first.
+        if (isLionKind(std::abs(target)) && isLionKind(std::abs(first.after)) &&
+            guarded(to, mid, -side)) {
+            const int bait = first.captured * -side;
+            if (bait == 0 || bait == 1 || bait == 35) continue;
         }
         const int promo = promoted(pm, first.after, my, ty, target);
         int afters[2] = {first.after, 0};
@@ -397,7 +435,7 @@ void SearchBoard::undoNull() {
 }
 
 int SearchBoard::evaluate() const {
-    const Tables& t = tables();
+    const BoardTables& t = *t_;
     int score = placement_;
     // Royal safety: friends next to a royal piece shelter it, enemies within
     // two squares threaten it, and a lone royal piece feels both twice as much.
@@ -454,7 +492,7 @@ int SearchBoard::twoDearest() const {
     const int* count = count_[side];
     if (count[38] + count[39] == 1) return kWin;
     int first = 0, second = 0;
-    for (const int k : tables().byValue) {
+    for (const int k : t_->byValue) {
         if (!count[k]) continue;
         if (!first) {
             first = materialValue(k);
@@ -467,19 +505,54 @@ int SearchBoard::twoDearest() const {
     return first + second;
 }
 
+bool SearchBoard::guarded(int lion, int from, int defender) {
+    const BoardTables& t = *t_;
+    const std::int8_t savedLion = squares_[lion], savedFrom = squares_[from];
+    squares_[lion] = squares_[from] = 0;
+    bool found = false;
+    for (int d = 0; d < 8 && !found; ++d) {
+        int sq = lion, distance = 0;
+        do {
+            sq += kDirections[d];
+            ++distance;
+        } while (squares_[sq] == 0);
+        const int c = squares_[sq];
+        // The defender looks back along the line, the other way.
+        found = c != kOffBoard && c * defender > 0 && t.moves[c + 39].rayLength[7 - d] >= distance;
+    }
+    for (int dy = -2; dy <= 2 && !found; ++dy)
+        for (int dx = -2; dx <= 2 && !found; ++dx) {
+            const int off = dy * 16 + dx;
+            const int c = squares_[lion + off];
+            found = c != kOffBoard && c * defender > 0 && t.moves[c + 39].jumpTo[40 - off];
+        }
+    squares_[lion] = savedLion;
+    squares_[from] = savedFrom;
+    return found;
+}
+
+bool SearchBoard::royalCanStep(int side) const {
+    for (const int d : kDirections)
+        if (squares_[royals_[side][0] + d] == 0) return true;
+    return false;
+}
+
 Outcome SearchBoard::outcome(int movedSide) const {
     const int bottom = total_[0], top = total_[1];
     const int bottomRoyals = count_[0][38] + count_[0][39];
     const int topRoyals = count_[1][38] + count_[1][39];
     if (movedSide < 0) {
         if ((bottom <= 1 || top <= 1) && bottom > top) return Outcome::BottomWins;
-        // Only the window's own mate test can tell; it is rare enough to ask it.
-        if (topRoyals == 1) return outcomeAfter(position(), movedSide);
+        // A lone royal piece with an empty square beside it is not mated;
+        // otherwise the window's own mate test tells.
+        if (topRoyals == 1)
+            return royalCanStep(1) ? Outcome::None : outcomeAfter(position(), movedSide);
         if (topRoyals == 0) return Outcome::BottomWins;
         return Outcome::None;
     }
     const bool bare = (bottom < 2 || top < 2) && top > bottom;
-    if (bare && bottomRoyals == 1) return outcomeAfter(position(), movedSide);
+    if (bare && bottomRoyals == 1)
+        return royalCanStep(0) ? Outcome::Draw : outcomeAfter(position(), movedSide);
     if (bare) return Outcome::Draw;
     if (bottomRoyals == 0) return Outcome::TopWins;
     return Outcome::None;

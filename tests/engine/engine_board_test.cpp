@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <iterator>
 #include <random>
+#include <string>
 #include <tuple>
 
 #include "engine_internal.h"
@@ -32,6 +35,30 @@ std::vector<Move> generated(SearchBoard& b, Mover who, bool capturesOnly = false
     return moves;
 }
 
+std::string describe(const Move& m) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%d%d>%d%d>%d%d %s piece %d after %d/%d took %d/%d", m.fromX,
+                  m.fromY, m.midX, m.midY, m.toX, m.toY, m.stopped ? "stop" : "", m.piece.tenths(),
+                  m.midAfter.tenths(), m.after.tenths(), m.capturedMid.tenths(),
+                  m.captured.tenths());
+    return text;
+}
+
+// The moves only one of two sorted lists holds, one a line.
+std::string difference(const std::vector<Move>& mine, const std::vector<Move>& rules) {
+    std::string out;
+    const auto less = [](const Move& a, const Move& b) { return fields(a) < fields(b); };
+    std::vector<Move> only;
+    std::set_difference(mine.begin(), mine.end(), rules.begin(), rules.end(),
+                        std::back_inserter(only), less);
+    for (const Move& m : only) out += "extra " + describe(m) + "\n";
+    only.clear();
+    std::set_difference(rules.begin(), rules.end(), mine.begin(), mine.end(),
+                        std::back_inserter(only), less);
+    for (const Move& m : only) out += "missing " + describe(m) + "\n";
+    return out;
+}
+
 bool takesLion(const Move& m) {
     const int a = m.captured.kind(), b = m.capturedMid.kind();
     return a == 33 || a == 34 || b == 33 || b == 34;
@@ -58,8 +85,10 @@ TEST(SearchBoard, GeneratesExactlyTheLegalMovesOverSeededGames) {
             ++positions;
             for (const Mover who : {Mover::Presses, Mover::Computer}) {
                 const std::vector<Move> expected = sorted(legalMoves(p, who));
-                ASSERT_EQ(sorted(generated(b, who)), expected)
-                    << "seed " << seed << " ply " << ply << " mover " << static_cast<int>(who);
+                const std::vector<Move> mine = sorted(generated(b, who));
+                ASSERT_TRUE(mine == expected) << "seed " << seed << " ply " << ply << " mover "
+                                              << static_cast<int>(who) << "\n"
+                                              << difference(mine, expected);
                 std::vector<Move> captures;
                 for (const Move& m : expected) {
                     if (!m.captured.isEmpty() || !m.capturedMid.isEmpty()) captures.push_back(m);
@@ -67,7 +96,9 @@ TEST(SearchBoard, GeneratesExactlyTheLegalMovesOverSeededGames) {
                     twoStepLionCaptures += takesLion(m) && m.isTwoStep();
                     stops += m.stopped;
                 }
-                ASSERT_EQ(sorted(generated(b, who, true)), captures) << "seed " << seed;
+                const std::vector<Move> mineTaking = sorted(generated(b, who, true));
+                ASSERT_TRUE(mineTaking == captures) << "seed " << seed << "\n"
+                                                    << difference(mineTaking, captures);
             }
             std::vector<FastMove> fast;
             b.generate(Mover::Presses, fast);
