@@ -29,6 +29,9 @@ struct PieceMoves {
 
 constexpr int kDirections[8] = {-17, -16, -15, -1, 1, 15, 16, 17};
 
+// The squares two steps from a square (the ring around the eight beside it).
+constexpr int kNear[16] = {-34, -33, -32, -31, -30, -18, -14, -2, 2, 14, 18, 30, 31, 32, 33, 34};
+
 bool isLionCode(PieceCode c) { return (c.kind() == 33 || c.kind() == 34) && !c.isMidMove(); }
 
 }  // namespace
@@ -41,6 +44,10 @@ struct BoardTables {
     int scanOrder[256]{};  // the rules' board-scan rank of a square
     int byValue[39]{};     // kinds 1..39, dearest first
     bool zone[2][256]{};   // the promotion zone of each side ([0] bottom)
+    // What a square's code adds to the safety of a royal piece of a side,
+    // indexed by the code as a byte: a friend beside it, an enemy near it.
+    int shelter[2][256]{};
+    int threat[2][256]{};
 
     BoardTables() {
         int n = 0;
@@ -52,6 +59,15 @@ struct BoardTables {
                 zone[1][squareOf(x, y)] = y > 8;
             }
         for (int k = 1; k <= 39; ++k) byValue[k - 1] = k;
+        for (int side = 0; side < 2; ++side)
+            for (int code = -39; code <= 39; ++code) {
+                if (code == 0) continue;
+                const int slot = static_cast<std::uint8_t>(code);
+                if ((code > 0) == (side == 1))
+                    shelter[side][slot] = 8;
+                else
+                    threat[side][slot] = materialValue(std::abs(code)) >= 900 ? -45 : -15;
+            }
         std::stable_sort(byValue, byValue + 39,
                          [](int a, int b) { return materialValue(a) > materialValue(b); });
         for (int code = -39; code <= 39; ++code) {
@@ -457,16 +473,13 @@ int SearchBoard::evaluate() const {
         for (int r = 0; r < n; ++r) {
             const int k = squares[r];
             int safety = 0;
-            for (int dy = -2; dy <= 2; ++dy)
-                for (int dx = -2; dx <= 2; ++dx) {
-                    const int c = squares_[k + dy * 16 + dx];
-                    if (c == 0 || c == kOffBoard || (dx == 0 && dy == 0)) continue;
-                    if ((c > 0) == (side == 1)) {
-                        if (std::abs(dx) <= 1 && std::abs(dy) <= 1) safety += 8;
-                    } else {
-                        safety -= materialValue(std::abs(c)) >= 900 ? 45 : 15;
-                    }
-                }
+            const int* shelter = t.shelter[side];
+            const int* threat = t.threat[side];
+            for (const int off : kNear)
+                safety += threat[static_cast<std::uint8_t>(squares_[k + off])];
+            for (const int off : kDirections)
+                safety += shelter[static_cast<std::uint8_t>(squares_[k + off])] +
+                          threat[static_cast<std::uint8_t>(squares_[k + off])];
             score += sign * weight * safety;
         }
     }
