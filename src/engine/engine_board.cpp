@@ -18,7 +18,7 @@ int sideIndex(int code) { return code > 0 ? 1 : 0; }
 // How a code moves, read off the rules' own move check on empty boards: lines
 // that stop at the first piece, and squares reached whatever stands between.
 struct PieceMoves {
-    std::vector<std::pair<int, int>> rays;  // mailbox step, longest run
+    std::vector<std::pair<int, int>> rays;  // mailbox step, longest run (two or more)
     std::vector<int> jumps;                 // mailbox offsets
     int twoStep = 0;                        // 0 none, 1 lion, 2 eagle or falcon
     bool promotable = false;
@@ -135,7 +135,9 @@ struct BoardTables {
                     covered[dx + 11][dy + 11] = true;
                     ++len;
                 }
-                if (len) pm.rays.emplace_back(sy * 16 + sx, len);
+                // A run of one is a jump like any other.
+                if (len > 1) pm.rays.emplace_back(sy * 16 + sx, len);
+                if (len == 1) pm.jumps.push_back(sy * 16 + sx);
                 for (int d = 0; d < 8; ++d)
                     if (kDirections[d] == sy * 16 + sx) pm.rayLength[d] = len;
             }
