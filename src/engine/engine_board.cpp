@@ -277,7 +277,8 @@ void SearchBoard::generate(Mover who, std::vector<FastMove>& out, bool capturesO
         // here, and the others go through emit().
         const bool single = !pm.twoStep;
         auto add = [&](int to, int target) {
-            if (single && !isLionKind(std::abs(target)) && !(pm.promotable && zone[to])) {
+            if (!isLionKind(std::abs(target)) && !(pm.promotable && zone[to]) &&
+                (single || !pm.goesOn[to - from + 256])) {
                 if (!capturesOnly || target != 0)
                     out.push_back(FastMove{static_cast<std::uint8_t>(from), 0,
                                            static_cast<std::uint8_t>(to),
