@@ -39,6 +39,7 @@ bool isLionCode(PieceCode c) { return (c.kind() == 33 || c.kind() == 34) && !c.i
 struct BoardTables {
     PieceMoves moves[79];  // whole codes -39..39 at index code + 39
     std::uint64_t key[79][256]{};
+    std::uint64_t historyKeys[3][79]{};  // whole codes in the three history slots
     int placement[79][256]{};
     std::array<std::uint8_t, 144> boardSquares{};
     int scanOrder[256]{};  // the rules' board-scan rank of a square
@@ -70,6 +71,9 @@ struct BoardTables {
             }
         std::stable_sort(byValue, byValue + 39,
                          [](int a, int b) { return materialValue(a) > materialValue(b); });
+        for (int slot = 0; slot < 3; ++slot)
+            for (int code = -39; code <= 39; ++code)
+                historyKeys[slot][code + 39] = historyKey(slot, PieceCode(code));
         for (int code = -39; code <= 39; ++code) {
             if (code == 0) continue;
             build(code);
@@ -258,9 +262,13 @@ void SearchBoard::take(int sq) {
 }
 
 void SearchBoard::setHistory(const LionHistory& h) {
-    key_ ^= historyKey(0, history_.lastCaptured) ^ historyKey(0, h.lastCaptured);
-    key_ ^= historyKey(1, history_.lastAfter) ^ historyKey(1, h.lastAfter);
-    key_ ^= historyKey(2, history_.previousAfter) ^ historyKey(2, h.previousAfter);
+    // Moves write whole codes; a position from elsewhere may hold a mid-move one.
+    const auto key = [this](int slot, PieceCode c) {
+        return c.isMidMove() ? historyKey(slot, c) : t_->historyKeys[slot][c.whole() + 39];
+    };
+    key_ ^= key(0, history_.lastCaptured) ^ key(0, h.lastCaptured);
+    key_ ^= key(1, history_.lastAfter) ^ key(1, h.lastAfter);
+    key_ ^= key(2, history_.previousAfter) ^ key(2, h.previousAfter);
     history_ = h;
 }
 
