@@ -2,6 +2,11 @@
 // random legal mover, and of level 3 against levels 1 and 2, where the other
 // side is played by the same procedures on the board turned 180 degrees with
 // every code negated. Prints wins, losses, draws and game lengths.
+//   bench_strength [games]                 LEVEL1..3 (40 games a row)
+//   bench_strength [games] BUDGET          LEVEL4, the searching engine, with BUDGET
+//                                          a move: "3000" nodes or "100ms", against
+//                                          a random mover, LEVEL1, LEVEL3 and itself
+//                                          on a quarter of the budget
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -10,6 +15,7 @@
 
 #include "com_games.h"
 #include "com_turn.h"
+#include "engine_games.h"
 
 namespace zk::bench {
 namespace {
@@ -26,11 +32,11 @@ std::string positionKey(const State& s, bool bottomToMove) {
 }
 
 // Material of the top side minus that of the bottom side, by piece value.
-int materialBalance(const State& s) {
+int materialBalance(const State& s, const BoardGrid& board) {
     int sum = 0;
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
-            const PieceCode c = s.Board[x][y];
+            const PieceCode c = board[x][y];
             if (c >= 1) sum += s.pieceValue[c.kind()];
             if (c <= -1) sum -= s.pieceValue[c.kind()];
         }
@@ -119,8 +125,53 @@ int levelGame(int top, int bottom, bool bottomFirst, std::uint32_t seed, int& le
         }
     }
     limited = true;
-    balance = materialBalance(t);  // t holds the last position in its own view
+    balance = materialBalance(t, t.Board);  // t holds the last position in its own view
     return 0;
+}
+
+// A budget a move: "100ms" is a time, a bare number a count of nodes.
+engine::Limits budgetOf(const std::string& text, int divisor) {
+    engine::Limits l;
+    const long long n = std::atoll(text.c_str()) / divisor;
+    if (text.find("ms") != std::string::npos)
+        l.millis = std::max(1LL, n);
+    else
+        l.nodes = static_cast<std::uint64_t>(std::max(1LL, n));
+    return l;
+}
+
+// The searching engine's rows: always on the top side, as in the window.
+void level4Rows(int games, const std::string& budget) {
+    HeadlessPlatform ui;
+    const State values = newGame(ui, 1);  // for piece values only
+    const engine::Limits full = budgetOf(budget, 1), quarter = budgetOf(budget, 4);
+    struct Row {
+        std::string name;
+        int level;                      // a LEVEL opponent, or 0
+        const engine::Limits* against;  // else an engine on this budget, or random
+    };
+    const Row rows[] = {{"LEVEL4 vs random", 0, nullptr},
+                        {"LEVEL4 vs LEVEL1", 1, nullptr},
+                        {"LEVEL4 vs LEVEL3", 3, nullptr},
+                        {"LEVEL4 vs LEVEL4/4", 0, &quarter}};
+    std::printf("LEVEL4 budget a move: %s (the quarter budget: %s)\n", budget.c_str(),
+                quarter.millis ? (std::to_string(quarter.millis) + "ms").c_str()
+                               : std::to_string(quarter.nodes).c_str());
+    for (const Row& row : rows) {
+        Tally t;
+        for (int g = 0; g < games; ++g) {
+            const auto seed = static_cast<std::uint32_t>(g + 1);
+            const EngineGame r = row.level ? engineVsLevel(row.level, seed, full, kMoveLimit)
+                                           : engineVsBottom(seed, full, row.against, kMoveLimit);
+            t.add(r.result, r.length);
+            t.limit += r.limited;
+            const int balance = materialBalance(values, r.board);
+            if (r.limited && balance > 0) ++t.ahead;
+            if (r.limited && balance < 0) ++t.behind;
+        }
+        t.print(row.name.c_str());
+        std::fflush(stdout);
+    }
 }
 
 }  // namespace
@@ -136,6 +187,10 @@ int main(int argc, char** argv) {
         games, kMoveLimit);
     std::printf("%-22s %5s %5s %6s %5s %6s %13s %8s %7s %5s\n", "match (first named)", "games",
                 "wins", "losses", "draws", "limit", "ahead/behind", "mean len", "median", "max");
+    if (argc > 2) {
+        level4Rows(games, argv[2]);
+        return 0;
+    }
     for (int level = 1; level <= 3; ++level) {
         Tally t;
         for (int g = 0; g < games; ++g) {
