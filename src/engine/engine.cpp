@@ -212,6 +212,22 @@ struct Engine::Impl {
         }
     }
 
+    // Sort the moves from index i on, best first, equals in their order: past
+    // the first few picks a node that has not cut off will likely try them all.
+    std::vector<std::pair<int, FastMove>> sortBuf;
+    void sortRest(int ply, std::size_t i) {
+        std::vector<FastMove>& moves = moveBuf[ply];
+        std::vector<int>& scores = orderBuf[ply];
+        sortBuf.clear();
+        for (std::size_t j = i; j < moves.size(); ++j) sortBuf.emplace_back(scores[j], moves[j]);
+        std::stable_sort(sortBuf.begin(), sortBuf.end(),
+                         [](const auto& a, const auto& b) { return a.first > b.first; });
+        for (std::size_t j = i; j < moves.size(); ++j) {
+            scores[j] = sortBuf[j - i].first;
+            moves[j] = sortBuf[j - i].second;
+        }
+    }
+
     bool repeated(int ply) const {
         for (int back = ply - 2; back >= 0; back -= 2)
             if (keys[back] == keys[ply]) return true;
@@ -307,8 +323,12 @@ struct Engine::Impl {
         int best = -kInf;
         FastMove bestMove{};
         bool haveBest = false;
+        constexpr std::size_t kPicks = 6;
         for (std::size_t i = 0; i < moveBuf[ply].size(); ++i) {
-            pickNext(ply, i);
+            if (i < kPicks)
+                pickNext(ply, i);
+            else if (i == kPicks)
+                sortRest(ply, i);
             const FastMove m = moveBuf[ply][i];
             b.doMove(m);
             const int score = child(m, i, depth, alpha, beta, ply, side);
