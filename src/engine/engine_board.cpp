@@ -296,15 +296,16 @@ void SearchBoard::generate(Mover who, std::vector<FastMove>& out, bool capturesO
             }
             emit(from, to, c, target, who, capturesOnly, out);
         };
-        // Only a piece that can go on has anything to take after an empty square.
-        const bool emptyToo = !capturesOnly || !single;
+        // Taking only, an empty square matters just as the first step of a
+        // piece that may go on from it (one square away).
+        const bool quiet = !capturesOnly;
         for (const auto& [step, len] : pm.rays) {
             int to = from;
             for (int k = 0; k < len; ++k) {
                 to += step;
                 const int target = squares_[to];
                 if (target == 0) {
-                    if (emptyToo) add(to, 0);
+                    if (quiet || (k == 0 && !single)) add(to, 0);
                     continue;
                 }
                 if (target != kOffBoard && target * c < 0) add(to, target);
@@ -314,7 +315,8 @@ void SearchBoard::generate(Mover who, std::vector<FastMove>& out, bool capturesO
         for (const int jump : pm.jumps) {
             const int to = from + jump;
             const int target = squares_[to];
-            if (target == kOffBoard || target * c > 0 || (target == 0 && !emptyToo)) continue;
+            if (target == kOffBoard || target * c > 0) continue;
+            if (target == 0 && !quiet && (single || !pm.goesOn[jump + 256])) continue;
             add(to, target);
         }
     }
