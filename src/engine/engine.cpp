@@ -1,6 +1,7 @@
 // Iterative deepening principal-variation search with aspiration windows, a
 // transposition table, null-move pruning, late-move reductions, killer and
-// history ordering, and a quiescence search over captures.
+// history ordering, and a quiescence search over captures, all on the
+// engine's own board with make and unmake (engine_board.h).
 #include "engine.h"
 
 #include <algorithm>
@@ -132,7 +133,9 @@ struct Engine::Impl {
     Limits limits;
     std::chrono::steady_clock::time_point deadline;
     std::uint64_t nodes = 0;
-    std::optional<SearchBoard> board;   // the position being searched, moved and unmoved
+    // The position being searched, moved and unmoved; a stopped search
+    // leaves it half made, so each search starts a new one.
+    std::optional<SearchBoard> board;
     std::uint64_t keys[kMaxPly + 2]{};  // the search path, for repetitions
     FastMove killers[kMaxPly + 2][2]{};
     int history[256][256]{};
