@@ -1,7 +1,7 @@
 // A searching computer player on the rules alone: iterative deepening
-// alpha-beta from a Position, on a board of the engine's own. It never draws, sleeps, prints or waits;
-// the caller bounds it by depth, nodes, a time budget on the monotonic clock
-// or a stop flag, and runs it on whatever thread it likes.
+// alpha-beta from a Position, on a board of the engine's own. It never draws,
+// sleeps, prints or waits; the caller bounds it by depth, nodes, a time budget
+// on the monotonic clock or a stop flag, and runs it on whatever thread it likes.
 #pragma once
 
 #include <atomic>
