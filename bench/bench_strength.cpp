@@ -6,7 +6,7 @@
 //   bench_strength [games] BUDGET          LEVEL4, the searching engine, with BUDGET
 //                                          a move: "3000" nodes or "100ms", against
 //                                          a random mover, LEVEL1, LEVEL3 and itself
-//                                          on a quarter of the budget
+//                                          on a tenth of the budget
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -144,7 +144,7 @@ engine::Limits budgetOf(const std::string& text, int divisor) {
 void level4Rows(int games, const std::string& budget) {
     HeadlessPlatform ui;
     const State values = newGame(ui, 1);  // for piece values only
-    const engine::Limits full = budgetOf(budget, 1), quarter = budgetOf(budget, 4);
+    const engine::Limits full = budgetOf(budget, 1), tenth = budgetOf(budget, 10);
     struct Row {
         std::string name;
         int level;                      // a LEVEL opponent, or 0
@@ -153,10 +153,10 @@ void level4Rows(int games, const std::string& budget) {
     const Row rows[] = {{"LEVEL4 vs random", 0, nullptr},
                         {"LEVEL4 vs LEVEL1", 1, nullptr},
                         {"LEVEL4 vs LEVEL3", 3, nullptr},
-                        {"LEVEL4 vs LEVEL4/4", 0, &quarter}};
-    std::printf("LEVEL4 budget a move: %s (the quarter budget: %s)\n", budget.c_str(),
-                quarter.millis ? (std::to_string(quarter.millis) + "ms").c_str()
-                               : std::to_string(quarter.nodes).c_str());
+                        {"LEVEL4 vs LEVEL4/10", 0, &tenth}};
+    std::printf("LEVEL4 budget a move: %s (the tenth: %s)\n", budget.c_str(),
+                tenth.millis ? (std::to_string(tenth.millis) + "ms").c_str()
+                             : std::to_string(tenth.nodes).c_str());
     for (const Row& row : rows) {
         Tally t;
         for (int g = 0; g < games; ++g) {
