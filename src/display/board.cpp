@@ -13,12 +13,14 @@ void 描画_盤(State& s) {
             if (!s.Board[x][y].isEmpty()) 描画_駒(s, s.Board[x][y], x, y);
             描画_桝輪郭(s, State::boardColour, x, y);
         }
+    s.lastMoveMarkCount = 0;
 }
 
-// Redraw every square outline in the grid colour, wiping all marks.
+// Redraw every square outline in the grid colour, wiping all marks but the
+// last move's.
 void 描画_将棋盤桝(State& s) {
     for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y) 描画_桝輪郭(s, State::boardGridColour, x, y);
+        for (int y = 1; y <= 12; ++y) 描画_桝輪郭(s, 最終手印色(s, x, y), x, y);
 }
 
 // Column numbers 12..1 above the board and row numerals 一..十二 to its right,
@@ -43,6 +45,7 @@ void 画面_再描画(State& s) {
     描画_盤(s);
     描画_桝_数値(s);
     s.ui->screen().image(cellX(14.2), cellY(1), "TITLE");
+    描画_最終手(s);
 }
 
 }  // namespace zk
