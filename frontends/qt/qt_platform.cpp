@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -53,6 +55,27 @@ zk::MsgAnswer QtPlatform::messageBox(const std::string& text, const std::string&
     box.exec();
     if (buttons == zk::MsgButtons::OK) return zk::MsgAnswer::OK;
     return box.clickedButton() == yes ? zk::MsgAnswer::Yes : zk::MsgAnswer::No;
+}
+
+void QtPlatform::recordChanged() { window_.moveListChanged(); }
+
+void QtPlatform::setClipboardText(const std::string& text) {
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+std::string QtPlatform::askFileName(bool save, const std::string& title,
+                                    const std::string& suggested, const std::string& extension) {
+    if (!presetFileNames.isEmpty()) return presetFileNames.takeFirst().toStdString();
+    if (boxesAnsweredAtOnce_) return "";
+    const QString filter =
+        QStringLiteral("*.%1 (*.%1);;* (*)").arg(QString::fromStdString(extension));
+    if (window_.view()) window_.view()->repaintChanged(true);
+    const QString name =
+        save ? QFileDialog::getSaveFileName(&window_, QString::fromStdString(title),
+                                            QString::fromStdString(suggested), filter)
+             : QFileDialog::getOpenFileName(&window_, QString::fromStdString(title),
+                                            QString::fromStdString(suggested), filter);
+    return name.toStdString();
 }
 
 void QtPlatform::setMenuChecked(const std::string& control, bool checked) {
