@@ -120,7 +120,7 @@ MainWindow::MainWindow(bool instantWaits) {
     connect(&EndSignals::instance(), &EndSignals::endRequested, this, &MainWindow::endBySignal);
     view_->setFocusPolicy(Qt::StrongFocus);
     const int menuHeight = menuBar()->sizeHint().height();
-    resize(defaultViewSize(menuHeight) + QSize(moveListWidth(), menuHeight));
+    resize(defaultViewSize(menuHeight) + QSize(moveListShare(), menuHeight));
 }
 
 MainWindow::~MainWindow() {
@@ -215,17 +215,22 @@ void MainWindow::buildPanel() {
 void MainWindow::buildMoveList() {
     moveList_ = new MoveListPanel(
         state_, [this](int n) { dispatch([this, n] { zk::棋譜_手へ(state_, n); }); }, this);
-    moveList_->setFeatures(QDockWidget::NoDockWidgetFeatures);
     moveList_->setFixedWidth(moveListWidth());
     addDockWidget(Qt::RightDockWidgetArea, moveList_);
     // The window grows and shrinks by the list, so the board keeps its size.
     QAction* toggle = moveList_->toggleViewAction();
     if (QAction* kifu = actions_.value(QStringLiteral("KIFU")); kifu && kifu->menu())
         kifu->menu()->addAction(toggle);
-    connect(toggle, &QAction::triggered, this, [this](bool shown) {
-        resize(width() + (shown ? moveListWidth() : -moveListWidth()), height());
+    connect(toggle, &QAction::toggled, this, [this](bool shown) {
+        resize(width() + (shown ? moveListShare() : -moveListShare()), height());
     });
     moveList_->refresh();
+}
+
+int MainWindow::moveListShare() const {
+    // The list and the separator beside it.
+    return moveListWidth() +
+           style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
 }
 
 int MainWindow::moveListWidth() const { return moveList_ ? moveList_->preferredWidth() : 0; }

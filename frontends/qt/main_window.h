@@ -76,6 +76,7 @@ private:
     void buildPanel();
     void buildMoveList();
     int moveListWidth() const;
+    int moveListShare() const;
     void fillDriveList();
     void fillDirList();
     void finishIfQuit();

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -67,15 +68,21 @@ std::string QtPlatform::askFileName(bool save, const std::string& title,
                                     const std::string& suggested, const std::string& extension) {
     if (!presetFileNames.isEmpty()) return presetFileNames.takeFirst().toStdString();
     if (boxesAnsweredAtOnce_) return "";
-    const QString filter =
-        QStringLiteral("*.%1 (*.%1);;* (*)").arg(QString::fromStdString(extension));
+    const QString ext = QString::fromStdString(extension);
+    QFileDialog dialog(&window_, QString::fromStdString(title));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // A typed name without an ending gets this one.
+    dialog.setDefaultSuffix(ext);
+    dialog.setNameFilters({QStringLiteral("*.%1").arg(ext), QStringLiteral("*")});
+    const QString start = QString::fromStdString(suggested);
+    if (QFileInfo(start).isDir())
+        dialog.setDirectory(start);
+    else
+        dialog.selectFile(start);
     if (window_.view()) window_.view()->repaintChanged(true);
-    const QString name =
-        save ? QFileDialog::getSaveFileName(&window_, QString::fromStdString(title),
-                                            QString::fromStdString(suggested), filter)
-             : QFileDialog::getOpenFileName(&window_, QString::fromStdString(title),
-                                            QString::fromStdString(suggested), filter);
-    return name.toStdString();
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "";
+    return dialog.selectedFiles().first().toStdString();
 }
 
 void QtPlatform::setMenuChecked(const std::string& control, bool checked) {
