@@ -221,7 +221,7 @@ void MainWindow::buildMoveList() {
     QAction* toggle = moveList_->toggleViewAction();
     if (QAction* kifu = actions_.value(QStringLiteral("KIFU")); kifu && kifu->menu())
         kifu->menu()->addAction(toggle);
-    connect(toggle, &QAction::toggled, this, [this](bool shown) {
+    connect(toggle, &QAction::triggered, this, [this](bool shown) {
         resize(width() + (shown ? moveListShare() : -moveListShare()), height());
     });
     moveList_->refresh();

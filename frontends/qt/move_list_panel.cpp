@@ -1,6 +1,7 @@
 #include "move_list_panel.h"
 
 #include <QFontMetrics>
+#include <QLabel>
 #include <QListWidget>
 #include <QStyle>
 
@@ -23,7 +24,12 @@ QString sideOf(const zk::State& s, const zk::MoveListItem& item) {
 MoveListPanel::MoveListPanel(const zk::State& state, std::function<void(int)> goTo, QWidget* parent)
     : QDockWidget(QStringLiteral("棋譜一覧"), parent), state_(state) {
     setObjectName(QStringLiteral("MOVE_LIST"));
+    // Hidden and shown from the 棋譜 menu only, which resizes the window; the
+    // feature keeps that menu entry enabled, the plain title drops the close button.
     setFeatures(QDockWidget::DockWidgetClosable);
+    auto* title = new QLabel(QStringLiteral(" 棋譜一覧"), this);
+    title->setContentsMargins(2, 2, 2, 2);
+    setTitleBarWidget(title);
     list_ = new QListWidget(this);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
