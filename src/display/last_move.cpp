@@ -17,6 +17,8 @@ bool marked(const State& s, int x, int y) {
 }  // namespace
 
 int 最終手印色(const State& s, int x, int y) {
+    // Move help shows a piece alone on an empty board: no move was made there.
+    if (s.moveHelpMode > 0) return State::boardGridColour;
     return marked(s, x, y) ? State::lastMoveColour : State::boardGridColour;
 }
 

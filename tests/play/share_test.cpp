@@ -55,6 +55,11 @@ TEST_F(Share, LastMoveMarksFollowMovesTakeBacksAndGuidance) {
     EXPECT_EQ(marks(), "marks 6,4 6,5");
     run("menu AFTER");
     EXPECT_EQ(marks(), "marks 7,8 6,9 6,10");
+    // Move help's empty board has no last move; the marks come back after it.
+    run({"menu IDOU_HLP", "press 7 8"});
+    EXPECT_EQ(marks(), "marks");
+    run("menu IDOU_HLP");
+    EXPECT_EQ(marks(), "marks 7,8 6,9 6,10");
     run("menu CANCEL");
     EXPECT_EQ(marks(), "marks");
 }
