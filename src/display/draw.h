@@ -65,9 +65,6 @@ void 描画_移動可能桝色(State& s, int 移動元X, int 移動元Y, int 描
 // board (none before the first), take the marks of the move marked before
 // away, and tell the front end that the record changed.
 void 描画_最終手(State& s);
-// The outline colour of a square when no guidance is shown: the last move's
-// colour on its squares, else the grid colour.
-int 最終手印色(const State& s, int x, int y);
 
 // Put a move on the board and on the screen.
 void 駒移動(State& s, int IN_移動元X, int IN_移動元Y, int IN_移動先X, int IN_移動先Y,

@@ -16,12 +16,6 @@ bool marked(const State& s, int x, int y) {
 
 }  // namespace
 
-int 最終手印色(const State& s, int x, int y) {
-    // Move help shows a piece alone on an empty board: no move was made there.
-    if (s.moveHelpMode > 0) return State::boardGridColour;
-    return marked(s, x, y) ? State::lastMoveColour : State::boardGridColour;
-}
-
 void 描画_最終手(State& s) {
     const State::Square before[3] = {s.lastMoveMarks[0], s.lastMoveMarks[1], s.lastMoveMarks[2]};
     const int countBefore = s.lastMoveMarkCount;
