@@ -173,6 +173,10 @@ TEST_F(Share, ImportStartsRecordModeAtTheEndAndKeepsItsOwnStart) {
     run({"filename again.usi", "menu SFEN_WRITE"});
     EXPECT_EQ(readFile("again.usi").rfind("position sfen " + formatSfen(pawnDown()) + " moves", 0),
               0u);
+    // Nor is it saved automatically as a record file that would start elsewhere.
+    ui().autosaveDir = (dir_ / "saved").string();
+    run("menu CANCEL");
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "saved"));
 }
 
 TEST_F(Share, ARefusedImportSaysWhereOnceAndChangesNothing) {
