@@ -20,9 +20,11 @@
 #include "board_view.h"
 #include "end_signals.h"
 #include "form1.h"
+#include "move_list_panel.h"
 #include "piece_art.h"
 #include "qt_platform.h"
 #include "record_commands.h"
+#include "share.h"
 #include "sound.h"
 
 namespace zkqt {
@@ -60,6 +62,10 @@ const MenuEntry kMenu[] = {
     {"KIFU", "棋譜", "", true},
     {"KIFU_READ", "読込", "KIFU", false},
     {"KIFU_WRITE", "書込", "KIFU", false},
+    {"SFEN_WRITE", "SFEN/USIで書出", "KIFU", false},
+    {"KIF_WRITE", "KIF形式で書出", "KIFU", false},
+    {"SFEN_COPY", "局面をコピー", "KIFU", false},
+    {"SFEN_READ", "SFEN/USIを読込", "KIFU", false},
     {"OPTION", "ｵﾌﾟｼｮﾝ", "", true},
     {"SIDOU", "移動指導", "OPTION", false},
     {"BGM", "BGM", "OPTION", false},
@@ -110,10 +116,11 @@ MainWindow::MainWindow(bool instantWaits) {
     });
     buildMenus();
     buildPanel();
+    buildMoveList();
     connect(&EndSignals::instance(), &EndSignals::endRequested, this, &MainWindow::endBySignal);
     view_->setFocusPolicy(Qt::StrongFocus);
     const int menuHeight = menuBar()->sizeHint().height();
-    resize(defaultViewSize(menuHeight) + QSize(0, menuHeight));
+    resize(defaultViewSize(menuHeight) + QSize(moveListShare(), menuHeight));
 }
 
 MainWindow::~MainWindow() {
@@ -203,6 +210,35 @@ void MainWindow::buildPanel() {
             [this] { dispatch([this] { zk::Command1_Click(state_); }); });
     connect(text1_, &QLineEdit::returnPressed, this,
             [this] { dispatch([this] { zk::Command1_Click(state_); }); });
+}
+
+void MainWindow::buildMoveList() {
+    moveList_ = new MoveListPanel(
+        state_, [this](int n) { dispatch([this, n] { zk::棋譜_手へ(state_, n); }); }, this);
+    moveList_->setFixedWidth(moveListWidth());
+    addDockWidget(Qt::RightDockWidgetArea, moveList_);
+    // The window grows and shrinks by the list, so the board keeps its size.
+    QAction* toggle = moveList_->toggleViewAction();
+    if (QAction* kifu = actions_.value(QStringLiteral("KIFU")); kifu && kifu->menu())
+        kifu->menu()->addAction(toggle);
+    connect(toggle, &QAction::triggered, this, [this](bool shown) {
+        resize(width() + (shown ? moveListShare() : -moveListShare()), height());
+    });
+    moveList_->refresh();
+}
+
+int MainWindow::moveListShare() const {
+    // The list and the separator beside it.
+    return moveListWidth() +
+           style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+}
+
+int MainWindow::moveListWidth() const { return moveList_ ? moveList_->preferredWidth() : 0; }
+
+void MainWindow::presetFileName(const QString& path) { platform_->presetFileNames << path; }
+
+void MainWindow::moveListChanged() {
+    if (moveList_) moveList_->refresh();
 }
 
 bool MainWindow::setDirPath(const QString& path) {

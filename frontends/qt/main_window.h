@@ -22,6 +22,7 @@ class QPushButton;
 namespace zkqt {
 
 class BoardView;
+class MoveListPanel;
 class QtPlatform;
 
 class MainWindow : public QMainWindow {
@@ -52,6 +53,11 @@ public:
     void setFilePath(const QString& path);
     void fillFileList();
     void layoutPanel();
+    // 棋譜一覧 follows the record.
+    void moveListChanged();
+    MoveListPanel* moveList() const { return moveList_; }
+    // The name the next file dialog answers without opening.
+    void presetFileName(const QString& path);
 
     // The default size of the board view in pixels: the program's twips at
     // the scale that makes the window (with `reservedHeight` pixels above
@@ -68,6 +74,9 @@ private:
     void dispatch(std::function<void()> handler);
     void buildMenus();
     void buildPanel();
+    void buildMoveList();
+    int moveListWidth() const;
+    int moveListShare() const;
     void fillDriveList();
     void fillDirList();
     void finishIfQuit();
@@ -77,6 +86,7 @@ private:
     zk::State state_;
     std::unique_ptr<QtPlatform> platform_;
     BoardView* view_ = nullptr;
+    MoveListPanel* moveList_ = nullptr;
     QHash<QString, QAction*> actions_;
     QComboBox* drive1_ = nullptr;
     QListWidget* dir1_ = nullptr;

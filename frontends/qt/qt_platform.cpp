@@ -3,8 +3,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -53,6 +56,33 @@ zk::MsgAnswer QtPlatform::messageBox(const std::string& text, const std::string&
     box.exec();
     if (buttons == zk::MsgButtons::OK) return zk::MsgAnswer::OK;
     return box.clickedButton() == yes ? zk::MsgAnswer::Yes : zk::MsgAnswer::No;
+}
+
+void QtPlatform::recordChanged() { window_.moveListChanged(); }
+
+void QtPlatform::setClipboardText(const std::string& text) {
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+std::string QtPlatform::askFileName(bool save, const std::string& title,
+                                    const std::string& suggested, const std::string& extension) {
+    if (!presetFileNames.isEmpty()) return presetFileNames.takeFirst().toStdString();
+    if (boxesAnsweredAtOnce_) return "";
+    const QString ext = QString::fromStdString(extension);
+    QFileDialog dialog(&window_, QString::fromStdString(title));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // A typed name without an ending gets this one.
+    dialog.setDefaultSuffix(ext);
+    dialog.setNameFilters({QStringLiteral("*.%1").arg(ext), QStringLiteral("*")});
+    const QString start = QString::fromStdString(suggested);
+    if (QFileInfo(start).isDir())
+        dialog.setDirectory(start);
+    else
+        dialog.selectFile(start);
+    if (window_.view()) window_.view()->repaintChanged(true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "";
+    return dialog.selectedFiles().first().toStdString();
 }
 
 void QtPlatform::setMenuChecked(const std::string& control, bool checked) {

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include "platform.h"
 #include "sound_library.h"
@@ -38,6 +39,11 @@ public:
     std::string fileListPath() const override;
     void setFileListPath(const std::string& path) override;
     void refreshFileList() override;
+    void recordChanged() override;
+    void setClipboardText(const std::string& text) override;
+    // A file dialog, or the next of `presetFileNames` when there are any.
+    std::string askFileName(bool save, const std::string& title, const std::string& suggested,
+                            const std::string& extension) override;
     double clockSeconds() override;
     void sleepSeconds(double seconds) override;
     void quit() override { quitRequested_ = true; }
@@ -57,6 +63,8 @@ public:
     bool quitRequested() const { return quitRequested_; }
     // From now on boxes are not shown: OK boxes pass, questions answer No.
     void answerBoxesAtOnce() { boxesAnsweredAtOnce_ = true; }
+    // Names the file dialogs answer without opening (tools and tests).
+    QStringList presetFileNames;
 
 private:
     MainWindow& window_;

@@ -3,12 +3,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 
 #include "board_view.h"
 #include "main_window.h"
+#include "move_list_panel.h"
 #include "state.h"
 
 namespace zkqt {
@@ -43,6 +45,21 @@ void pressSquare(MainWindow& w, int x, int y) {
     QMouseEvent press(QEvent::MouseButtonPress, pixel, v->mapToGlobal(pixel), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(v, &press);
+}
+
+void clickMoveListRow(MainWindow& w, int n) {
+    QListWidget* list = w.moveList()->list();
+    QListWidgetItem* item = list->item(n);
+    if (!item) return;
+    list->scrollToItem(item);
+    const QPoint at = list->visualItemRect(item).center();
+    QWidget* port = list->viewport();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, QPointF(at), port->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(port, &e);
+    }
 }
 
 QImage grabWindow(MainWindow& w) { return w.grab().toImage(); }

@@ -31,6 +31,9 @@ private:
 // as a mouse would at the view's current pixel scale.
 void pressSquare(MainWindow& w, int x, int y);
 
+// Click row n of 棋譜一覧 (0: the start) as a mouse would.
+void clickMoveListRow(MainWindow& w, int n);
+
 // The window's client picture (menu bar included).
 QImage grabWindow(MainWindow& w);
 

@@ -1,8 +1,9 @@
 // zenkoru-screenshot OUT.png [WIDTHxHEIGHT] [EVENT...]
 // Starts the real window (use QT_QPA_PLATFORM=offscreen without a display),
 // plays the events and writes a PNG. Events: menu:CONTROL, press:X,Y (a
-// square), answer:yes|no (for the next Yes/No box). Boxes are answered as
-// they open.
+// square), answer:yes|no (for the next Yes/No box), file:PATH (the name the
+// next file dialog answers), row:N (a click on row N of 棋譜一覧, 0 the start).
+// Boxes are answered as they open.
 #include <QApplication>
 #include <QImage>
 #include <QTimer>
@@ -40,8 +41,13 @@ int main(int argc, char** argv) {
             else if (e.startsWith(QLatin1String("press:"))) {
                 const QStringList xy = e.mid(6).split(QLatin1Char(','));
                 if (xy.size() == 2) zkqt::pressSquare(window, xy[0].toInt(), xy[1].toInt());
-            } else if (e.startsWith(QLatin1String("answer:")))
+            } else if (e.startsWith(QLatin1String("answer:"))) {
                 answerer.answers << e.mid(7);
+            } else if (e.startsWith(QLatin1String("file:"))) {
+                window.presetFileName(e.mid(5));
+            } else if (e.startsWith(QLatin1String("row:"))) {
+                zkqt::clickMoveListRow(window, e.mid(4).toInt());
+            }
             QApplication::processEvents();
         }
         QApplication::processEvents();

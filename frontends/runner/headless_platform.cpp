@@ -22,6 +22,24 @@ MsgAnswer HeadlessPlatform::messageBox(const std::string& text, const std::strin
     return answer;
 }
 
+void HeadlessPlatform::setClipboardText(const std::string& text) {
+    clipboard = text;
+    transcript.push_back("clipboard " + text);
+}
+
+std::string HeadlessPlatform::askFileName(bool save, const std::string& title,
+                                          const std::string& /*suggested*/,
+                                          const std::string& /*extension*/) {
+    std::string name;
+    if (!fileNames.empty()) {
+        name = fileNames.front();
+        fileNames.pop_front();
+    }
+    transcript.push_back(std::string(save ? "save-dialog [" : "open-dialog [") + title + "] -> " +
+                         (name.empty() ? "(cancelled)" : name));
+    return name;
+}
+
 void HeadlessPlatform::setMenuChecked(const std::string& control, bool on) {
     if (on)
         checked.insert(control);

@@ -35,6 +35,14 @@ public:
     void setFileListPath(const std::string& path) override { filePath = path; }
     void refreshFileList() override { ++fileListRefreshes; }
 
+    void recordChanged() override { ++recordChanges; }
+    // Written to the transcript as "clipboard <text>".
+    void setClipboardText(const std::string& text) override;
+    // Answered from `fileNames` in order ("" when it is empty: cancelled),
+    // written to the transcript as "file-dialog [title] -> name".
+    std::string askFileName(bool save, const std::string& title, const std::string& suggested,
+                            const std::string& extension) override;
+
     double clockSeconds() override { return now; }
     void sleepSeconds(double seconds) override { now += seconds; }
 
@@ -73,6 +81,9 @@ public:
     // never touch the user's folders).
     std::string settingsDir, autosaveDir;
     int fileListRefreshes = 0;
+    int recordChanges = 0;
+    std::string clipboard;
+    std::deque<std::string> fileNames;
     int flushes = 0;
     double now = 1000.0;
     bool quitRequested = false;

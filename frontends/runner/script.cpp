@@ -8,6 +8,7 @@
 #include "draw.h"
 #include "form1.h"
 #include "record_commands.h"
+#include "share.h"
 
 namespace zk {
 
@@ -116,6 +117,14 @@ std::vector<std::string> ScriptRunner::execute(const std::string& line) {
         dump = recordDump();
     } else if (command == "moves") {
         dump = movesDump();
+    } else if (command == "marks") {
+        dump = marksDump();
+    } else if (command == "goto") {
+        if (!(in >> a)) return errorLine("goto needs a move number");
+        棋譜_手へ(s_, a);
+    } else if (command == "filename") {
+        if (!(in >> word)) return errorLine("filename needs a file name");
+        ui_.fileNames.push_back(word);
     } else if (command == "state") {
         dump = stateDump();
     } else if (command == "seed") {

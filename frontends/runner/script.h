@@ -52,6 +52,8 @@ public:
     std::vector<std::string> stateDump() const;
     // The move list: one numbered move a line, "*" before those on the board.
     std::vector<std::string> movesDump() const;
+    // The squares the picture outlines as the last move, "marks 7,9 7,8".
+    std::vector<std::string> marksDump() const;
 
 private:
     // A left-button press in the middle of square (x, y).

@@ -78,6 +78,22 @@ std::vector<std::string> ScriptRunner::movesDump() const {
     return out;
 }
 
+std::vector<std::string> ScriptRunner::marksDump() const {
+    const ScreenModel& screen = const_cast<HeadlessPlatform&>(ui_).screen();
+    std::string line = "marks";
+    for (int y = 1; y <= 12; ++y)
+        for (int x = 1; x <= 12; ++x) {
+            const int left = cellX(x), top = cellY(y);
+            if (screen.outlineColour(left, top, cellX(x + 1) - left, cellY(y + 1) - top) ==
+                State::lastMoveColour) {
+                char square[16];
+                std::snprintf(square, sizeof square, " %d,%d", x, y);
+                line += square;
+            }
+        }
+    return {line};
+}
+
 std::vector<std::string> ScriptRunner::stateDump() const {
     std::ostringstream line;
     line << "turnPlayer=" << s_.turnPlayer << " manPlayer=" << s_.manPlayer

@@ -1,5 +1,8 @@
 // The board: its squares with their pieces, the grid, the coordinate labels
 // and the full repaint of the window.
+#include <array>
+#include <cstdint>
+
 #include "draw.h"
 #include "platform.h"
 
@@ -13,12 +16,21 @@ void 描画_盤(State& s) {
             if (!s.Board[x][y].isEmpty()) 描画_駒(s, s.Board[x][y], x, y);
             描画_桝輪郭(s, State::boardColour, x, y);
         }
+    s.lastMoveMarkCount = 0;
 }
 
-// Redraw every square outline in the grid colour, wiping all marks.
+// Redraw every square outline in the grid colour, wiping all marks but the
+// last move's.
 void 描画_将棋盤桝(State& s) {
+    // One bit a square of each column; move help's empty board has no last move.
+    std::array<std::uint16_t, 13> marked{};
+    if (s.moveHelpMode == 0)
+        for (int i = 0; i < s.lastMoveMarkCount; ++i)
+            marked[s.lastMoveMarks[i].x] |= static_cast<std::uint16_t>(1u << s.lastMoveMarks[i].y);
     for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y) 描画_桝輪郭(s, State::boardGridColour, x, y);
+        for (int y = 1; y <= 12; ++y)
+            描画_桝輪郭(s, (marked[x] >> y & 1u) ? State::lastMoveColour : State::boardGridColour,
+                        x, y);
 }
 
 // Column numbers 12..1 above the board and row numerals 一..十二 to its right,
@@ -43,6 +55,7 @@ void 画面_再描画(State& s) {
     描画_盤(s);
     描画_桝_数値(s);
     s.ui->screen().image(cellX(14.2), cellY(1), "TITLE");
+    描画_最終手(s);
 }
 
 }  // namespace zk

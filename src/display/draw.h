@@ -61,6 +61,11 @@ void 描画_ハンデレベル(State& s, int IN_ハンデレベル);
 // the two-step stops in selectColour unless 描画色 is the grid colour.
 void 描画_移動可能桝色(State& s, int 移動元X, int 移動元Y, int 描画色, PieceCode 移動駒);
 
+// Outline the squares of the move that ends at the record's entry on the
+// board (none before the first), take the marks of the move marked before
+// away, and tell the front end that the record changed.
+void 描画_最終手(State& s);
+
 // Put a move on the board and on the screen.
 void 駒移動(State& s, int IN_移動元X, int IN_移動元Y, int IN_移動先X, int IN_移動先Y,
             PieceCode IN_移動駒);

@@ -18,6 +18,8 @@ void 描画_手数(State& s, int 数値, int /*色*/) {
     描画_四角形(s, 15.8, 3.1, 2200, 560, State::boardColour);
     描画_文字列(s, 15.9, 3.2, 99, State::textBlack, 10);
     描画_文字列(s, 15.8, 3.1, 99, State::textWhite, 10);
+    // The move number changes with every move made, taken back or replayed.
+    描画_最終手(s);
 }
 
 // One coordinate of a move report: a column 1..12 or, as 1001..1012, a row.

@@ -49,6 +49,18 @@ public:
     virtual void setFileListPath(const std::string& path) = 0;
     virtual void refreshFileList() = 0;
 
+    // The game record or the move on the board changed: a move list follows it.
+    virtual void recordChanged() {}
+    // Put a text on the system clipboard.
+    virtual void setClipboardText(const std::string& /*text*/) {}
+    // Ask for a file to write (`save`) or read, offering `suggested` (a name,
+    // or a path) and files ending in `extension`; "" when the user cancelled.
+    virtual std::string askFileName(bool /*save*/, const std::string& /*title*/,
+                                    const std::string& /*suggested*/,
+                                    const std::string& /*extension*/) {
+        return "";
+    }
+
     // Monotonic clock in seconds, and a wait that services no input.
     virtual double clockSeconds() = 0;
     virtual void sleepSeconds(double seconds) = 0;

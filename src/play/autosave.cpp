@@ -55,7 +55,9 @@ std::string autosaveFileName(const State& s, std::time_t when) {
 void autosaveGame(State& s) {
     const std::string folder = s.ui->autosaveFolder();
     if (folder.empty()) return;
-    if (s.isReversed == State::flagOn || s.handicapChanged == State::flagOn) return;
+    if (s.isReversed == State::flagOn || s.handicapChanged == State::flagOn ||
+        s.importedStart == State::flagOn)
+        return;
     const GameRecord& r = s.record;
     // Entries on the board count even if recordEnd fell behind them; an entry
     // a file cannot hold ends what is saved.

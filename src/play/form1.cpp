@@ -72,6 +72,7 @@ void Form_KeyPress(State& s, int keyAscii) {
 void 初期設定(State& s) {
     s.handicapLevel = 0;
     s.handicapChanged = State::flagOff;
+    s.importedStart = State::flagOff;
     s.recordMode = State::flagOff;
     s.turnPlayer = State::noPlayer;
     s.moveCount = 0;

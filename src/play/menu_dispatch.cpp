@@ -8,6 +8,7 @@
 #include "level_handicap.h"
 #include "move_help.h"
 #include "record_commands.h"
+#include "share.h"
 
 namespace zk {
 
@@ -36,6 +37,10 @@ bool runMenuCommand(State& s, const std::string& control) {
         {"KIFU", nothing},
         {"KIFU_READ", KIFU_READ_Click},
         {"KIFU_WRITE", KIFU_WRITE_Click},
+        {"SFEN_WRITE", SFEN_WRITE_Click},
+        {"KIF_WRITE", KIF_WRITE_Click},
+        {"SFEN_COPY", SFEN_COPY_Click},
+        {"SFEN_READ", SFEN_READ_Click},
         {"OPTION", OPTION_Click},
         {"SIDOU", SIDOU_Click},
         {"BGM", BGM_Click},

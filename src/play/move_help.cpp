@@ -163,6 +163,7 @@ void 移動ヘルプ_戻(State& s) {
             else
                 描画_駒(s, s.Board[x][y], x, y);
         }
+    描画_最終手(s);
 }
 
 void 移動ヘルプ終了(State& s) {

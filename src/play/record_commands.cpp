@@ -66,6 +66,11 @@ void KIFU_WRITE_Click(State& s) {
         禁止通知(s, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
         return;
     }
+    if (s.importedStart == State::flagOn) {
+        // A record file replays from the initial position only.
+        禁止通知(s, "初期配置から始まらない棋譜は「SFEN/USIで書出」で書き出して下さい", "棋譜書込");
+        return;
+    }
     描画_可視(s, true, true, false);
     描画_棋譜_IO(s, 0);
 }

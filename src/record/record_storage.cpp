@@ -178,6 +178,7 @@ void 棋譜_再生準備(State& s, const RecordFileContent& content) {
     s.moveCount = 0;
     r.recordEnd = static_cast<int>(content.entries.size());
     s.savedGame.text = formatRecordFile(r, r.recordEnd);
+    描画_最終手(s);
     if (r.recordEnd == 0) return;  // 棋譜_読取 refuses such files
 
     std::string upper, lower;

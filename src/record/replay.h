@@ -4,21 +4,10 @@
 // handlers end move help before they call these.
 #pragma once
 
+#include "move_span.h"
 #include "state.h"
 
 namespace zk {
-
-// 1 when entries k and k + 1 are the two steps of one move: k moved a lion,
-// falcon or eagle, k + 1 moved the same piece (or what k promoted it to), and
-// k + 1 goes on from where k stopped or repeats k (a declined second step).
-int 調査_二手組(const GameRecord& r, int k);
-
-// Entries first..last of the move that holds entry n (n >= 1). The record is
-// cut into moves from entry 1 on, so both directions agree on every pair.
-struct MoveSpan {
-    int first = 0, last = 0;
-};
-MoveSpan 調査_手範囲(const GameRecord& r, int n);
 
 // 戻 from its refusals on: take back the last move, its sounds, the move
 // number and the turn.

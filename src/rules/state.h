@@ -30,6 +30,7 @@ struct State : Position {
     static constexpr int originX = 200, originY = -300;
     static constexpr int squareWidth = 510, squareHeight = 600;
     static constexpr int selectColour = 12;
+    static constexpr int lastMoveColour = 14;  // neither guidance nor selection uses it
     static constexpr int textWhite = 15, textBlack = 0;
     static constexpr int boardColour = 2, boardGridColour = 2;
     static constexpr int reportColour = 15;
@@ -67,6 +68,16 @@ struct State : Position {
     int isReversed = flagOff;
     int handicapChanged = flagOff;
     int handicapLevel = 0;
+    // The game was read from SFEN/USI and does not start from the initial
+    // position, which is all a record file can start from.
+    int importedStart = flagOff;
+    // The squares outlined as the last move (its origin, mid and end square),
+    // kept so that the next move's marks can take them away.
+    struct Square {
+        int x = 0, y = 0;
+    };
+    std::array<Square, 3> lastMoveMarks{};
+    int lastMoveMarkCount = 0;
     // The record as last written to or read from a file, and the file the
     // current game is saved to automatically ("" while none); a failed
     // automatic save is reported once per run.

@@ -1,0 +1,204 @@
+#include "share.h"
+
+#include <algorithm>
+#include <ctime>
+
+#include "autosave.h"
+#include "dialog.h"
+#include "draw.h"
+#include "file_io.h"
+#include "form1.h"
+#include "panel.h"
+#include "platform.h"
+#include "record_commands.h"
+#include "record_file.h"
+#include "sfen.h"
+
+namespace zk {
+
+namespace {
+
+const char kMidMove[] = "2手目移動中はできません！";
+
+// The side that made the record's first move, or that moves now when there is none.
+int firstMover(const State& s) {
+    const GameRecord& r = s.record;
+    if (std::max(r.recordEnd, r.recordCount) >= 1) return r.at(1).movedPiece >= 1 ? 1 : -1;
+    const int now = 手番符号(s);
+    return now == 0 ? -1 : now;
+}
+
+// Where exported files are offered first: the record-file panel's folder.
+std::string suggestedPath(State& s, const std::string& name) {
+    const std::string dir = s.ui->fileListPath();
+    return dir.empty() ? name : dir + "/" + name;
+}
+
+// Ask for a name and write the text there; the boxes say how it went.
+void writeShared(State& s, const std::string& title, const std::string& name,
+                 const std::string& extension, const std::string& text) {
+    const std::string path = s.ui->askFileName(true, title, suggestedPath(s, name), extension);
+    if (path.empty()) return;
+    std::string why;
+    if (!writeFileAtomically(path, text, why)) {
+        通知(s, "「" + path + "」に書き込めませんでした" + (why.empty() ? "" : "（" + why + "）"),
+             title);
+        return;
+    }
+    通知(s, "「" + path + "」に書き出しました", title);
+}
+
+std::string handicapName(const State& s) {
+    if (s.importedStart == State::flagOn) return "その他";
+    if (s.handicapChanged == State::flagOff) return "平手";
+    const std::string rank = 文字列テキスト(s.handicapLevel);
+    const std::string prefix = "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:";
+    return rank.rfind(prefix, 0) == 0 ? rank.substr(prefix.size()) : rank;
+}
+
+}  // namespace
+
+std::string 共有棋譜テキスト(const State& s) {
+    const GameRecord& r = s.record;
+    const Position start =
+        Position::fromBoard(startBoardOf(s.Board, r, r.recordCount), firstMover(s));
+    return formatGameText(start, movesOfRecord(r));
+}
+
+KifHeader 棋譜ヘッダ(const State& s, std::time_t when) {
+    KifHeader h;
+    std::tm local{};
+    localtime_r(&when, &local);
+    char date[32];
+    std::strftime(date, sizeof date, "%Y/%m/%d %H:%M:%S", &local);
+    h.date = date;
+    h.handicap = handicapName(s);
+    if (s.gameMode == State::modeHumans) {
+        h.sente = h.gote = "人間";
+        return h;
+    }
+    // The computer always plays the top side.
+    const bool comFirst = firstMover(s) == 1;
+    h.sente = comFirst ? "COM" : "MAN";
+    h.gote = comFirst ? "MAN" : "COM";
+    h.level = "LEVEL" + std::to_string(s.comLevel);
+    return h;
+}
+
+void SFEN_WRITE_Click(State& s) {
+    記録欄_非表示(s);
+    if (s.moveStep == 2) {
+        禁止通知(s, kMidMove, "SFEN/USIで書出");
+        return;
+    }
+    writeShared(s, "SFEN/USIで書出", "棋譜.usi", "usi", 共有棋譜テキスト(s) + "\n");
+}
+
+void KIF_WRITE_Click(State& s) {
+    記録欄_非表示(s);
+    if (s.moveStep == 2) {
+        禁止通知(s, kMidMove, "KIF形式で書出");
+        return;
+    }
+    // UTF-8 text, which is what the ".kifu" ending promises readers.
+    writeShared(s, "KIF形式で書出", "棋譜.kifu", "kifu",
+                kifText(棋譜ヘッダ(s, std::time(nullptr)), moveList(s.record)));
+}
+
+void SFEN_COPY_Click(State& s) {
+    記録欄_非表示(s);
+    if (s.moveStep == 2) {
+        禁止通知(s, kMidMove, "局面をコピー");
+        return;
+    }
+    const int side = 手番符号(s);
+    s.ui->setClipboardText(formatSfen(Position::fromBoard(s.Board, side == 0 ? -1 : side)));
+    通知(s, "局面をSFENでｸﾘｯﾌﾟﾎﾞｰﾄﾞにコピーしました", "局面をコピー");
+}
+
+void SFEN_READ_Click(State& s) {
+    記録欄_非表示(s);
+    const std::string title = "SFEN/USIを読込";
+    const std::string path = s.ui->askFileName(false, title, suggestedPath(s, ""), "usi");
+    if (path.empty()) return;
+    std::string text;
+    switch (readFileLimited(path, kMaxGameTextBytes, text)) {
+        case ReadStatus::Ok:
+            break;
+        case ReadStatus::TooLarge:
+            禁止通知(s, "「" + path + "」は大きすぎて読み込めません（256KBまで）", title);
+            return;
+        case ReadStatus::Missing:
+        case ReadStatus::Unreadable:
+            禁止通知(s, "「" + path + "」を読み込めません", title);
+            return;
+    }
+    棋譜_SFEN読込(s, text);
+}
+
+bool 棋譜_SFEN読込(State& s, const std::string& text) {
+    ImportedGame game;
+    // The top side may be the computer's: its moves are read as such.
+    const NotationError e = parseGameText(text, game, TopSide::Computer);
+    if (!e.ok) {
+        禁止通知(s, notationErrorText(e), "SFEN/USIを読込");
+        return false;
+    }
+    autosaveGame(s);
+    Form_Load(s);
+    s.moveStep = 1;
+
+    // As a record file reads: record mode, the sides from the first mover.
+    s.recordMode = State::flagOn;
+    s.Board = game.end.Board;
+    s.record = game.record;
+    s.moveCount = static_cast<int>(game.moves.size());
+    s.importedStart =
+        game.start.Board == Position::initial().Board ? State::flagOff : State::flagOn;
+    s.savedGame.text = formatRecordFile(s.record, s.record.recordEnd);
+    const bool topFirst = game.start.mover == 1;
+    s.gameMode = topFirst ? State::modeCom : State::modeHumans;
+    s.manPlayer = topFirst ? State::secondPlayer : State::firstPlayer;
+    s.comPlayer = -s.manPlayer;
+    s.turnPlayer = s.moveCount % 2 == 0 ? State::firstPlayer : State::secondPlayer;
+
+    画面_再描画(s);
+    const std::string upper = topFirst ? "先手:" : "後手:";
+    const std::string lower = topFirst ? "後手:" : "先手:";
+    描画_文字(s, 14.1, 5.18, upper, State::textBlack, 11);
+    描画_文字(s, 14, 5.08, upper, State::textWhite, 11);
+    描画_文字(s, 14.1, 6.18, lower, State::textBlack, 11);
+    描画_文字(s, 14, 6.08, lower, State::textWhite, 11);
+    描画_手数(s, s.moveCount, State::textWhite);
+    if (s.record.recordCount >= 1) {
+        const MoveRecord& last = s.record.at(s.record.recordCount);
+        描画_移動結果(s, State::comReportX,
+                      last.pieceAfter >= 1 ? State::comReportY : State::manReportY, last.toX,
+                      last.toY, last.pieceAfter, State::textWhite);
+    }
+    std::string done = std::to_string(s.moveCount);
+    done += "手を読み込みました";
+    通知(s, done, "SFEN/USIを読込");
+    return true;
+}
+
+int 現在手(const State& s) {
+    int n = 0;
+    for (const MoveListItem& item : moveList(s.record))
+        if (item.lastEntry <= s.record.recordCount) ++n;
+    return n;
+}
+
+void 棋譜_手へ(State& s, int n) {
+    for (int now = 現在手(s); now != n;) {
+        const int before = s.record.recordCount;
+        if (now > n)
+            REPLAY_Click(s);
+        else
+            AFTER_Click(s);
+        if (s.record.recordCount == before) return;
+        now = 現在手(s);
+    }
+}
+
+}  // namespace zk

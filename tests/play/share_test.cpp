@@ -1,0 +1,214 @@
+// The whole game on screen and shared: the last move's marks, going to a
+// move of the list, the SFEN/USI and KIF-style exports and the SFEN/USI
+// import, with every refusal leaving the game exactly as it was.
+#include "share.h"
+
+#include <iterator>
+
+#include "script_fixture.h"
+#include "sfen.h"
+
+namespace zk {
+namespace {
+
+std::string readFile(const std::string& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The opening used throughout: a pawn each, then the lion steps 6,10 → 6,9
+// and goes on to 7,8 (USI 7j7i6h), then a top pawn.
+const char* const kOpening[] = {"press 6 9", "press 6 8", "press 6 4", "press 6 5", "press 6 10",
+                                "press 6 9", "press 7 8", "press 1 4", "press 1 5"};
+
+class Share : public ScriptTest {
+protected:
+    void playOpening() {
+        run("menu START");
+        for (const char* line : kOpening) run(line);
+        ASSERT_EQ(s().moveCount, 4);
+    }
+    std::string marks() { return run("marks").back(); }
+    // Everything a refused command must leave alone.
+    std::vector<int> playState() {
+        return {s().record.recordCount, s().record.recordEnd, s().turnPlayer, s().manPlayer,
+                s().comPlayer,          s().gameMode,         s().recordMode, s().moveCount,
+                s().moveStep,           s().clickPhase};
+    }
+};
+
+TEST_F(Share, LastMoveMarksFollowMovesTakeBacksAndGuidance) {
+    run("menu START");
+    run({"press 6 9", "press 6 8"});
+    EXPECT_EQ(marks(), "marks 6,8 6,9");
+    // Guidance wipes every outline, the marks come back with it.
+    run("press 6 4");
+    EXPECT_EQ(outline(6, 5), State::textWhite);
+    EXPECT_EQ(marks(), "marks 6,8 6,9");
+    run("press 6 5");
+    EXPECT_EQ(marks(), "marks 6,4 6,5");
+    EXPECT_EQ(outline(6, 9), State::boardGridColour);
+    // A two-step move marks its mid square too.
+    run({"press 6 10", "press 6 9", "press 7 8"});
+    EXPECT_EQ(marks(), "marks 7,8 6,9 6,10");
+    run("menu REPLAY");
+    EXPECT_EQ(marks(), "marks 6,4 6,5");
+    run("menu AFTER");
+    EXPECT_EQ(marks(), "marks 7,8 6,9 6,10");
+    // Move help's empty board has no last move; the marks come back after it.
+    run({"menu IDOU_HLP", "press 7 8"});
+    EXPECT_EQ(marks(), "marks");
+    run("menu IDOU_HLP");
+    EXPECT_EQ(marks(), "marks 7,8 6,9 6,10");
+    run("menu CANCEL");
+    EXPECT_EQ(marks(), "marks");
+}
+
+TEST_F(Share, TheComputersMoveIsMarkedAndTheFrontEndToldOfEveryChange) {
+    run("menu LEVEL1");
+    run("menu SENTE");
+    const int before = ui().recordChanges;
+    run({"press 6 9", "press 6 8"});
+    const MoveRecord& com = s().record.at(s().record.recordCount);
+    ASSERT_GE(com.movedPiece, 1);
+    EXPECT_EQ(outline(com.fromX, com.fromY), State::lastMoveColour);
+    EXPECT_EQ(outline(com.toX, com.toY), State::lastMoveColour);
+    EXPECT_EQ(outline(6, 9), State::boardGridColour);
+    EXPECT_GE(ui().recordChanges, before + 2);
+    const int afterMoves = ui().recordChanges;
+    run("menu REPLAY");
+    EXPECT_GT(ui().recordChanges, afterMoves);
+}
+
+TEST_F(Share, GoingToAMoveRepeatsTakeBackAndReplayAndStopsAtTheFirstRefusal) {
+    playOpening();
+    const BoardGrid end = s().Board;
+    const Lines back = run("goto 1");
+    EXPECT_EQ(現在手(s()), 1);
+    EXPECT_EQ(s().record.recordCount, 1);
+    EXPECT_EQ(s().Board[6][10],
+              Position::initial().Board[6][10]);  // the two-step move went back whole
+    // Four entries taken back, one sound each, and no box.
+    EXPECT_EQ(back, Lines(4, "sound 駒打音.wav"));
+    run("goto 4");
+    EXPECT_EQ(s().Board, end);
+    EXPECT_EQ(marks(), "marks 1,4 1,5");
+
+    // The lion's first step waits for its second: 戻 refuses, once.
+    run({"press 7 8", "press 7 7"});
+    ASSERT_EQ(s().moveStep, 2);
+    const BoardGrid midMove = s().Board;
+    const std::vector<int> state = playState();
+    EXPECT_EQ(run("goto 0"), (Lines{"sound 禁止.wav", "box [戻る] 2手目移動中はできません！"}));
+    EXPECT_EQ(s().Board, midMove);
+    EXPECT_EQ(playState(), state);
+}
+
+TEST_F(Share, ExportsReadBackToTheSameGame) {
+    playOpening();
+    EXPECT_EQ(run("menu SFEN_WRITE"), (Lines{"save-dialog [SFEN/USIで書出] -> (cancelled)"}));
+    run({"filename game.usi", "menu SFEN_WRITE", "filename game.kifu", "menu KIF_WRITE"});
+    const std::string usi = readFile("game.usi");
+    EXPECT_EQ(usi.rfind("position sfen " + formatSfen(Position::initial()) + " moves ", 0), 0u)
+        << usi;
+    EXPECT_NE(usi.find(" moves 7i7h 7d7e 7j7i6h 12d12e\n"), std::string::npos) << usi;
+    const std::string kif = readFile("game.kifu");
+    for (const char* line : {"手合割：平手\n", "先手：人間\n", "   3 ７九・６八獅\n", "まで4手\n"})
+        EXPECT_NE(kif.find(line), std::string::npos) << line << kif;
+
+    run("menu SFEN_COPY");
+    EXPECT_EQ(ui().clipboard, formatSfen(Position::fromBoard(s().Board, -1)));
+
+    const std::vector<MoveRecord> entries(s().record.entries.begin(),
+                                          s().record.entries.begin() + 6);
+    const BoardGrid end = s().Board;
+    run({"menu CANCEL", "filename game.usi", "menu SFEN_READ"});
+    EXPECT_EQ(s().Board, end);
+    EXPECT_EQ(s().record.recordEnd, 5);
+    EXPECT_EQ(std::vector<MoveRecord>(s().record.entries.begin(), s().record.entries.begin() + 6),
+              entries);
+    EXPECT_EQ(s().importedStart, State::flagOff);
+}
+
+// The initial position without the bottom pawn on 1,9 (USI 12i).
+Position pawnDown() {
+    Position p = Position::initial();
+    p.Board[1][9] = code::EMPTY;
+    return p;
+}
+
+TEST_F(Share, ImportStartsRecordModeAtTheEndAndKeepsItsOwnStart) {
+    const std::string text =
+        "position sfen " + formatSfen(pawnDown()) + " moves 7i7h 7d7e 7j7i6h 12d12e";
+    ImportedGame g;
+    ASSERT_TRUE(parseGameText(text, g).ok);
+    std::ofstream("start.usi") << text;
+    run("menu START");
+    run({"press 5 9", "press 5 8"});
+
+    const Lines out = run({"filename start.usi", "menu SFEN_READ"});
+    EXPECT_EQ(out.back(), "box [SFEN/USIを読込] 4手を読み込みました");
+    EXPECT_EQ(s().recordMode, State::flagOn);
+    EXPECT_EQ(s().Board, g.end.Board);
+    EXPECT_EQ(s().record.recordCount, 5);
+    EXPECT_EQ(s().moveCount, 4);
+    EXPECT_EQ(marks(), "marks 1,4 1,5");
+    EXPECT_EQ(run("moves")[3], "*    3 ▲７九・６八獅");
+
+    run("goto 0");
+    EXPECT_EQ(s().Board, pawnDown().Board);
+    // A record file could not say where this game starts.
+    EXPECT_EQ(
+        run("menu KIFU_WRITE"),
+        (Lines{"sound 禁止.wav",
+               "box [棋譜書込] 初期配置から始まらない棋譜は「SFEN/USIで書出」で書き出して下さい"}));
+    run("goto 4");
+    EXPECT_EQ(s().Board, g.end.Board);
+
+    // Play goes on from the last move.
+    run({"menu START", "answer no", "press 7 8", "press 7 7"});
+    EXPECT_EQ(s().recordMode, State::flagOff);
+    EXPECT_EQ(s().moveCount, 5);
+    EXPECT_EQ(s().Board[7][7], Position::initial().Board[6][10]);
+    run({"filename again.usi", "menu SFEN_WRITE"});
+    EXPECT_EQ(readFile("again.usi").rfind("position sfen " + formatSfen(pawnDown()) + " moves", 0),
+              0u);
+    // Nor is it saved automatically as a record file that would start elsewhere.
+    ui().autosaveDir = (dir_ / "saved").string();
+    run("menu CANCEL");
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "saved"));
+}
+
+TEST_F(Share, ARefusedImportSaysWhereOnceAndChangesNothing) {
+    playOpening();
+    const BoardGrid board = s().Board;
+    const std::vector<MoveRecord> entries = s().record.entries;
+    const std::vector<int> state = playState();
+    const std::uint64_t picture = ui().screen().generation();
+    const std::string board0 = formatSfen(Position::initial());
+    const std::string texts[] = {
+        "position startpos moves 7i7h 7d7e 7h7g 9x9y",                     // the fourth move
+        "position sfen " + board0.substr(0, board0.find(' ')) + " x - 1",  // the side field
+        "position sfen 12/12 b - 1",                                       // the board field
+    };
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        ImportedGame g;
+        const NotationError e = parseGameText(text, g, TopSide::Computer);
+        ASSERT_FALSE(e.ok);
+        std::ofstream("bad.usi", std::ios::trunc) << text;
+        EXPECT_EQ(run({"filename bad.usi", "menu SFEN_READ"}),
+                  (Lines{"open-dialog [SFEN/USIを読込] -> bad.usi", "sound 禁止.wav",
+                         "box [SFEN/USIを読込] " + notationErrorText(e)}));
+        EXPECT_EQ(s().Board, board);
+        EXPECT_EQ(s().record.entries, entries);
+        EXPECT_EQ(playState(), state);
+        EXPECT_EQ(ui().screen().generation(), picture);
+    }
+    EXPECT_NE(
+        notationErrorText(parseGameText(texts[0], *std::make_unique<ImportedGame>())).find("4"),
+        std::string::npos);
+}
+
+}  // namespace
+}  // namespace zk
