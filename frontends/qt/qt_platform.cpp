@@ -23,6 +23,28 @@ QtPlatform::QtPlatform(MainWindow& window, bool instantWaits)
     clock_.start();
 }
 
+QtPlatform::~QtPlatform() {
+    if (worker_.joinable()) worker_.join();
+}
+
+void QtPlatform::runOffThread(std::function<void()> job, std::function<void()> done) {
+    // The earlier job has posted its ending already, or was told to stop.
+    if (worker_.joinable()) worker_.join();
+    worker_ = std::thread([this, job = std::move(job), done = std::move(done)]() mutable {
+        job();
+        post(std::move(done));
+    });
+}
+
+void QtPlatform::post(std::function<void()> handler) {
+    // Queued on the window: dropped with it if it is gone before the loop
+    // gets there.
+    MainWindow* w = &window_;
+    QMetaObject::invokeMethod(
+        w, [w, handler = std::move(handler)]() mutable { w->deliver(std::move(handler)); },
+        Qt::QueuedConnection);
+}
+
 void QtPlatform::flush() {
     // Paint now; input waits in the queue until the handler returns.
     if (window_.view()) window_.view()->repaintChanged(true);

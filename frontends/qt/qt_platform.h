@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QString>
+#include <thread>
 
 #include "platform.h"
 #include "sound_library.h"
@@ -21,6 +22,8 @@ public:
     // With `instantWaits` the blinks' waits pass at once (for tests that play
     // whole games through the window).
     QtPlatform(MainWindow& window, bool instantWaits);
+    // Waits for a job still running; the program has told it to stop.
+    ~QtPlatform() override;
 
     zk::ScreenModel& screen() override { return screen_; }
     void flush() override;
@@ -41,6 +44,9 @@ public:
     double clockSeconds() override;
     void sleepSeconds(double seconds) override;
     void quit() override { quitRequested_ = true; }
+    // One worker thread at a time; results come back as queued handlers.
+    void runOffThread(std::function<void()> job, std::function<void()> done) override;
+    void post(std::function<void()> handler) override;
     // $XDG_CONFIG_HOME/zenkoru and $XDG_DATA_HOME/zenkoru/棋譜.
     std::string settingsFolder() const override;
     std::string autosaveFolder() const override;
@@ -67,6 +73,7 @@ private:
     bool boxesAnsweredAtOnce_ = false;
     bool instantWaits_ = false;
     double skipped_ = 0;  // seconds of waits passed at once
+    std::thread worker_;
 };
 
 }  // namespace zkqt

@@ -413,6 +413,7 @@ struct Engine::Impl {
                     result.best = pv[0][0];
                     result.pv.assign(pv[0], pv[0] + pvLength[0]);
                 }
+                if (lim.onIteration) lim.onIteration(depth);
                 if (std::abs(score) > kWinBound && kWin - std::abs(score) <= depth) break;
             } catch (const Stopped&) {
                 // Stopped before any iteration ended: a root move that has
