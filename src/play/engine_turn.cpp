@@ -111,7 +111,11 @@ bool 思考中禁止(State& s, const std::string& title) {
 }
 
 void COM手番_探索(State& s) {
-    startSearch(s, 現局面(s), State::comReportY, false, [](State& st, const engine::Result& r) {
+    // The turn stays the human's in the play state until the computer's move
+    // is played; the position says whose move it is.
+    Position p = 現局面(s);
+    p.mover = +1;
+    startSearch(s, p, State::comReportY, false, [](State& st, const engine::Result& r) {
         if (!r.found) {  // no legal move: the computer loses
             終了(st, "あなた");
             return;
