@@ -74,8 +74,8 @@ const MenuEntry kMenu[] = {
     {"VER", "その他", "", false},
 };
 
-const char* const kCheckable[] = {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "THINK1",
-                                  "THINK5", "THINK15", "SIDOU", "BGM"};
+const char* const kCheckable[] = {"LEVEL1", "LEVEL2",  "LEVEL3", "LEVEL4", "THINK1",
+                                  "THINK5", "THINK15", "SIDOU",  "BGM"};
 
 // Places worth offering: home, the folder of the automatically saved games,
 // then the mounted file systems.

@@ -27,7 +27,8 @@ struct Limits {
     const std::atomic<bool>* stop = nullptr;  // the caller's stop flag, read while searching
     bool nullMove = true;                     // prune by null move (off: to measure what it gains)
     bool reductions = true;                   // late-move reductions (off: likewise)
-    std::function<void(int depth)> onIteration;  // after each completed iteration, on the searching thread
+    // Called on the searching thread as each iteration completes.
+    std::function<void(int depth)> onIteration;
 };
 
 struct Result {

@@ -108,9 +108,9 @@ ComOutcome com_指し手(State& s, const Move& m) {
     c.pieceBefore = m.piece;
     c.pieceAfter = m.isTwoStep() ? m.midAfter : m.after;
     // A royal piece taken by either step ends the game.
-    const PieceCode captured =
-        m.isTwoStep() && isRoyal(m.capturedMid) && !isRoyal(m.captured) ? m.capturedMid
-                                                                        : m.captured;
+    const PieceCode captured = m.isTwoStep() && isRoyal(m.capturedMid) && !isRoyal(m.captured)
+                                   ? m.capturedMid
+                                   : m.captured;
     return com_着手(s, c, captured, [&](PieceCode& after) {
         if (!m.isTwoStep()) return;
         const PieceCode mid = 二手目表示駒(c);

@@ -27,9 +27,9 @@ struct Session {
     std::unique_ptr<engine::Engine> engine;
     std::atomic<bool> stop{false};
     bool busy = false;
-    bool hint = false;              // the search out is a hint
-    unsigned generation = 0;        // a result of an older search is dropped
-    std::uint64_t nodes = 0;        // 0: the thinking time bounds the search
+    bool hint = false;        // the search out is a hint
+    unsigned generation = 0;  // a result of an older search is dropped
+    std::uint64_t nodes = 0;  // 0: the thinking time bounds the search
     std::vector<std::pair<int, int>> hintSquares;
 };
 
@@ -79,15 +79,13 @@ void startSearch(State& s, const Position& position, double reportY, bool hint, 
     auto result = std::make_shared<engine::Result>();
     // The job owns what it reads: the position copy, the session (engine and
     // stop flag) and the result, so nothing of State crosses threads.
-    s.ui->runOffThread(
-        [session, position, limits, result] {
-            *result = session->engine->search(position, +1, limits);
-        },
-        [state, session, current, result, finish] {
-            if (!current()) return;
-            session->busy = false;
-            finish(*state, *result);
-        });
+    s.ui->runOffThread([session, position, limits,
+                        result] { *result = session->engine->search(position, +1, limits); },
+                       [state, session, current, result, finish] {
+                           if (!current()) return;
+                           session->busy = false;
+                           finish(*state, *result);
+                       });
 }
 
 }  // namespace

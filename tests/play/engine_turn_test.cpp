@@ -3,13 +3,14 @@
 // moves are played as the record and the rules expect, commands that would
 // change the position are refused while a search is out, a stopped search
 // plays nothing, and the hint outlines a move without playing it.
+#include "engine_turn.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "com_fixture.h"
 #include "com_turn.h"
-#include "engine_turn.h"
 #include "form1.h"
 #include "notation.h"
 #include "record_commands.h"
@@ -92,7 +93,8 @@ TEST_F(Level4, PlaysAGameAtAFixedNodeCount) {
     EXPECT_EQ(replayed.Board, s().Board);
     // The computer moved its own pieces, the top side's.
     int computerEntries = 0;
-    for (int i = 1; i <= s().record.recordCount; ++i) computerEntries += s().record.at(i).movedPiece >= 1;
+    for (int i = 1; i <= s().record.recordCount; ++i)
+        computerEntries += s().record.at(i).movedPiece >= 1;
     EXPECT_GE(computerEntries, 4);
 
     // As 後手 the computer opens at once.
@@ -110,9 +112,9 @@ TEST_F(Level4, CommandsThatChangeThePositionAreRefusedWhileItThinks) {
     ASSERT_TRUE(思考中(s()));
     ui().takeTranscript();
     const BoardGrid board = s().Board;
-    for (const char* control : {"REPLAY", "AFTER", "CANCEL", "REVERSE", "SENTE", "GOTE", "START",
-                                "LEVEL1", "LEVEL4", "LBEL_UP", "LEBEL_DOWN", "KIFU_READ",
-                                "IDOU_HLP"}) {
+    for (const char* control :
+         {"REPLAY", "AFTER", "CANCEL", "REVERSE", "SENTE", "GOTE", "START", "LEVEL1", "LEVEL4",
+          "LBEL_UP", "LEBEL_DOWN", "KIFU_READ", "IDOU_HLP"}) {
         SCOPED_TRACE(control);
         runMenuCommand(s(), control);
         EXPECT_EQ(ui().takeTranscript(), kRefused);
