@@ -6,12 +6,17 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QString>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 #include "platform.h"
 #include "sound_library.h"
 
 class QAction;
+class QSocketNotifier;
 
 namespace zkqt {
 
@@ -74,6 +79,13 @@ private:
     bool instantWaits_ = false;
     double skipped_ = 0;  // seconds of waits passed at once
     std::thread worker_;
+    // Handlers posted from the worker wait here; a byte down the pipe wakes
+    // the event loop. Both are synchronisations ThreadSanitizer can see.
+    void runPosted();
+    std::mutex postedLock_;
+    std::deque<std::function<void()>> posted_;
+    int wakeRead_ = -1, wakeWrite_ = -1;
+    std::unique_ptr<QSocketNotifier> wakeNotifier_;
 };
 
 }  // namespace zkqt

@@ -1,13 +1,17 @@
 // zenkoru-screenshot OUT.png [WIDTHxHEIGHT] [EVENT...]
 // Starts the real window (use QT_QPA_PLATFORM=offscreen without a display),
 // plays the events and writes a PNG. Events: menu:CONTROL, press:X,Y (a
-// square), answer:yes|no (for the next Yes/No box). Boxes are answered as
-// they open.
+// square), answer:yes|no (for the next Yes/No box), nodes:N (LEVEL4 and ヒント
+// search N nodes instead of the thinking time), wait:MS (run the event loop
+// MS milliseconds), done (run it until no search is out). Boxes are answered
+// as they open.
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QTimer>
 #include <cstdio>
 
+#include "engine_turn.h"
 #include "main_window.h"
 #include "screenshot.h"
 
@@ -40,8 +44,17 @@ int main(int argc, char** argv) {
             else if (e.startsWith(QLatin1String("press:"))) {
                 const QStringList xy = e.mid(6).split(QLatin1Char(','));
                 if (xy.size() == 2) zkqt::pressSquare(window, xy[0].toInt(), xy[1].toInt());
-            } else if (e.startsWith(QLatin1String("answer:")))
+            } else if (e.startsWith(QLatin1String("answer:"))) {
                 answerer.answers << e.mid(7);
+            } else if (e.startsWith(QLatin1String("nodes:"))) {
+                zk::思考ノード数設定(window.state(), e.mid(6).toULongLong());
+            } else if (e.startsWith(QLatin1String("wait:"))) {
+                const QDeadlineTimer until(e.mid(5).toInt());
+                while (!until.hasExpired()) QApplication::processEvents(QEventLoop::AllEvents, 20);
+            } else if (e == QLatin1String("done")) {
+                while (zk::思考中(window.state()))
+                    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            }
             QApplication::processEvents();
         }
         QApplication::processEvents();
