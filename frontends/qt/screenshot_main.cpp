@@ -3,11 +3,13 @@
 // plays the events and writes a PNG. Events: menu:CONTROL, press:X,Y (a
 // square), answer:yes|no (for the next Yes/No box), nodes:N (LEVEL4 and ヒント
 // search N nodes instead of the thinking time), wait:MS (run the event loop
-// MS milliseconds), done (run it until no search is out). Boxes are answered
-// as they open.
+// MS milliseconds), done (run it until no search is out), esc (write the
+// picture, then press Esc and say whether the window closed). Boxes are
+// answered as they open.
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QImage>
+#include <QKeyEvent>
 #include <QTimer>
 #include <cstdio>
 
@@ -51,6 +53,16 @@ int main(int argc, char** argv) {
             } else if (e.startsWith(QLatin1String("wait:"))) {
                 const QDeadlineTimer until(e.mid(5).toInt());
                 while (!until.hasExpired()) QApplication::processEvents(QEventLoop::AllEvents, 20);
+            } else if (e == QLatin1String("esc")) {
+                const bool ok = zkqt::grabWindow(window).save(out, "PNG");
+                QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(&window, &key);
+                QApplication::processEvents();
+                std::printf("%s; Esc: the window %s, %s\n", ok ? "wrote the picture" : "no picture",
+                            window.isVisible() ? "is still open" : "closed",
+                            zk::思考中(window.state()) ? "still thinking" : "no search out");
+                QApplication::exit(ok ? 0 : 1);
+                return;
             } else if (e == QLatin1String("done")) {
                 while (zk::思考中(window.state()))
                     QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
