@@ -1,6 +1,7 @@
 #include "engine_turn.h"
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -27,7 +28,6 @@ struct Session {
     std::unique_ptr<engine::Engine> engine;
     std::atomic<bool> stop{false};
     bool busy = false;
-    bool hint = false;        // the search out is a hint
     unsigned generation = 0;  // a result of an older search is dropped
     std::uint64_t nodes = 0;  // 0: the thinking time bounds the search
     std::vector<std::pair<int, int>> hintSquares;
@@ -53,12 +53,11 @@ void chooseThinkingTime(State& s, int index) {
 // on the window's thread unless the search was stopped or superseded.
 // Progress is shown in the move report at `reportY`.
 template <typename Finish>
-void startSearch(State& s, const Position& position, double reportY, bool hint, Finish finish) {
+void startSearch(State& s, const Position& position, double reportY, Finish finish) {
     const std::shared_ptr<Session> session = sessionOf(s);
     if (!session->engine) session->engine = std::make_unique<engine::Engine>(kHashMegabytes);
     session->stop.store(false);
     session->busy = true;
-    session->hint = hint;
     const unsigned generation = ++session->generation;
     思考中表示(s, 0, reportY);
 
@@ -113,7 +112,7 @@ void COM手番_探索(State& s) {
     // is played; the position says whose move it is.
     Position p = 現局面(s);
     p.mover = +1;
-    startSearch(s, p, State::comReportY, false, [](State& st, const engine::Result& r) {
+    startSearch(s, p, State::comReportY, [](State& st, const engine::Result& r) {
         if (!r.found) {  // no legal move: the computer loses
             終了(st, "あなた");
             return;
@@ -132,7 +131,7 @@ void HINT_Click(State& s) {
         return;
     }
     ヒント消去(s);
-    startSearch(s, 現局面(s), State::manReportY, true, [](State& st, const engine::Result& r) {
+    startSearch(s, 現局面(s), State::manReportY, [](State& st, const engine::Result& r) {
         消去_移動結果(st, State::manReportX, State::manReportY);
         if (!r.found) return;
         const Move& m = r.best;

@@ -2,8 +2,8 @@
 
 #include "autosave.h"
 #include "dialog.h"
-#include "engine_turn.h"
 #include "draw.h"
+#include "engine_turn.h"
 #include "pieces.h"
 #include "platform.h"
 #include "settings.h"

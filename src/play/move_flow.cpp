@@ -2,8 +2,8 @@
 
 #include "com_turn.h"
 #include "dialog.h"
-#include "engine_turn.h"
 #include "draw.h"
+#include "engine_turn.h"
 #include "form1.h"
 #include "game_end.h"
 #include "move_check.h"
