@@ -67,8 +67,11 @@ void startSearch(State& s, const Position& position, double reportY, Finish fini
     limits.stop = &session->stop;
     Platform* ui = s.ui;
     State* state = &s;
-    auto current = [session, generation] {
-        return session->busy && session->generation == generation && !session->stop.load();
+    // Weak: the engine keeps its last limits, and with them this test; a
+    // strong hold would make the session own itself.
+    auto current = [weak = std::weak_ptr<Session>(session), generation] {
+        const std::shared_ptr<Session> held = weak.lock();
+        return held && held->busy && held->generation == generation && !held->stop.load();
     };
     limits.onIteration = [ui, state, current, reportY](int depth) {
         ui->post([state, current, reportY, depth] {

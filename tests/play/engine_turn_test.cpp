@@ -182,6 +182,20 @@ TEST(Level4Progress, TheCaptionCountsTheDepthsUp) {
     EXPECT_EQ(f.s.turnPlayer, f.s.manPlayer);
 }
 
+// The engine keeps its last limits; the session that owns the engine must
+// still go when the game's state lets go of it (the 64 MB table with it).
+TEST(Level4Session, GoesWithTheState) {
+    test::ComFixture f(4);
+    初期配置(f.s);
+    思考ノード数設定(f.s, 500);
+    COM手番_探索(f.s);
+    f.ui.runPosted();
+    ASSERT_GE(f.s.record.recordCount, 1);
+    const std::weak_ptr<void> held = f.s.playSession;
+    f.s.playSession.reset();
+    EXPECT_TRUE(held.expired());
+}
+
 // ヒント outlines a legal move of the human without playing it; the next press
 // takes the outline away. Outside the human's turn against the computer it
 // is refused.
