@@ -30,7 +30,11 @@ struct Session {
     bool busy = false;
     unsigned generation = 0;  // a result of an older search is dropped
     std::uint64_t nodes = 0;  // 0: the thinking time bounds the search
-    std::vector<std::pair<int, int>> hintSquares;
+    // The hint's squares with the outline each had before, put back after.
+    struct Outlined {
+        int x, y, colour;
+    };
+    std::vector<Outlined> hintSquares;
 };
 
 // The session lives in State's opaque slot, so that State never names it.
@@ -138,20 +142,26 @@ void HINT_Click(State& s) {
         消去_移動結果(st, State::manReportX, State::manReportY);
         if (!r.found) return;
         const Move& m = r.best;
-        std::vector<std::pair<int, int>>& squares = sessionOf(st)->hintSquares;
-        squares = {{m.fromX, m.fromY}};
+        std::vector<std::pair<int, int>> squares = {{m.fromX, m.fromY}};
         if (m.isTwoStep()) squares.emplace_back(m.midX, m.midY);
         squares.emplace_back(m.toX, m.toY);
-        for (const auto& [x, y] : squares) 描画_桝輪郭(st, kHintColour, x, y);
+        std::vector<Session::Outlined>& kept = sessionOf(st)->hintSquares;
+        for (const auto& [x, y] : squares) {
+            const int was = st.ui->screen().outlineColour(cellX(x), cellY(y), State::squareWidth,
+                                                          State::squareHeight);
+            kept.push_back({x, y, was < 0 ? State::boardColour : was});
+            描画_桝輪郭(st, kHintColour, x, y);
+        }
         描画_移動結果(st, State::manReportX, State::manReportY, m.toX, m.toY, m.after, kHintColour);
     });
 }
 
 void ヒント消去(State& s) {
     if (!s.playSession) return;
-    std::vector<std::pair<int, int>>& squares = sessionOf(s)->hintSquares;
-    for (const auto& [x, y] : squares) 描画_桝輪郭(s, State::boardColour, x, y);
-    squares.clear();
+    std::vector<Session::Outlined>& kept = sessionOf(s)->hintSquares;
+    // Last first: a square outlined twice (a lion back home) gets its own colour.
+    for (auto it = kept.rbegin(); it != kept.rend(); ++it) 描画_桝輪郭(s, it->colour, it->x, it->y);
+    kept.clear();
 }
 
 void THINK1_Click(State& s) { chooseThinkingTime(s, 0); }

@@ -204,11 +204,17 @@ TEST_F(Level4, HintOutlinesAMoveUntilTheNextPress) {
     EXPECT_EQ(run("menu HINT"), refused);  // no game
     run("menu START");
     EXPECT_EQ(run("menu HINT"), refused);  // two humans
-    run({"menu CANCEL", "engine nodes 1500", "menu SENTE"});
+    run({"menu CANCEL", "engine nodes 1500", "menu SENTE", "press 5 9", "press 5 8"});
     const BoardGrid board = s().Board;
+    auto allOutlines = [this] {
+        std::vector<int> out;
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) out.push_back(outline(x, y));
+        return out;
+    };
     EXPECT_EQ(run("menu HINT"), Lines{});
     EXPECT_EQ(s().Board, board);
-    EXPECT_EQ(s().record.recordCount, 0);
+    EXPECT_EQ(s().record.recordCount, 2);
     const auto squares = hintSquares();
     ASSERT_GE(squares.size(), 2u);
     ASSERT_LE(squares.size(), 3u);
@@ -221,8 +227,20 @@ TEST_F(Level4, HintOutlinesAMoveUntilTheNextPress) {
         legal = legal || want == squares;
     }
     EXPECT_TRUE(legal);
-    press(1, 6);  // an empty square
+    press(1, 6);  // an empty square out of reach
     EXPECT_TRUE(hintSquares().empty());
+
+    // With the hinted piece selected (its outline and the guidance's), the
+    // hint's outline goes and theirs come back.
+    for (const auto& [x, y] : squares)
+        if (s().Board[x][y] <= -1) press(x, y);
+    ASSERT_EQ(s().clickPhase, 1);
+    const std::vector<int> before = allOutlines();
+    run("menu HINT");
+    EXPECT_FALSE(hintSquares().empty());
+    press(1, 6);
+    EXPECT_TRUE(hintSquares().empty());
+    EXPECT_EQ(allOutlines(), before);
 }
 
 }  // namespace
