@@ -182,6 +182,33 @@ TEST(Level4Progress, TheCaptionCountsTheDepthsUp) {
     EXPECT_EQ(f.s.turnPlayer, f.s.manPlayer);
 }
 
+// A lion of the computer that takes the human's king on either of its two
+// steps wins, whichever step it was.
+TEST(Level4Move, AKingTakenOnEitherStepEndsTheGame) {
+    for (const int kingY : {6, 7}) {
+        SCOPED_TRACE(kingY);
+        test::ComFixture f(4);
+        f.put(6, 1, 39);
+        f.put(1, 4, 1);
+        f.put(2, 4, 1);
+        f.put(6, 5, 33);
+        f.put(6, kingY, -39);
+        for (int x = 1; x <= 3; ++x) f.put(x, 9, -1);
+        f.put(12, 12, -13);
+        const Position p = 現局面(f.s);
+        ASSERT_EQ(p.mover, 1);
+        const std::vector<Move> moves = legalMoves(p, Mover::Computer);
+        const auto m = std::find_if(moves.begin(), moves.end(), [](const Move& c) {
+            return c.fromX == 6 && c.fromY == 5 && c.midX == 6 && c.midY == 6 && c.toX == 6 &&
+                   c.toY == 7;
+        });
+        ASSERT_NE(m, moves.end());
+        const ComOutcome out = com_指し手(f.s, *m);
+        EXPECT_TRUE(out.ended);
+        EXPECT_EQ(out.winner, "ｺﾝﾋﾟｭｰﾀ");
+    }
+}
+
 // The engine keeps its last limits; the session that owns the engine must
 // still go when the game's state lets go of it (the 64 MB table with it).
 TEST(Level4Session, GoesWithTheState) {
