@@ -19,6 +19,7 @@
 
 #include "board_view.h"
 #include "end_signals.h"
+#include "engine_turn.h"
 #include "form1.h"
 #include "move_list_panel.h"
 #include "piece_art.h"
@@ -51,6 +52,11 @@ const MenuEntry kMenu[] = {
     {"LEVEL1", "LEVEL1", "LEVEL", false},
     {"LEVEL2", "LEVEL2", "LEVEL", false},
     {"LEVEL3", "LEVEL3", "LEVEL", false},
+    {"LEVEL4", "LEVEL4", "LEVEL", false},
+    {"THINK", "思考時間", "LEVEL", true},
+    {"THINK1", "1秒", "THINK", false},
+    {"THINK5", "5秒", "THINK", false},
+    {"THINK15", "15秒", "THINK", false},
     {"OWARI", "終わり", "TAIKYOKU", false},
     {"STOP", "局面", "", true},
     {"CANCEL", "最初", "STOP", false},
@@ -70,10 +76,12 @@ const MenuEntry kMenu[] = {
     {"SIDOU", "移動指導", "OPTION", false},
     {"BGM", "BGM", "OPTION", false},
     {"IDOU_HLP", "移動ﾍﾙﾌﾟ", "", false},
+    {"HINT", "ヒント", "", false},
     {"VER", "その他", "", false},
 };
 
-const char* const kCheckable[] = {"LEVEL1", "LEVEL2", "LEVEL3", "SIDOU", "BGM"};
+const char* const kCheckable[] = {"LEVEL1", "LEVEL2",  "LEVEL3", "LEVEL4", "THINK1",
+                                  "THINK5", "THINK15", "SIDOU",  "BGM"};
 
 // Places worth offering: home, the folder of the automatically saved games,
 // then the mounted file systems.
@@ -124,6 +132,8 @@ MainWindow::MainWindow(bool instantWaits) {
 }
 
 MainWindow::~MainWindow() {
+    // A search still out stops before the platform waits for its thread.
+    zk::思考中止(state_);
     // A window torn down without the program's own ending still frees its sounds.
     if (!closing_) zk::終了処理(state_);
     state_.ui = nullptr;

@@ -34,6 +34,8 @@ public:
 
     // Run start-up (sounds, the initial position, the settings file).
     void start();
+    // Run a program handler that came back through the event loop.
+    void deliver(std::function<void()> handler) { dispatch(std::move(handler)); }
 
     zk::State& state() { return state_; }
     BoardView* view() const { return view_; }

@@ -1,5 +1,8 @@
 #include "qt_platform.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -13,6 +16,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -24,6 +28,62 @@ namespace zkqt {
 QtPlatform::QtPlatform(MainWindow& window, bool instantWaits)
     : window_(window), instantWaits_(instantWaits) {
     clock_.start();
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0) {
+        wakeRead_ = fds[0];
+        wakeWrite_ = fds[1];
+        wakeNotifier_ = std::make_unique<QSocketNotifier>(wakeRead_, QSocketNotifier::Read);
+        QObject::connect(wakeNotifier_.get(), &QSocketNotifier::activated, &window_,
+                         [this] { runPosted(); });
+    }
+}
+
+QtPlatform::~QtPlatform() {
+    if (worker_.joinable()) worker_.join();
+    wakeNotifier_.reset();
+    if (wakeRead_ >= 0) ::close(wakeRead_);
+    if (wakeWrite_ >= 0) ::close(wakeWrite_);
+}
+
+void QtPlatform::runOffThread(std::function<void()> job, std::function<void()> done) {
+    // The earlier job has posted its ending already, or was told to stop.
+    if (worker_.joinable()) worker_.join();
+    worker_ = std::thread([this, job = std::move(job), done = std::move(done)]() mutable {
+        job();
+        post(std::move(done));
+    });
+}
+
+void QtPlatform::post(std::function<void()> handler) {
+    {
+        std::lock_guard<std::mutex> lock(postedLock_);
+        posted_.push_back(std::move(handler));
+    }
+    if (wakeWrite_ < 0) {
+        // Without the pipe, Qt's own queue wakes the loop.
+        QMetaObject::invokeMethod(
+            &window_, [this] { runPosted(); }, Qt::QueuedConnection);
+        return;
+    }
+    const char byte = 1;
+    // A full pipe already holds a wake-up.
+    [[maybe_unused]] const ssize_t n = ::write(wakeWrite_, &byte, 1);
+}
+
+void QtPlatform::runPosted() {
+    char bytes[64];
+    while (wakeRead_ >= 0 && ::read(wakeRead_, bytes, sizeof bytes) > 0) {
+    }
+    for (;;) {
+        std::function<void()> next;
+        {
+            std::lock_guard<std::mutex> lock(postedLock_);
+            if (posted_.empty()) return;
+            next = std::move(posted_.front());
+            posted_.pop_front();
+        }
+        window_.deliver(std::move(next));
+    }
 }
 
 void QtPlatform::flush() {

@@ -7,11 +7,17 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 #include "platform.h"
 #include "sound_library.h"
 
 class QAction;
+class QSocketNotifier;
 
 namespace zkqt {
 
@@ -22,6 +28,8 @@ public:
     // With `instantWaits` the blinks' waits pass at once (for tests that play
     // whole games through the window).
     QtPlatform(MainWindow& window, bool instantWaits);
+    // Waits for a job still running; the program has told it to stop.
+    ~QtPlatform() override;
 
     zk::ScreenModel& screen() override { return screen_; }
     void flush() override;
@@ -47,6 +55,9 @@ public:
     double clockSeconds() override;
     void sleepSeconds(double seconds) override;
     void quit() override { quitRequested_ = true; }
+    // One worker thread at a time; results come back as queued handlers.
+    void runOffThread(std::function<void()> job, std::function<void()> done) override;
+    void post(std::function<void()> handler) override;
     // $XDG_CONFIG_HOME/zenkoru and $XDG_DATA_HOME/zenkoru/棋譜.
     std::string settingsFolder() const override;
     std::string autosaveFolder() const override;
@@ -75,6 +86,14 @@ private:
     bool boxesAnsweredAtOnce_ = false;
     bool instantWaits_ = false;
     double skipped_ = 0;  // seconds of waits passed at once
+    std::thread worker_;
+    // Handlers posted from the worker wait here; a byte down the pipe wakes
+    // the event loop. Both are synchronisations ThreadSanitizer can see.
+    void runPosted();
+    std::mutex postedLock_;
+    std::deque<std::function<void()>> posted_;
+    int wakeRead_ = -1, wakeWrite_ = -1;
+    std::unique_ptr<QSocketNotifier> wakeNotifier_;
 };
 
 }  // namespace zkqt

@@ -2,13 +2,19 @@
 // Starts the real window (use QT_QPA_PLATFORM=offscreen without a display),
 // plays the events and writes a PNG. Events: menu:CONTROL, press:X,Y (a
 // square), answer:yes|no (for the next Yes/No box), file:PATH (the name the
-// next file dialog answers), row:N (a click on row N of 棋譜一覧, 0 the start).
-// Boxes are answered as they open.
+// next file dialog answers), row:N (a click on row N of 棋譜一覧, 0 the start),
+// nodes:N (LEVEL4 and ヒント search N nodes instead of the thinking time),
+// wait:MS (run the event loop MS milliseconds), done (run it until no search
+// is out), esc (write the picture, then press Esc and say whether the window
+// closed). Boxes are answered as they open.
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QImage>
+#include <QKeyEvent>
 #include <QTimer>
 #include <cstdio>
 
+#include "engine_turn.h"
 #include "main_window.h"
 #include "screenshot.h"
 
@@ -47,6 +53,24 @@ int main(int argc, char** argv) {
                 window.presetFileName(e.mid(5));
             } else if (e.startsWith(QLatin1String("row:"))) {
                 zkqt::clickMoveListRow(window, e.mid(4).toInt());
+            } else if (e.startsWith(QLatin1String("nodes:"))) {
+                zk::思考ノード数設定(window.state(), e.mid(6).toULongLong());
+            } else if (e.startsWith(QLatin1String("wait:"))) {
+                const QDeadlineTimer until(e.mid(5).toInt());
+                while (!until.hasExpired()) QApplication::processEvents(QEventLoop::AllEvents, 20);
+            } else if (e == QLatin1String("esc")) {
+                const bool ok = zkqt::grabWindow(window).save(out, "PNG");
+                QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(&window, &key);
+                QApplication::processEvents();
+                std::printf("%s; Esc: the window %s, %s\n", ok ? "wrote the picture" : "no picture",
+                            window.isVisible() ? "is still open" : "closed",
+                            zk::思考中(window.state()) ? "still thinking" : "no search out");
+                QApplication::exit(ok ? 0 : 1);
+                return;
+            } else if (e == QLatin1String("done")) {
+                while (zk::思考中(window.state()))
+                    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
             }
             QApplication::processEvents();
         }

@@ -47,6 +47,19 @@ void HeadlessPlatform::setMenuChecked(const std::string& control, bool on) {
         checked.erase(control);
 }
 
+void HeadlessPlatform::runOffThread(std::function<void()> job, std::function<void()> done) {
+    job();
+    post(std::move(done));
+}
+
+void HeadlessPlatform::runPosted() {
+    while (!posted.empty() && !quitRequested) {
+        std::function<void()> next = std::move(posted.front());
+        posted.pop_front();
+        next();
+    }
+}
+
 bool HeadlessPlatform::menuChecked(const std::string& control) const {
     return checked.count(control) != 0;
 }

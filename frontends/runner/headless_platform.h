@@ -48,6 +48,13 @@ public:
 
     void quit() override;
 
+    // The job runs at once; `done` waits in the posted queue.
+    void runOffThread(std::function<void()> job, std::function<void()> done) override;
+    void post(std::function<void()> handler) override { posted.push_back(std::move(handler)); }
+    // Run the posted handlers in order, as the event loop would after the
+    // current handler; those they post run too. None after the program ended.
+    void runPosted();
+
     std::string settingsFolder() const override { return settingsDir; }
     std::string autosaveFolder() const override { return autosaveDir; }
 
@@ -87,6 +94,7 @@ public:
     int flushes = 0;
     double now = 1000.0;
     bool quitRequested = false;
+    std::deque<std::function<void()>> posted;
     std::map<std::int32_t, std::string> bufferNames;
     std::set<std::int32_t> looping;
 

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "draw.h"
+#include "engine_turn.h"
 #include "form1.h"
 #include "record_commands.h"
 #include "share.h"
@@ -158,6 +159,11 @@ std::vector<std::string> ScriptRunner::execute(const std::string& line) {
         if (!(in >> word)) word.clear();
         ui_.setNameInputText(word);
         Command1_Click(s_);
+    } else if (command == "engine") {
+        std::uint64_t nodes = 0;
+        if (!(in >> word) || word != "nodes" || !(in >> nodes))
+            return errorLine("engine needs nodes and a number");
+        思考ノード数設定(s_, nodes);
     } else if (command == "path") {
         if (!(in >> word)) return errorLine("path needs a directory");
         if (!ui_.setDirListPath(word)) return errorLine("no directory " + word);
@@ -165,6 +171,9 @@ std::vector<std::string> ScriptRunner::execute(const std::string& line) {
     } else {
         return errorLine("unknown command " + command);
     }
+    // What the handler left to the event loop (a search's result) runs now,
+    // so that a line's output is whole.
+    ui_.runPosted();
     std::vector<std::string> out = ui_.takeTranscript();
     out.insert(out.end(), dump.begin(), dump.end());
     return out;

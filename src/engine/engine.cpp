@@ -431,6 +431,7 @@ struct Engine::Impl {
                     result.pv.clear();
                     for (int i = 0; i < pvLength[0]; ++i) result.pv.push_back(toMove(pv[0][i]));
                 }
+                if (lim.onIteration) lim.onIteration(depth);
                 if (std::abs(score) > kWinBound && kWin - std::abs(score) <= depth) break;
             } catch (const Stopped&) {
                 // Stopped before any iteration ended: a root move that has

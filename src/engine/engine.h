@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -26,6 +27,8 @@ struct Limits {
     const std::atomic<bool>* stop = nullptr;  // the caller's stop flag, read while searching
     bool nullMove = true;                     // prune by null move (off: to measure what it gains)
     bool reductions = true;                   // late-move reductions (off: likewise)
+    // Called on the searching thread as each iteration completes.
+    std::function<void(int depth)> onIteration;
 };
 
 struct Result {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,14 @@ public:
 
     // The program ends after the current handler returns.
     virtual void quit() = 0;
+
+    // Run `job` off the window's thread, then `done` on the window's thread
+    // as a handler of its own. A front end without threads may run the job at
+    // once; `done` still waits until the current handler has returned.
+    virtual void runOffThread(std::function<void()> job, std::function<void()> done) = 0;
+    // Callable from the job: run `handler` on the window's thread as a
+    // handler of its own, after those posted before it.
+    virtual void post(std::function<void()> handler) = 0;
 
     // The sound library's operations (0 handles mean "no sound").
     virtual std::int32_t dsInitialize(std::int64_t windowHandle) = 0;

@@ -5,6 +5,7 @@
 
 #include "dialog.h"
 #include "draw.h"
+#include "engine_turn.h"
 #include "form1.h"
 #include "lion_capture.h"
 #include "move_check.h"
@@ -117,6 +118,8 @@ void 移動先クリック(State& s, int x, int y) {
 }
 
 void Form_MouseDown(State& s, int button, int /*shift*/, int X, int Y) {
+    if (思考中禁止(s, "思考中")) return;
+    ヒント消去(s);
     記録欄_非表示(s);
     if (s.recordMode == State::flagOn) {
         if (!質問(s, "棋譜を '進 'で進めて下さい", "棋譜")) {

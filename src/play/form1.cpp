@@ -3,6 +3,7 @@
 #include "autosave.h"
 #include "dialog.h"
 #include "draw.h"
+#include "engine_turn.h"
 #include "pieces.h"
 #include "platform.h"
 #include "settings.h"
@@ -41,6 +42,7 @@ void Form_Load(State& s) {
     s.ui->setMenuChecked("LEVEL1", false);
     s.ui->setMenuChecked("LEVEL2", false);
     s.ui->setMenuChecked("LEVEL3", true);
+    s.ui->setMenuChecked("LEVEL4", false);
     s.comLevel = 3;
 
     s.guidanceColour = State::boardGridColour;
@@ -57,6 +59,7 @@ void Form_Load(State& s) {
 }
 
 void Form_Unload(State& s) {
+    思考中止(s);
     autosaveGame(s);
     終了処理(s);
     s.ui->quit();
@@ -64,6 +67,7 @@ void Form_Unload(State& s) {
 
 void Form_KeyPress(State& s, int keyAscii) {
     if (keyAscii != 27) return;
+    思考中止(s);
     autosaveGame(s);
     終了処理(s);
     s.ui->quit();

@@ -3,6 +3,7 @@
 #include "autosave.h"
 #include "dialog.h"
 #include "draw.h"
+#include "engine_turn.h"
 #include "move_flow.h"
 #include "move_help.h"
 #include "panel.h"
@@ -61,6 +62,7 @@ void STOP_Click(State& s) { 記録欄_非表示(s); }
 void OPTION_Click(State& s) { 記録欄_非表示(s); }
 
 void OWARI_Click(State& s) {
+    思考中止(s);
     autosaveGame(s);
     終了処理(s);
     s.ui->quit();

@@ -4,6 +4,7 @@
 
 #include "dialog.h"
 #include "draw.h"
+#include "engine_turn.h"
 #include "move_help.h"
 #include "platform.h"
 #include "record_panel.h"
@@ -44,7 +45,7 @@ HandicapSquare squareOfLevel(int level) {
 void chooseLevel(State& s, int n) {
     const std::string item = "LEVEL" + std::to_string(n);
     if (s.ui->menuChecked(item)) return;
-    for (int i = 1; i <= 3; ++i) s.ui->setMenuChecked("LEVEL" + std::to_string(i), i == n);
+    for (int i = 1; i <= 4; ++i) s.ui->setMenuChecked("LEVEL" + std::to_string(i), i == n);
     s.comLevel = n;
     描画_レベル(s, n);
 }
@@ -104,6 +105,7 @@ void stepHandicap(State& s, int direction) {
 void LEVEL1_Click(State& s) { chooseLevel(s, 1); }
 void LEVEL2_Click(State& s) { chooseLevel(s, 2); }
 void LEVEL3_Click(State& s) { chooseLevel(s, 3); }
+void LEVEL4_Click(State& s) { chooseLevel(s, 4); }
 void LBEL_UP_Click(State& s) { stepHandicap(s, +1); }
 void LEBEL_DOWN_Click(State& s) { stepHandicap(s, -1); }
 

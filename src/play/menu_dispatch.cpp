@@ -1,7 +1,9 @@
 #include <functional>
 #include <map>
+#include <set>
 
 #include "about.h"
+#include "engine_turn.h"
 #include "form1.h"
 #include "game_menu.h"
 #include "guidance.h"
@@ -26,6 +28,12 @@ bool runMenuCommand(State& s, const std::string& control) {
         {"LEVEL1", LEVEL1_Click},
         {"LEVEL2", LEVEL2_Click},
         {"LEVEL3", LEVEL3_Click},
+        {"LEVEL4", LEVEL4_Click},
+        {"THINK", nothing},
+        {"THINK1", THINK1_Click},
+        {"THINK5", THINK5_Click},
+        {"THINK15", THINK15_Click},
+        {"HINT", HINT_Click},
         {"OWARI", OWARI_Click},
         {"STOP", STOP_Click},
         {"CANCEL", CANCEL_Click},
@@ -47,8 +55,13 @@ bool runMenuCommand(State& s, const std::string& control) {
         {"IDOU_HLP", IDOU_HLP_Click},
         {"VER", VER_Click},
     };
+    // What would change the position or the game under a search is refused.
+    static const std::set<std::string> refusedWhileThinking = {
+        "START",   "SENTE",  "GOTE",  "LEVEL1",  "LEVEL2",     "LEVEL3",    "LEVEL4",  "CANCEL",
+        "REVERSE", "REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN", "KIFU_READ", "SFEN_READ", "IDOU_HLP"};
     auto it = handlers.find(control);
     if (it == handlers.end()) return false;
+    if (refusedWhileThinking.count(control) && 思考中禁止(s, "思考中")) return true;
     it->second(s);
     return true;
 }

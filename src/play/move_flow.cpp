@@ -3,6 +3,7 @@
 #include "com_turn.h"
 #include "dialog.h"
 #include "draw.h"
+#include "engine_turn.h"
 #include "form1.h"
 #include "game_end.h"
 #include "move_check.h"
@@ -27,6 +28,10 @@ bool 判定処理(State& s, const EndVerdict& v) {
 }  // namespace
 
 bool COM手番(State& s) {
+    if (s.comLevel == 4) {
+        COM手番_探索(s);
+        return true;
+    }
     ComOutcome outcome = com_ban(s);
     if (!outcome.ended) return false;
     終了(s, outcome.winner);

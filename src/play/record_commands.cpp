@@ -3,6 +3,7 @@
 #include "autosave.h"
 #include "dialog.h"
 #include "draw.h"
+#include "engine_turn.h"
 #include "form1.h"
 #include "move_help.h"
 #include "panel.h"
@@ -80,6 +81,7 @@ void Command1_Click(State& s) { 棋譜_保存(s); }
 // A file clicked in the list: check it whole first, then start afresh and
 // replay it in record mode.
 void File1_Click(State& s, const std::string& fileName) {
+    if (思考中禁止(s, "思考中")) return;
     描画_可視(s, false, false, false);
     RecordFileContent content;
     if (!棋譜_読取(s, fileName, content)) return;

@@ -5,6 +5,7 @@
 
 #include "autosave.h"
 #include "dialog.h"
+#include "engine_turn.h"
 #include "draw.h"
 #include "file_io.h"
 #include "form1.h"
@@ -190,6 +191,7 @@ int 現在手(const State& s) {
 }
 
 void 棋譜_手へ(State& s, int n) {
+    if (現在手(s) != n && 思考中禁止(s, "思考中")) return;
     for (int now = 現在手(s); now != n;) {
         const int before = s.record.recordCount;
         if (now > n)

@@ -32,6 +32,9 @@ void 設定反映(State& s, SettingsValues v) {
     s.ui->setMenuChecked("SIDOU", v.guidance);
     s.guidanceColour = v.guidance ? State::textWhite : State::boardColour;
     s.ui->setMenuChecked("BGM", v.bgm);
+    s.ui->setMenuChecked("THINK1", v.thinkSeconds == 1);
+    s.ui->setMenuChecked("THINK5", v.thinkSeconds == 5);
+    s.ui->setMenuChecked("THINK15", v.thinkSeconds == 15);
     if (v.bgm) s.ui->dsPlayLooping(s.soundBgm);
 }
 
@@ -60,6 +63,8 @@ void 書込_環境設定ファイル(State& s) {
     SettingsValues v;
     v.guidance = s.ui->menuChecked("SIDOU");
     v.bgm = s.ui->menuChecked("BGM");
+    if (s.ui->menuChecked("THINK1")) v.thinkSeconds = 1;
+    if (s.ui->menuChecked("THINK15")) v.thinkSeconds = 15;
     writeFileReplacing(settingsPath(s), formatSettings(v));
 }
 

@@ -10,10 +10,14 @@ std::optional<SettingsValues> parseSettings(std::string_view bytes) {
     std::string_view line1, line2, more;
     if (!file.next(line1) || !file.next(line2)) return std::nullopt;
     if (!isTextLine(line1) || !isTextLine(line2)) return std::nullopt;
-    // Binary bytes anywhere mean the file is not ours.
-    while (file.next(more))
-        if (!isTextLine(more)) return std::nullopt;
     SettingsValues v;
+    // Binary bytes anywhere mean the file is not ours.
+    for (bool third = true; file.next(more); third = false) {
+        if (!isTextLine(more)) return std::nullopt;
+        if (!third) continue;
+        if (more == "思考時間=1") v.thinkSeconds = 1;
+        if (more == "思考時間=15") v.thinkSeconds = 15;
+    }
     v.guidance = line1 == "移動指導=ON";
     v.bgm = line2 == "BGM=ON";
     return v;
@@ -22,6 +26,7 @@ std::optional<SettingsValues> parseSettings(std::string_view bytes) {
 std::string formatSettings(SettingsValues v) {
     std::string out = v.guidance ? "移動指導=ON\r\n" : "移動指導=OFF\r\n";
     out += v.bgm ? "BGM=ON\r\n" : "BGM=OFF\r\n";
+    out += "思考時間=" + std::to_string(v.thinkSeconds) + "\r\n";
     return out;
 }
 

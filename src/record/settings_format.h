@@ -1,6 +1,7 @@
 // The text of the settings file "Zenkoru.ini": line 1 "移動指導=ON" or
-// "移動指導=OFF", line 2 "BGM=ON" or "BGM=OFF", each ended by CR LF. Pure text
-// work: no file access.
+// "移動指導=OFF", line 2 "BGM=ON" or "BGM=OFF", line 3 "思考時間=1", "=5" or
+// "=15" (files without it are older: 5), each ended by CR LF. Pure text work:
+// no file access.
 #pragma once
 
 #include <cstddef>
@@ -16,10 +17,11 @@ constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
 struct SettingsValues {
     bool guidance = false;  // 移動指導
     bool bgm = true;        // BGM
+    int thinkSeconds = 5;   // 思考時間 of LEVEL4: 1, 5 or 15
     friend bool operator==(const SettingsValues&, const SettingsValues&) = default;
 };
 
-// The two options of a readable file: each line counts as on only when it is
+// The options of a readable file: each line counts as on only when it is
 // exactly the "on" text. Nothing when the file is too large, is not text, or
 // has fewer than two lines; the caller then falls back to the defaults.
 std::optional<SettingsValues> parseSettings(std::string_view bytes);

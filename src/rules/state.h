@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,6 +39,9 @@ struct State : Position {
     static constexpr double comReportX = 15.6, comReportY = 5;
 
     Platform* ui = nullptr;
+    // What the play layer keeps for the whole run beside the game (the
+    // searching computer and its thinking); made on first use, opaque here.
+    std::shared_ptr<void> playSession;
 
     // Piece values.
     std::array<int, 40> pieceValue{};

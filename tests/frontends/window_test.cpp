@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -93,7 +94,14 @@ TEST(Window, MenuBarHasEveryEntryInOrder) {
     QStringList captions;
     for (QAction* a : w.menuBar()->actions()) captions << a->text();
     EXPECT_EQ(captions, (QStringList{"対局", "局面", "戻", "進", "△", "▽", "棋譜", "ｵﾌﾟｼｮﾝ",
-                                     "移動ﾍﾙﾌﾟ", "その他"}));
+                                     "移動ﾍﾙﾌﾟ", "ヒント", "その他"}));
+    QStringList levels;
+    for (QAction* a : w.action("LEVEL")->menu()->actions()) levels << a->text();
+    EXPECT_EQ(levels, (QStringList{"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "思考時間"}));
+    QStringList times;
+    for (QAction* a : w.action("THINK")->menu()->actions())
+        times << a->text() + (a->isChecked() ? "*" : "");
+    EXPECT_EQ(times, (QStringList{"1秒", "5秒*", "15秒"}));
     ASSERT_NE(w.action("LEVEL3"), nullptr);
     EXPECT_TRUE(w.action("LEVEL3")->isChecked());
     EXPECT_FALSE(w.action("LEVEL1")->isChecked());

@@ -17,7 +17,7 @@ namespace {
 using testing::HeadlessGame;
 using Strings = std::vector<std::string>;
 
-const std::string kDefaults = "移動指導=OFF\r\nBGM=ON\r\n";
+const std::string kDefaults = "移動指導=OFF\r\nBGM=ON\r\n思考時間=5\r\n";
 
 class SettingsFile : public testing::TempDirTest {
 protected:
@@ -123,20 +123,22 @@ TEST_F(SettingsFile, UnwritableDirectoryStillGivesTheDefaults) {
 TEST_F(SettingsFile, WritesTheCheckMarks) {
     const struct {
         bool guidance, bgm;
+        int seconds;
         const char* file;
     } cases[] = {
-        {true, true, "移動指導=ON\r\nBGM=ON\r\n"},
-        {true, false, "移動指導=ON\r\nBGM=OFF\r\n"},
-        {false, true, "移動指導=OFF\r\nBGM=ON\r\n"},
-        {false, false, "移動指導=OFF\r\nBGM=OFF\r\n"},
+        {true, true, 5, "移動指導=ON\r\nBGM=ON\r\n思考時間=5\r\n"},
+        {true, false, 1, "移動指導=ON\r\nBGM=OFF\r\n思考時間=1\r\n"},
+        {false, true, 15, "移動指導=OFF\r\nBGM=ON\r\n思考時間=15\r\n"},
+        {false, false, 5, "移動指導=OFF\r\nBGM=OFF\r\n思考時間=5\r\n"},
     };
     writeFile("Zenkoru.ini", std::string(100000, 'x'));
     for (const auto& c : cases) {
         g.ui.setMenuChecked("SIDOU", c.guidance);
         g.ui.setMenuChecked("BGM", c.bgm);
+        for (int t : {1, 5, 15}) g.ui.setMenuChecked("THINK" + std::to_string(t), t == c.seconds);
         書込_環境設定ファイル(g.s);
         EXPECT_EQ(readFile("Zenkoru.ini"), c.file);
-        EXPECT_EQ(parseSettings(c.file), (SettingsValues{c.guidance, c.bgm}));
+        EXPECT_EQ(parseSettings(c.file), (SettingsValues{c.guidance, c.bgm, c.seconds}));
     }
     EXPECT_EQ(listing(), Strings{"Zenkoru.ini"});
     EXPECT_TRUE(g.transcript().empty());  // writing neither shows nor plays anything
@@ -149,7 +151,8 @@ TEST_F(SettingsFile, LivesInTheSettingsFolderUnlessTheCurrentFolderHasOne) {
     EXPECT_EQ(readFile(dir() / "config/zenkoru/Zenkoru.ini"), kDefaults);
     g.ui.setMenuChecked("SIDOU", true);
     書込_環境設定ファイル(g.s);
-    EXPECT_EQ(readFile(dir() / "config/zenkoru/Zenkoru.ini"), "移動指導=ON\r\nBGM=ON\r\n");
+    EXPECT_EQ(readFile(dir() / "config/zenkoru/Zenkoru.ini"),
+              "移動指導=ON\r\nBGM=ON\r\n思考時間=5\r\n");
     EXPECT_FALSE(std::filesystem::exists("Zenkoru.ini"));
 
     // One kept in the current folder wins, for reading and for writing.
@@ -159,7 +162,32 @@ TEST_F(SettingsFile, LivesInTheSettingsFolderUnlessTheCurrentFolderHasOne) {
     g.ui.setMenuChecked("BGM", true);
     書込_環境設定ファイル(g.s);
     EXPECT_EQ(readFile("Zenkoru.ini"), kDefaults);
-    EXPECT_EQ(readFile(dir() / "config/zenkoru/Zenkoru.ini"), "移動指導=ON\r\nBGM=ON\r\n");
+    EXPECT_EQ(readFile(dir() / "config/zenkoru/Zenkoru.ini"),
+              "移動指導=ON\r\nBGM=ON\r\n思考時間=5\r\n");
+}
+
+// The thinking time is the third line; files written before it had none.
+TEST_F(SettingsFile, ReadsTheThinkingTimeAndOlderFilesGiveFiveSeconds) {
+    const struct {
+        const char* file;
+        int seconds;
+    } cases[] = {
+        {"移動指導=ON\r\nBGM=OFF\r\n", 5},
+        {"移動指導=ON\r\nBGM=OFF\r\n思考時間=1\r\n", 1},
+        {"移動指導=ON\r\nBGM=OFF\r\n思考時間=15", 15},
+        {"移動指導=ON\r\nBGM=OFF\r\n思考時間=7\r\n", 5},
+        {"移動指導=ON\r\nBGM=OFF\r\n\r\n思考時間=15\r\n", 5},  // only the third line counts
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        writeFile("Zenkoru.ini", c.file);
+        g.ui.checked = {"THINK1", "THINK5", "THINK15"};
+        読込_環境設定ファイル(g.s);
+        expectOptions(true, false);
+        for (int t : {1, 5, 15})
+            EXPECT_EQ(g.ui.menuChecked("THINK" + std::to_string(t)), t == c.seconds) << t;
+        EXPECT_EQ(readFile("Zenkoru.ini"), c.file);
+    }
 }
 
 TEST_F(SettingsFile, AFailedWriteKeepsTheOldFileWhole) {

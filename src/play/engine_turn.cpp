@@ -1,0 +1,179 @@
+#include "engine_turn.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "com_turn.h"
+#include "dialog.h"
+#include "draw.h"
+#include "engine.h"
+#include "form1.h"
+#include "platform.h"
+#include "settings.h"
+
+namespace zk {
+
+namespace {
+
+// The engine's table is the bulk of it: made at the first search only.
+constexpr std::size_t kHashMegabytes = 64;
+// The colour of the hint's outline (light cyan), apart from the selection,
+// guidance and the last move's yellow.
+constexpr int kHintColour = 11;
+
+struct Session {
+    std::unique_ptr<engine::Engine> engine;
+    std::atomic<bool> stop{false};
+    bool busy = false;
+    unsigned generation = 0;  // a result of an older search is dropped
+    std::uint64_t nodes = 0;  // 0: the thinking time bounds the search
+    // The hint's squares with the outline each had before, put back after.
+    struct Outlined {
+        int x, y, colour;
+    };
+    std::vector<Outlined> hintSquares;
+};
+
+// The session lives in State's opaque slot, so that State never names it.
+std::shared_ptr<Session> sessionOf(State& s) {
+    if (!s.playSession) s.playSession = std::make_shared<Session>();
+    return std::static_pointer_cast<Session>(s.playSession);
+}
+
+const Session* peekSession(const State& s) { return static_cast<Session*>(s.playSession.get()); }
+
+const char* const kThinkControls[] = {"THINK1", "THINK5", "THINK15"};
+const int kThinkSeconds[] = {1, 5, 15};
+
+void chooseThinkingTime(State& s, int index) {
+    for (int i = 0; i < 3; ++i) s.ui->setMenuChecked(kThinkControls[i], i == index);
+    書込_環境設定ファイル(s);
+}
+
+// Search `position` off the window's thread; `finish` runs with the result
+// on the window's thread unless the search was stopped or superseded.
+// Progress is shown in the move report at `reportY`.
+template <typename Finish>
+void startSearch(State& s, const Position& position, double reportY, Finish finish) {
+    const std::shared_ptr<Session> session = sessionOf(s);
+    if (!session->engine) session->engine = std::make_unique<engine::Engine>(kHashMegabytes);
+    session->stop.store(false);
+    session->busy = true;
+    const unsigned generation = ++session->generation;
+    思考中表示(s, 0, reportY);
+
+    engine::Limits limits;
+    limits.nodes = session->nodes;
+    limits.millis = session->nodes ? 0 : std::int64_t{思考時間(s)} * 1000;
+    limits.stop = &session->stop;
+    Platform* ui = s.ui;
+    State* state = &s;
+    // Weak: the engine keeps its last limits, and with them this test; a
+    // strong hold would make the session own itself.
+    auto current = [weak = std::weak_ptr<Session>(session), generation] {
+        const std::shared_ptr<Session> held = weak.lock();
+        return held && held->busy && held->generation == generation && !held->stop.load();
+    };
+    limits.onIteration = [ui, state, current, reportY](int depth) {
+        ui->post([state, current, reportY, depth] {
+            if (current()) 思考中表示(*state, depth, reportY);
+        });
+    };
+    auto result = std::make_shared<engine::Result>();
+    // The job owns what it reads: the position copy, the session (engine and
+    // stop flag) and the result, so nothing of State crosses threads.
+    s.ui->runOffThread([session, position, limits,
+                        result] { *result = session->engine->search(position, +1, limits); },
+                       [state, session, current, result, finish] {
+                           if (!current()) return;
+                           session->busy = false;
+                           finish(*state, *result);
+                       });
+}
+
+}  // namespace
+
+bool 思考中(const State& s) {
+    const Session* session = peekSession(s);
+    return session && session->busy;
+}
+
+void 思考中止(State& s) {
+    if (!s.playSession) return;
+    const std::shared_ptr<Session> session = sessionOf(s);
+    session->stop.store(true);
+    session->busy = false;
+}
+
+bool 思考中禁止(State& s, const std::string& title) {
+    if (!思考中(s)) return false;
+    禁止通知(s, "思考中はできません", title);
+    return true;
+}
+
+void COM手番_探索(State& s) {
+    // The turn stays the human's in the play state until the computer's move
+    // is played; the position says whose move it is.
+    Position p = 現局面(s);
+    p.mover = +1;
+    startSearch(s, p, State::comReportY, [](State& st, const engine::Result& r) {
+        if (!r.found) {  // no legal move: the computer loses
+            終了(st, "あなた");
+            return;
+        }
+        const ComOutcome outcome = com_指し手(st, r.best);
+        if (outcome.ended) 終了(st, outcome.winner);
+    });
+}
+
+void HINT_Click(State& s) {
+    if (思考中禁止(s, "ﾋﾝﾄ")) return;
+    if (s.gameMode != State::modeCom || s.turnPlayer == State::noPlayer ||
+        s.turnPlayer != s.manPlayer || s.recordMode == State::flagOn || s.moveStep == 2 ||
+        s.moveHelpMode > 0) {
+        禁止通知(s, "COM対局のあなたの番に使えます", "ﾋﾝﾄ");
+        return;
+    }
+    ヒント消去(s);
+    startSearch(s, 現局面(s), State::manReportY, [](State& st, const engine::Result& r) {
+        消去_移動結果(st, State::manReportX, State::manReportY);
+        if (!r.found) return;
+        const Move& m = r.best;
+        std::vector<std::pair<int, int>> squares = {{m.fromX, m.fromY}};
+        if (m.isTwoStep()) squares.emplace_back(m.midX, m.midY);
+        squares.emplace_back(m.toX, m.toY);
+        std::vector<Session::Outlined>& kept = sessionOf(st)->hintSquares;
+        for (const auto& [x, y] : squares) {
+            const int was = st.ui->screen().outlineColour(cellX(x), cellY(y), State::squareWidth,
+                                                          State::squareHeight);
+            kept.push_back({x, y, was < 0 ? State::boardColour : was});
+            描画_桝輪郭(st, kHintColour, x, y);
+        }
+        描画_移動結果(st, State::manReportX, State::manReportY, m.toX, m.toY, m.after, kHintColour);
+    });
+}
+
+void ヒント消去(State& s) {
+    if (!s.playSession) return;
+    std::vector<Session::Outlined>& kept = sessionOf(s)->hintSquares;
+    // Last first: a square outlined twice (a lion back home) gets its own colour.
+    for (auto it = kept.rbegin(); it != kept.rend(); ++it) 描画_桝輪郭(s, it->colour, it->x, it->y);
+    kept.clear();
+}
+
+void THINK1_Click(State& s) { chooseThinkingTime(s, 0); }
+void THINK5_Click(State& s) { chooseThinkingTime(s, 1); }
+void THINK15_Click(State& s) { chooseThinkingTime(s, 2); }
+
+int 思考時間(const State& s) {
+    for (int i = 0; i < 3; ++i)
+        if (s.ui->menuChecked(kThinkControls[i])) return kThinkSeconds[i];
+    return 5;
+}
+
+void 思考ノード数設定(State& s, std::uint64_t nodes) { sessionOf(s)->nodes = nodes; }
+
+}  // namespace zk
