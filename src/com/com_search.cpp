@@ -99,25 +99,39 @@ Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode
 
 ComChoice searchMoves(State& s, SearchMaps& maps) {
     ComChoice best;
+    // Tries one destination; true when taking the human king ends the search.
+    auto tryMove = [&](int x, int y, int tx, int ty) {
+        if (移動チェック(s, x, y, tx, ty, s.Board[x][y]) != 1) return false;
+        PieceCode after, captured;
+        const Tenths score = trial(s, x, y, tx, ty, after, captured, &maps);
+        if (score > s.bestScore) {
+            s.bestScore = score;
+            best = {true, x, y, tx, ty, s.Board[x][y], after};
+            if (captured == -39) return true;
+        }
+        return false;
+    };
     // Its own scan rather than legalMoves: the computer tries first steps only,
     // without the press refusals, in this order, and ties go to the first.
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
-            if (!(s.Board[x][y] >= 1)) continue;
+            const PieceCode c = s.Board[x][y];
+            if (!(c >= 1)) continue;
             int x1 = 1, x2 = 12, y1 = 1, y2 = 12;
-            取得_駒移動座標(s, s.Board[x][y], x, y, x1, x2, y1, y2);
-            for (int tx = x1; tx <= x2; ++tx)
-                for (int ty = y1; ty <= y2; ++ty) {
-                    if (!onBoard(tx, ty)) continue;
-                    if (移動チェック(s, x, y, tx, ty, s.Board[x][y]) != 1) continue;
-                    PieceCode after, captured;
-                    const Tenths score = trial(s, x, y, tx, ty, after, captured, &maps);
-                    if (score > s.bestScore) {
-                        s.bestScore = score;
-                        best = {true, x, y, tx, ty, s.Board[x][y], after};
-                        if (captured == -39) return best;
-                    }
-                }
+            取得_駒移動座標(s, c, x, y, x1, x2, y1, y2);
+            if (c.isMidMove()) {
+                for (int tx = x1; tx <= x2; ++tx)
+                    for (int ty = y1; ty <= y2; ++ty)
+                        if (onBoard(tx, ty) && tryMove(x, y, tx, ty)) return best;
+                continue;
+            }
+            // The empty-board steps come in the rectangle's own order, and the
+            // move check refuses every other destination.
+            for (const auto& [dx, dy] : emptyBoardSteps(c)) {
+                const int tx = x + dx, ty = y + dy;
+                if (tx < x1 || tx > x2 || ty < y1 || ty > y2) continue;
+                if (tryMove(x, y, tx, ty)) return best;
+            }
         }
     return best;
 }

@@ -1,5 +1,6 @@
 #include "move_check.h"
 
+#include <array>
 #include <cstdlib>
 
 #include "pieces.h"
@@ -192,6 +193,27 @@ int moveCheck(BoardGrid& b, const LionHistory& history, bool secondStep, int fx,
     const int kind = c.kind();
     if (kind == 33 || kind == 34) return lionRule(b, secondStep, m);
     return pieceRule(b, m, kind);
+}
+
+const std::vector<std::pair<std::int8_t, std::int8_t>>& emptyBoardSteps(PieceCode c) {
+    using Steps = std::vector<std::pair<std::int8_t, std::int8_t>>;
+    static const std::array<Steps, 79> table = [] {
+        std::array<Steps, 79> t{};
+        const LionHistory none{};
+        for (int code = -39; code <= 39; ++code) {
+            if (code == 0) continue;
+            BoardGrid empty{};
+            for (int dx = -11; dx <= 11; ++dx)
+                for (int dy = -11; dy <= 11; ++dy) {
+                    // From the corner that leaves the most room for this step.
+                    const int fx = dx >= 0 ? 1 : 12, fy = dy >= 0 ? 1 : 12;
+                    if (moveCheck(empty, none, false, fx, fy, fx + dx, fy + dy, PieceCode(code)))
+                        t[code + 39].emplace_back(dx, dy);
+                }
+        }
+        return t;
+    }();
+    return table[c.whole() + 39];
 }
 
 // The game's move check: the board, the record's lion history and whether the
