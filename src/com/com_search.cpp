@@ -22,6 +22,9 @@ namespace {
 template <typename Base>
 struct SideMaps {
     Base base;
+    // The squares the last patch wrote, known while no rebuild came after it.
+    PatchTrail trail;
+    std::uint64_t surveysAtTrail = 0;
     bool patched = false;
     std::uint64_t surveysAtPatch = 0;
     int x = 0, y = 0, tx = 0, ty = 0;
@@ -59,14 +62,29 @@ struct SearchMaps {
 // Bring both sides' maps up to the position on Board: patched from the base
 // when the trial allows it, else rebuilt.
 void surveyBoth(State& s, SearchMaps* maps, int x, int y, int tx, int ty) {
-    if (maps && 勢力差分_MAN(s, maps->man.base, x, y, tx, ty))
-        maps->man.patchedFor(s, 勢力調査_MAN_回数(), x, y, tx, ty);
-    else
+    if (!maps) {
         勢力調査_MAN(s);
-    if (maps && 勢力差分_COM(s, maps->com.base, x, y, tx, ty))
-        maps->com.patchedFor(s, 勢力調査_COM_回数(), x, y, tx, ty);
-    else
         勢力調査_COM(s);
+        return;
+    }
+    const std::uint64_t manSurveys = 勢力調査_MAN_回数();
+    SideMaps<ManSurveyBase>& man = maps->man;
+    if (manSurveys != man.surveysAtTrail) man.trail.known = false;
+    if (勢力差分_MAN(s, man.base, x, y, tx, ty, &man.trail)) {
+        man.patchedFor(s, manSurveys, x, y, tx, ty);
+        man.surveysAtTrail = manSurveys;
+    } else {
+        勢力調査_MAN(s);
+    }
+    const std::uint64_t comSurveys = 勢力調査_COM_回数();
+    SideMaps<ComSurveyBase>& com = maps->com;
+    if (comSurveys != com.surveysAtTrail) com.trail.known = false;
+    if (勢力差分_COM(s, com.base, x, y, tx, ty, &com.trail)) {
+        com.patchedFor(s, comSurveys, x, y, tx, ty);
+        com.surveysAtTrail = comSurveys;
+    } else {
+        勢力調査_COM(s);
+    }
 }
 
 Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode& captured,
@@ -173,6 +191,11 @@ ComChoice com_探索(State& s) {
     maps.man.patched = maps.com.patched = false;
     勢力基準_MAN(s, maps.man.base);
     勢力基準_COM(s, maps.com.base);
+    // The maps are the base's own until the first patch.
+    maps.man.trail.known = maps.com.trail.known = true;
+    maps.man.trail.count = maps.com.trail.count = 0;
+    maps.man.surveysAtTrail = 勢力調査_MAN_回数();
+    maps.com.surveysAtTrail = 勢力調査_COM_回数();
     const ComChoice best = searchMoves(s, maps);
     // In the order of the last trial's surveys, MAN first.
     maps.man.settle(s, 勢力調査_MAN_回数(), 勢力調査_MAN);

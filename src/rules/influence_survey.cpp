@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -694,7 +695,8 @@ void 勢力基準_MAN(const State& s, ManSurveyBase& base) {
         }
 }
 
-bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx, int ty) {
+bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx, int ty,
+                  PatchTrail* trail) {
     if (!base.valid || !onBoard(x, y) || !onBoard(tx, ty) || (x == tx && y == ty)) return false;
     const PieceCode taken = base.board[tx][ty];
     if (!(base.board[x][y] >= 1) || !s.Board[x][y].isEmpty() || !(s.Board[tx][ty] >= 1) ||
@@ -753,12 +755,31 @@ bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx,
         s.manLionY = base.lionY;
     }
 
-    // Squares not touched keep the base values.
-    s.manInfluence = base.influence;
-    s.manGuardValue = base.guardValue;
-    s.manAttackValue = base.attackValue;
-    s.manAttackerX = base.attackerX;
-    s.manAttackerY = base.attackerY;
+    // Squares not touched keep the base values: only those the last patch
+    // wrote differ from them when the trail is known.
+    if (trail && trail->known) {
+        for (int k = 0; k < trail->count; ++k) {
+            const int i = trail->square[k];
+            if (changedSet.listed[i]) continue;
+            const int cx = i / kStride, cy = i % kStride;
+            s.manInfluence[cx][cy] = base.influence[cx][cy];
+            s.manGuardValue[cx][cy] = base.guardValue[cx][cy];
+            s.manAttackValue[cx][cy] = base.attackValue[cx][cy];
+            s.manAttackerX[cx][cy] = base.attackerX[cx][cy];
+            s.manAttackerY[cx][cy] = base.attackerY[cx][cy];
+        }
+    } else {
+        s.manInfluence = base.influence;
+        s.manGuardValue = base.guardValue;
+        s.manAttackValue = base.attackValue;
+        s.manAttackerX = base.attackerX;
+        s.manAttackerY = base.attackerY;
+    }
+    if (trail) {
+        trail->known = true;
+        trail->count = changes;
+        std::copy(changed.begin(), changed.begin() + changes, trail->square.begin());
+    }
 
     // Replay the reachers of each changed square in the survey's order.
     for (int c = 0; c < changes; ++c) {
@@ -845,6 +866,7 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
     base.guardValue = s.comGuardValue;
     base.attackValue = s.comAttackValue;
     base.written = 0;
+    base.enteredAt.fill(-1);
     base.count.fill(0);
     base.valid = true;
     base.kingX = base.princeX = 0;
@@ -889,13 +911,16 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
             base.influence[x][y] = q.influence;
             base.guardValue[x][y] = q.guard;
             base.attackValue[x][y] = q.attack;
-            if (q.guardWritten || q.attackerWritten)
+            if (q.guardWritten || q.attackerWritten) {
+                base.enteredAt[i] = static_cast<std::int16_t>(base.written);
                 base.entered[base.written++] = {i, q.guardWritten ? q.guardX : -1, q.guardY,
                                                 q.attackerWritten ? q.attackerX : -1, q.attackerY};
+            }
         }
 }
 
-bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx, int ty) {
+bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx, int ty,
+                  PatchTrail* trail) {
     if (!base.valid || !onBoard(x, y) || !onBoard(tx, ty) || (x == tx && y == ty)) return false;
     const PieceCode was = base.board[x][y], moved = s.Board[tx][ty];
     if (!(was >= 1) || !s.Board[x][y].isEmpty() || !(moved >= 1) || !(base.board[tx][ty] <= 0))
@@ -978,17 +1003,13 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
         s.comPrinceY = base.princeY;
     }
 
-    // Squares not touched get what the survey enters there for the base.
-    s.comInfluence = base.influence;
-    s.comGuardValue = base.guardValue;
-    s.comAttackValue = base.attackValue;
+    // Squares not touched get what the survey enters there for the base; when
+    // the trail is known, only the squares the last patch wrote lack it.
     int* guardX = &s.comGuardX[0][0];
     int* guardY = &s.comGuardY[0][0];
     int* attackerX = &s.comAttackerX[0][0];
     int* attackerY = &s.comAttackerY[0][0];
-    for (int w = 0; w < base.written; ++w) {
-        const ComSurveyBase::Entered& e = base.entered[w];
-        if (listed[e.square]) continue;
+    auto enter = [&](const ComSurveyBase::Entered& e) {
         if (e.guardX >= 0) {
             guardX[e.square] = e.guardX;
             guardY[e.square] = e.guardY;
@@ -997,6 +1018,28 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
             attackerX[e.square] = e.attackerX;
             attackerY[e.square] = e.attackerY;
         }
+    };
+    if (trail && trail->known) {
+        for (int k = 0; k < trail->count; ++k) {
+            const int i = trail->square[k];
+            if (listed[i]) continue;
+            const int cx = i / kStride, cy = i % kStride;
+            s.comInfluence[cx][cy] = base.influence[cx][cy];
+            s.comGuardValue[cx][cy] = base.guardValue[cx][cy];
+            s.comAttackValue[cx][cy] = base.attackValue[cx][cy];
+            if (base.enteredAt[i] >= 0) enter(base.entered[base.enteredAt[i]]);
+        }
+    } else {
+        s.comInfluence = base.influence;
+        s.comGuardValue = base.guardValue;
+        s.comAttackValue = base.attackValue;
+        for (int w = 0; w < base.written; ++w)
+            if (!listed[base.entered[w].square]) enter(base.entered[w]);
+    }
+    if (trail) {
+        trail->known = true;
+        trail->count = changes;
+        std::copy(changed.begin(), changed.begin() + changes, trail->square.begin());
     }
 
     const int movedValue = s.pieceValue[moved.kind()];
