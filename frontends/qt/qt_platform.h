@@ -66,7 +66,8 @@ private:
     bool quitRequested_ = false;
     bool boxesAnsweredAtOnce_ = false;
     bool instantWaits_ = false;
-    double skipped_ = 0;  // seconds of waits passed at once
+    bool waitedForScreen_ = false;  // the first flush of a shown window waits for it
+    double skipped_ = 0;            // seconds of waits passed at once
 };
 
 }  // namespace zkqt
