@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "com_danger.h"
 #include "com_eval.h"
 #include "com_surveys.h"
 #include "game_end.h"
@@ -57,16 +58,18 @@ struct SideMaps {
 struct SearchMaps {
     SideMaps<ManSurveyBase> man;
     SideMaps<ComSurveyBase> com;
+    DangerBase danger;
 };
 
 // Bring both sides' maps up to the position on Board: patched from the base
-// when the trial allows it, else rebuilt.
-void surveyBoth(State& s, SearchMaps* maps, int x, int y, int tx, int ty) {
+// when the trial allows it, else rebuilt. True when both were patched.
+bool surveyBoth(State& s, SearchMaps* maps, int x, int y, int tx, int ty) {
     if (!maps) {
         勢力調査_MAN(s);
         勢力調査_COM(s);
-        return;
+        return false;
     }
+    bool patched = true;
     const std::uint64_t manSurveys = 勢力調査_MAN_回数();
     SideMaps<ManSurveyBase>& man = maps->man;
     if (manSurveys != man.surveysAtTrail) man.trail.known = false;
@@ -75,6 +78,7 @@ void surveyBoth(State& s, SearchMaps* maps, int x, int y, int tx, int ty) {
         man.surveysAtTrail = manSurveys;
     } else {
         勢力調査_MAN(s);
+        patched = false;
     }
     const std::uint64_t comSurveys = 勢力調査_COM_回数();
     SideMaps<ComSurveyBase>& com = maps->com;
@@ -84,7 +88,23 @@ void surveyBoth(State& s, SearchMaps* maps, int x, int y, int tx, int ty) {
         com.surveysAtTrail = comSurveys;
     } else {
         勢力調査_COM(s);
+        patched = false;
     }
+    return patched;
+}
+
+// Bring the maps up to the trial on Board and score it.
+Tenths surveyAndScore(State& s, SearchMaps* maps, PieceCode captured, PieceCode piece, int x, int y,
+                      int tx, int ty) {
+    if (!surveyBoth(s, maps, x, y, tx, ty)) return 盤評価(s, captured, piece, x, y, tx, ty);
+    DangerDelta delta{&maps->danger,
+                      &maps->man.trail,
+                      &maps->com.trail,
+                      勢力調査_MAN_回数(),
+                      勢力調査_COM_回数(),
+                      x,
+                      y};
+    return 盤評価(s, captured, piece, x, y, tx, ty, &delta);
 }
 
 Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode& captured,
@@ -98,13 +118,11 @@ Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode
     // Promotion is asked with the trial already on the board, so only
     // entering the zone counts.
     const int promotes = 調査_駒成(s, x, y, tx, ty, moving);
-    surveyBoth(s, maps, x, y, tx, ty);
-    Tenths score = 盤評価(s, captured, moving, x, y, tx, ty);
+    Tenths score = surveyAndScore(s, maps, captured, moving, x, y, tx, ty);
     after = moving;
     if (promotes == 1) {
         s.Board[tx][ty] = s.promotedPiece;
-        surveyBoth(s, maps, x, y, tx, ty);
-        const Tenths promoted = 盤評価(s, captured, s.promotedPiece, x, y, tx, ty);
+        const Tenths promoted = surveyAndScore(s, maps, captured, s.promotedPiece, x, y, tx, ty);
         if (promoted > score) {
             score = promoted;
             after = s.promotedPiece;
@@ -196,6 +214,7 @@ ComChoice com_探索(State& s) {
     maps.man.trail.count = maps.com.trail.count = 0;
     maps.man.surveysAtTrail = 勢力調査_MAN_回数();
     maps.com.surveysAtTrail = 勢力調査_COM_回数();
+    危険座標基準(s, maps.danger);
     const ComChoice best = searchMoves(s, maps);
     // In the order of the last trial's surveys, MAN first.
     maps.man.settle(s, 勢力調査_MAN_回数(), 勢力調査_MAN);
