@@ -87,6 +87,9 @@ struct ComSurveyBase {
     std::array<std::uint16_t, 169> reachedFrom{};
     std::array<std::uint8_t, 169> reachedCount{};
     std::array<std::uint8_t, 169 * kMaxReachers> reached{};
+    // How many squares each computer line records, by source square and
+    // direction ((dx + 1) * 3 + dy + 1).
+    std::array<std::uint8_t, 169 * 9> lineRun{};
 };
 
 void 勢力基準_COM(const State& s, ComSurveyBase& base);

@@ -898,6 +898,14 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
                 base.reached[reached++] = static_cast<std::uint8_t>(i);
                 ++base.reachedCount[src];
             });
+            if (!c.isMidMove()) {
+                const KindReach& r = kComReach[c.kind()];
+                for (int k = 0; k < r.lines; ++k) {
+                    const int direction = directionOf(r.line[k].dx, r.line[k].dy);
+                    base.lineRun[src * 9 + direction] =
+                        static_cast<std::uint8_t>(comLineRun(board, src, direction));
+                }
+            }
         }
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
@@ -929,7 +937,6 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     for (const PieceCode c : {was, moved})
         if (c.kind() == 38 || c.kind() == 39) return false;
 
-    const PieceCode* before = &base.board[0][0];
     const PieceCode* now = &s.Board[0][0];
     const int from = at(x, y), to = at(tx, ty);
 
@@ -977,7 +984,7 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
             if (known) continue;
             seen[seenCount++] = static_cast<std::uint16_t>(entry);
             const int direction = how - kLine;
-            const int runBefore = comLineRun(before, src, direction);
+            const int runBefore = base.lineRun[src * 9 + direction];
             const int runNow = comLineRun(now, src, direction);
             const int d = deltaOf(direction);
             for (int j = runNow + 1; j <= runBefore; ++j) {
@@ -1055,22 +1062,33 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
         q.attackerX = s.comAttackerX[cx][cy];
         q.attackerY = s.comAttackerY[cx][cy];
         const std::uint16_t* more = gained[i].data();
-        const int moreCount = gains[i];
-        int g = 0;
-        for (int k = 0; k < base.count[i]; ++k) {
-            const int entry = base.reacher[i][k];
-            const int src = entry & 0xff;
-            if (src == from) continue;  // the piece moved
-            bool gone = false;
-            for (int j = 0; j < losses[i]; ++j) gone = gone || lost[i][j] == src;
-            if (gone) continue;
-            while (g < moreCount && (more[g] & 0xff) < src) {
-                replayCom(q, t, more[g], valueAt(more[g] & 0xff));
-                ++g;
+        const int moreCount = gains[i], lossCount = losses[i];
+        const std::uint16_t* entries = base.reacher[i].data();
+        const int count = base.count[i];
+        // The base's reachers are computer pieces of the base, never the
+        // destination; the moved piece is left out.
+        if (moreCount == 0 && lossCount == 0) {
+            for (int k = 0; k < count; ++k) {
+                const int src = entries[k] & 0xff;
+                if (src != from) replayCom(q, t, entries[k], base.value[src]);
             }
-            replayCom(q, t, entry, valueAt(src));
+        } else {
+            int g = 0;
+            for (int k = 0; k < count; ++k) {
+                const int entry = entries[k];
+                const int src = entry & 0xff;
+                if (src == from) continue;
+                bool gone = false;
+                for (int j = 0; j < lossCount; ++j) gone = gone || lost[i][j] == src;
+                if (gone) continue;
+                while (g < moreCount && (more[g] & 0xff) < src) {
+                    replayCom(q, t, more[g], valueAt(more[g] & 0xff));
+                    ++g;
+                }
+                replayCom(q, t, entry, base.value[src]);
+            }
+            for (; g < moreCount; ++g) replayCom(q, t, more[g], valueAt(more[g] & 0xff));
         }
-        for (; g < moreCount; ++g) replayCom(q, t, more[g], valueAt(more[g] & 0xff));
         s.comInfluence[cx][cy] = q.influence;
         s.comGuardValue[cx][cy] = q.guard;
         s.comAttackValue[cx][cy] = q.attack;
