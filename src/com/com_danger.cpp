@@ -121,10 +121,14 @@ Tenths 盤評価_COM危険座標(State& s, PieceCode 移動駒, int COM移動先
         DangerBase& base = *delta->base;
         danger = base.sum;
         const std::uint32_t stamp = ++base.stamp;
+        const PieceCode* board = &s.Board[0][0];
+        const int* man = &s.manInfluence[0][0];
         auto again = [&](int i) {
             if (base.seen[i] == stamp) return;
             base.seen[i] = stamp;
-            danger += squareDanger(s, i / 13, i % 13) - base.at[i];
+            // An empty square the human does not reach weighs nothing.
+            const bool nothing = board[i].isEmpty() && man[i] <= 0;
+            danger += (nothing ? 0 : squareDanger(s, i / 13, i % 13)) - base.at[i];
         };
         // A square's danger reads its own maps and occupant and those of the
         // square below it; the camp's rows read the columns of the move below them.

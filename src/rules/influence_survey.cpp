@@ -501,9 +501,26 @@ constexpr int kGold = 11;
 // How many squares a line from src in `direction` records on `board`: up to
 // and including the first piece, looking through `seeThrough` (the other
 // side's king).
+// How far each line runs before leaving the board, by source square and
+// direction, and the index step of each direction.
+struct LineTables {
+    std::uint8_t length[kStride * kStride][9];
+    int delta[9];
+};
+constexpr LineTables makeLineTables() {
+    LineTables t{};
+    for (int i = 0; i < kStride * kStride; ++i)
+        for (int direction = 0; direction < 9; ++direction)
+            t.length[i][direction] = static_cast<std::uint8_t>(
+                lineLength(i / kStride, i % kStride, direction / 3 - 1, direction % 3 - 1));
+    for (int direction = 0; direction < 9; ++direction) t.delta[direction] = deltaOf(direction);
+    return t;
+}
+constexpr LineTables kLineTables = makeLineTables();
+
 int lineRun(const PieceCode* board, int src, int direction, int seeThrough) {
-    const int n = lineLength(src / kStride, src % kStride, direction / 3 - 1, direction % 3 - 1);
-    const int d = deltaOf(direction);
+    const int n = kLineTables.length[src][direction];
+    const int d = kLineTables.delta[direction];
     int i = src;
     for (int k = 1; k <= n; ++k) {
         i += d;
@@ -537,7 +554,7 @@ void reachesOf(const PieceCode* board, int src, PieceCode c, F reach) {
     for (int k = 0; k < r.lines; ++k) {
         const int direction = directionOf(r.line[k].dx, r.line[k].dy);
         const int run = man ? manLineRun(board, src, direction) : comLineRun(board, src, direction);
-        const int d = deltaOf(direction);
+        const int d = kLineTables.delta[direction];
         for (int j = 1, i = src + d; j <= run; ++j, i += d) reach(i, kLine + direction);
     }
 }
@@ -736,7 +753,7 @@ bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx,
             const int is = manLineRun(now, src, direction);
             if (was == is) continue;
             lines[lineCount++] = {src, direction, was, is};
-            const int d = deltaOf(direction);
+            const int d = kLineTables.delta[direction];
             const int lo = was < is ? was : is, hi = was < is ? is : was;
             for (int j = lo + 1; j <= hi; ++j) touch(src + j * d);
         }
@@ -790,7 +807,7 @@ bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx,
         for (int j = 0; j < lineCount; ++j) {
             const ChangedLine& l = lines[j];
             if (l.after <= l.before) continue;
-            const int d = deltaOf(l.direction);
+            const int d = kLineTables.delta[l.direction];
             const int step = i - l.src;
             if (step % d != 0) continue;
             const int pos = step / d;
@@ -834,7 +851,7 @@ bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx,
                 for (int j = 0; j < lineCount; ++j) {
                     const ChangedLine& l = lines[j];
                     if (l.src != src || l.direction != how - kLine || l.after >= l.before) continue;
-                    const int pos = (i - src) / deltaOf(l.direction);
+                    const int pos = (i - src) / kLineTables.delta[l.direction];
                     lost = pos > l.after;
                 }
                 if (lost) continue;
@@ -986,7 +1003,7 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
             const int direction = how - kLine;
             const int runBefore = base.lineRun[src * 9 + direction];
             const int runNow = comLineRun(now, src, direction);
-            const int d = deltaOf(direction);
+            const int d = kLineTables.delta[direction];
             for (int j = runNow + 1; j <= runBefore; ++j) {
                 const int i = src + j * d;
                 if (losses[i] == kPerSquare) return false;
