@@ -1029,6 +1029,9 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
 
     // Squares not touched get what the survey enters there for the base; when
     // the trail is known, only the squares the last patch wrote lack it.
+    int* influence = &s.comInfluence[0][0];
+    int* guardValue = &s.comGuardValue[0][0];
+    int* attackValue = &s.comAttackValue[0][0];
     int* guardX = &s.comGuardX[0][0];
     int* guardY = &s.comGuardY[0][0];
     int* attackerX = &s.comAttackerX[0][0];
@@ -1047,10 +1050,9 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
         for (int k = 0; k < trail->count; ++k) {
             const int i = trail->square[k];
             if (listed[i]) continue;
-            const int cx = i / kStride, cy = i % kStride;
-            s.comInfluence[cx][cy] = base.influence[cx][cy];
-            s.comGuardValue[cx][cy] = base.guardValue[cx][cy];
-            s.comAttackValue[cx][cy] = base.attackValue[cx][cy];
+            influence[i] = (&base.influence[0][0])[i];
+            guardValue[i] = (&base.guardValue[0][0])[i];
+            attackValue[i] = (&base.attackValue[0][0])[i];
             if (base.enteredAt[i] >= 0) enter(base.entered[base.enteredAt[i]]);
         }
     } else {
@@ -1072,12 +1074,11 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
         const int i = changed[c];
         if (movedReach[i]) gain(i, to, movedReach[i] - 1);
         const int t = now[i].tenths();
-        const int cx = i / kStride, cy = i % kStride;
         ComSquare q;
-        q.guardX = s.comGuardX[cx][cy];
-        q.guardY = s.comGuardY[cx][cy];
-        q.attackerX = s.comAttackerX[cx][cy];
-        q.attackerY = s.comAttackerY[cx][cy];
+        q.guardX = guardX[i];
+        q.guardY = guardY[i];
+        q.attackerX = attackerX[i];
+        q.attackerY = attackerY[i];
         const std::uint16_t* more = gained[i].data();
         const int moreCount = gains[i], lossCount = losses[i];
         const std::uint16_t* entries = base.reacher[i].data();
@@ -1106,13 +1107,13 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
             }
             for (; g < moreCount; ++g) replayCom(q, t, more[g], valueAt(more[g] & 0xff));
         }
-        s.comInfluence[cx][cy] = q.influence;
-        s.comGuardValue[cx][cy] = q.guard;
-        s.comAttackValue[cx][cy] = q.attack;
-        s.comGuardX[cx][cy] = q.guardX;
-        s.comGuardY[cx][cy] = q.guardY;
-        s.comAttackerX[cx][cy] = q.attackerX;
-        s.comAttackerY[cx][cy] = q.attackerY;
+        influence[i] = q.influence;
+        guardValue[i] = q.guard;
+        attackValue[i] = q.attack;
+        guardX[i] = q.guardX;
+        guardY[i] = q.guardY;
+        attackerX[i] = q.attackerX;
+        attackerY[i] = q.attackerY;
     }
     return true;
 }
