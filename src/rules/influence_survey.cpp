@@ -966,8 +966,12 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     touch(from);
     touch(to);
     // What the moved piece reached from its old square, as the base found it.
-    for (int k = 0; k < base.reachedCount[from]; ++k)
-        touch(base.reached[base.reachedFrom[from] + k]);
+    std::array<std::uint8_t, 169> reachedBefore{};
+    for (int k = 0; k < base.reachedCount[from]; ++k) {
+        const int i = base.reached[base.reachedFrom[from] + k];
+        touch(i);
+        reachedBefore[i] = 1;
+    }
     // What the moved piece reaches from its new square, by square (how + 1).
     std::array<std::uint8_t, 169> movedReach{};
     reachesOf<1>(now, to, moved, [&](int i, int how) {
@@ -1072,8 +1076,15 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     auto valueAt = [&](int src) { return src == to ? movedValue : base.value[src]; };
     for (int c = 0; c < changes; ++c) {
         const int i = changed[c];
-        if (movedReach[i]) gain(i, to, movedReach[i] - 1);
         const int t = now[i].tenths();
+        if (t == 0) {
+            // An empty square only counts its reachers; no value is entered.
+            influence[i] = (&base.influence[0][0])[i] - reachedBefore[i] - losses[i] + gains[i] +
+                           (movedReach[i] ? 1 : 0);
+            guardValue[i] = attackValue[i] = 999;
+            continue;
+        }
+        if (movedReach[i]) gain(i, to, movedReach[i] - 1);
         ComSquare q;
         q.guardX = guardX[i];
         q.guardY = guardY[i];
