@@ -16,8 +16,9 @@ bool isFileRunner(PieceCode c) {
            c == -16 || c == -17 || c == -26 || c == -27 || c == -29 || c == -31;
 }
 
-// An empty square that the human reaches.
-Tenths emptySquare(State& s, int x, int y) {
+// An empty square that the human reaches. Out of line, like computerPiece,
+// so that the common quick answers of squareDanger stay small.
+[[gnu::noinline]] Tenths emptySquare(State& s, int x, int y) {
     Tenths danger = 0;
     const int man = s.manInfluence[x][y];
     const int com = s.comInfluence[x][y];
@@ -37,7 +38,7 @@ Tenths emptySquare(State& s, int x, int y) {
 }
 
 // A computer piece c on (x, y).
-Tenths computerPiece(State& s, int x, int y, PieceCode c) {
+[[gnu::noinline]] Tenths computerPiece(State& s, int x, int y, PieceCode c) {
     Tenths danger = 0;
     if (c == 39 && y == 1 && s.manInfluence[x][2] > 0) {
         danger -= pts(50);
@@ -81,10 +82,13 @@ Tenths humanPiece(const State& s, int x, int y, PieceCode c) {
 }
 
 // The danger of one square, apart from the forks.
-Tenths squareDanger(State& s, int x, int y) {
+inline Tenths squareDanger(State& s, int x, int y) {
     const PieceCode c = s.Board[x][y];
-    if (c.isEmpty()) return s.manInfluence[x][y] > 0 ? emptySquare(s, x, y) : 0;
-    if (c >= 1) return computerPiece(s, x, y, c);
+    const bool reached = s.manInfluence[x][y] > 0;
+    if (c.isEmpty()) return reached ? emptySquare(s, x, y) : 0;
+    // A computer piece the human does not reach weighs nothing, unless it
+    // is the king on the back row.
+    if (c >= 1) return reached || (c == 39 && y == 1) ? computerPiece(s, x, y, c) : 0;
     return humanPiece(s, x, y, c);
 }
 

@@ -1103,6 +1103,8 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
             }
         } else {
             int g = 0;
+            // The source of the next gained reacher (256: none left).
+            int nextGained = moreCount > 0 ? more[0] & 0xff : 256;
             for (int k = 0; k < count; ++k) {
                 const int entry = entries[k];
                 const int src = entry & 0xff;
@@ -1110,9 +1112,10 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
                 bool gone = false;
                 for (int j = 0; j < lossCount; ++j) gone = gone || lost[i][j] == src;
                 if (gone) continue;
-                while (g < moreCount && (more[g] & 0xff) < src) {
-                    replayCom(q, t, more[g], valueAt(more[g] & 0xff));
+                while (nextGained < src) {
+                    replayCom(q, t, more[g], valueAt(nextGained));
                     ++g;
+                    nextGained = g < moreCount ? more[g] & 0xff : 256;
                 }
                 replayCom(q, t, entry, base.value[src]);
             }
