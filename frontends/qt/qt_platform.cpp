@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,6 +20,8 @@
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
+#include <QWindow>
 
 #include "board_view.h"
 #include "main_window.h"
@@ -87,8 +90,21 @@ void QtPlatform::runPosted() {
 }
 
 void QtPlatform::flush() {
+    if (!window_.view()) return;
+    // At start-up the window is shown but not yet on the screen, and a paint
+    // now would be lost: let it get there first, handling no input.
+    if (!waitedForScreen_ && window_.isVisible()) {
+        waitedForScreen_ = true;
+        QWindow* w = window_.windowHandle();
+        QDeadlineTimer deadline(1000);
+        QTimer tick;  // wakes the wait below when no event comes
+        tick.start(10);
+        while (w && !w->isExposed() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                            QEventLoop::WaitForMoreEvents);
+    }
     // Paint now; input waits in the queue until the handler returns.
-    if (window_.view()) window_.view()->repaintChanged(true);
+    window_.view()->repaintChanged(true);
 }
 
 zk::MsgAnswer QtPlatform::messageBox(const std::string& text, const std::string& title,

@@ -85,7 +85,8 @@ private:
     bool quitRequested_ = false;
     bool boxesAnsweredAtOnce_ = false;
     bool instantWaits_ = false;
-    double skipped_ = 0;  // seconds of waits passed at once
+    bool waitedForScreen_ = false;  // the first flush of a shown window waits for it
+    double skipped_ = 0;            // seconds of waits passed at once
     std::thread worker_;
     // Handlers posted from the worker wait here; a byte down the pipe wakes
     // the event loop. Both are synchronisations ThreadSanitizer can see.

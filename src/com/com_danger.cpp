@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "com_surveys.h"
+#include "influence.h"
 #include "move_check.h"
 
 namespace zk {
@@ -15,8 +16,9 @@ bool isFileRunner(PieceCode c) {
            c == -16 || c == -17 || c == -26 || c == -27 || c == -29 || c == -31;
 }
 
-// An empty square that the human reaches.
-Tenths emptySquare(State& s, int x, int y) {
+// An empty square that the human reaches. Out of line, like computerPiece,
+// so that the common quick answers of squareDanger stay small.
+[[gnu::noinline]] Tenths emptySquare(State& s, int x, int y) {
     Tenths danger = 0;
     const int man = s.manInfluence[x][y];
     const int com = s.comInfluence[x][y];
@@ -36,7 +38,7 @@ Tenths emptySquare(State& s, int x, int y) {
 }
 
 // A computer piece c on (x, y).
-Tenths computerPiece(State& s, int x, int y, PieceCode c) {
+[[gnu::noinline]] Tenths computerPiece(State& s, int x, int y, PieceCode c) {
     Tenths danger = 0;
     if (c == 39 && y == 1 && s.manInfluence[x][2] > 0) {
         danger -= pts(50);
@@ -69,34 +71,104 @@ Tenths computerPiece(State& s, int x, int y, PieceCode c) {
     return danger;
 }
 
+// A human piece c on (x, y), apart from the forks.
+Tenths humanPiece(const State& s, int x, int y, PieceCode c) {
+    Tenths danger = 0;
+    if (s.comInfluenceBefore[x][y] == 0 && s.comInfluence[x][y] > 0 &&
+        std::abs(s.comKingX - x) < 3 && std::abs(s.comKingY - y) < 3)
+        danger += pts(15);
+    if (isFileRunner(c) && s.comKingX == x) danger -= pts(1);
+    return danger;
+}
+
+// The danger of one square, apart from the forks.
+inline Tenths squareDanger(State& s, int x, int y) {
+    const PieceCode c = s.Board[x][y];
+    const bool reached = s.manInfluence[x][y] > 0;
+    if (c.isEmpty()) return reached ? emptySquare(s, x, y) : 0;
+    // A computer piece the human does not reach weighs nothing, unless it
+    // is the king on the back row.
+    if (c >= 1) return reached || (c == 39 && y == 1) ? computerPiece(s, x, y, c) : 0;
+    return humanPiece(s, x, y, c);
+}
+
+// A human piece the moved piece attacks from a square the human does not
+// reach, counted when it stands unguarded or is the king.
+void fork(State& s, PieceCode moved, int tx, int ty, int x, int y, int& count, Tenths& least) {
+    const PieceCode c = s.Board[x][y];
+    if (!(c < 0)) return;
+    if ((s.manInfluence[x][y] == 0 || (x == s.manKingX && y == s.manKingY)) &&
+        移動チェック(s, tx, ty, x, y, moved) == 1) {
+        ++count;
+        if (absCodeTenths(c) < least) least = absCodeTenths(c);
+    }
+}
+
 }  // namespace
 
-Tenths 盤評価_COM危険座標(State& s, PieceCode 移動駒, int COM移動先X, int COM移動先Y) {
-    Tenths danger = 0;
-    int forkCount = 0;
-    Tenths forkMin = pts(9999);
-    const bool movedSafe = cell(s.manInfluence, COM移動先X, COM移動先Y) == 0;
+void 危険座標基準(State& s, DangerBase& base) {
+    base.sum = 0;
+    base.comKingX = s.comKingX;
+    base.comKingY = s.comKingY;
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
-            const PieceCode c = s.Board[x][y];
-            if (c.isEmpty()) {
-                if (s.manInfluence[x][y] > 0) danger += emptySquare(s, x, y);
-            } else if (c >= 1) {
-                danger += computerPiece(s, x, y, c);
-            } else if (c < 0) {
-                if (s.comInfluenceBefore[x][y] == 0 && s.comInfluence[x][y] > 0 &&
-                    std::abs(s.comKingX - x) < 3 && std::abs(s.comKingY - y) < 3)
-                    danger += pts(15);
-                if (isFileRunner(c) && s.comKingX == x) danger -= pts(1);
-                if (movedSafe &&
-                    (s.manInfluence[x][y] == 0 || (x == s.manKingX && y == s.manKingY)) &&
-                    移動チェック(s, COM移動先X, COM移動先Y, x, y, 移動駒) == 1) {
-                    danger += 1;
-                    ++forkCount;
-                    if (absCodeTenths(c) < forkMin) forkMin = absCodeTenths(c);
-                }
+            base.at[x * 13 + y] = squareDanger(s, x, y);
+            base.sum += base.at[x * 13 + y];
+        }
+}
+
+Tenths 盤評価_COM危険座標(State& s, PieceCode 移動駒, int COM移動先X, int COM移動先Y,
+                          DangerDelta* delta) {
+    Tenths danger = 0;
+    if (delta && delta->base->comKingX == s.comKingX && delta->base->comKingY == s.comKingY &&
+        delta->manSurveys == 勢力調査_MAN_回数() && delta->comSurveys == 勢力調査_COM_回数()) {
+        DangerBase& base = *delta->base;
+        danger = base.sum;
+        const std::uint32_t stamp = ++base.stamp;
+        const PieceCode* board = &s.Board[0][0];
+        const int* man = &s.manInfluence[0][0];
+        auto again = [&](int i) {
+            if (base.seen[i] == stamp) return;
+            base.seen[i] = stamp;
+            // An empty square the human does not reach weighs nothing.
+            const bool nothing = board[i].isEmpty() && man[i] <= 0;
+            danger += (nothing ? 0 : squareDanger(s, i / 13, i % 13)) - base.at[i];
+        };
+        // A square's danger reads its own maps and occupant and those of the
+        // square below it; the camp's rows read the columns of the move below them.
+        for (const PatchTrail* trail : {delta->man, delta->com})
+            for (int k = 0; k < trail->count; ++k) {
+                const int i = trail->square[k];
+                again(i);
+                if (i % 13 > 1) again(i - 1);
+            }
+        for (const int column : {delta->fromX, COM移動先X})
+            for (int y = 1; y <= 3; ++y) again(column * 13 + y);
+        for (const int i : {delta->fromX * 13 + delta->fromY, COM移動先X * 13 + COM移動先Y}) {
+            again(i);
+            if (i % 13 > 1) again(i - 1);
+        }
+    } else {
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) danger += squareDanger(s, x, y);
+    }
+    int forkCount = 0;
+    Tenths forkMin = pts(9999);
+    if (cell(s.manInfluence, COM移動先X, COM移動先Y) == 0) {
+        if (移動駒.isMidMove() || !onBoard(COM移動先X, COM移動先Y)) {
+            for (int x = 1; x <= 12; ++x)
+                for (int y = 1; y <= 12; ++y)
+                    fork(s, 移動駒, COM移動先X, COM移動先Y, x, y, forkCount, forkMin);
+        } else {
+            // The move check accepts no square off the piece's empty-board steps.
+            for (const auto& [dx, dy] : emptyBoardSteps(移動駒)) {
+                const int x = COM移動先X + dx, y = COM移動先Y + dy;
+                if (onBoard(x, y))
+                    fork(s, 移動駒, COM移動先X, COM移動先Y, x, y, forkCount, forkMin);
             }
         }
+    }
+    danger += forkCount;
     if (forkCount > 1) danger += forkMin;
     return danger;
 }

@@ -43,13 +43,13 @@ void 評価_上位駒(const State& s, const EvalMove& m, Tenths& score) {
 }
 
 Tenths 盤評価(State& s, PieceCode 取得駒, PieceCode 移動駒, int 移動元X, int 移動元Y, int 移動先X,
-              int 移動先Y) {
+              int 移動先Y, DangerDelta* delta) {
     const EvalMove m{取得駒, 移動駒, 移動元X, 移動元Y, 移動先X, 移動先Y};
     Tenths score = 0;
     if (評価_王族結果(s, m, score)) return score;
     if (評価_王族攻撃(s, m, score)) return score;
     評価_上位駒(s, m, score);
-    score += 盤評価_COM危険座標(s, 移動駒, 移動先X, 移動先Y);
+    score += 盤評価_COM危険座標(s, 移動駒, 移動先X, 移動先Y, delta);
     if (s.comLevel < 2) return score;
     評価_安全接近(s, m, score);
     if (評価_駒得(s, m, score)) return score;

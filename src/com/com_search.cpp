@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "com_danger.h"
 #include "com_eval.h"
 #include "com_surveys.h"
 #include "game_end.h"
@@ -22,6 +23,9 @@ namespace {
 template <typename Base>
 struct SideMaps {
     Base base;
+    // The squares the last patch wrote, known while no rebuild came after it.
+    PatchTrail trail;
+    std::uint64_t surveysAtTrail = 0;
     bool patched = false;
     std::uint64_t surveysAtPatch = 0;
     int x = 0, y = 0, tx = 0, ty = 0;
@@ -54,19 +58,53 @@ struct SideMaps {
 struct SearchMaps {
     SideMaps<ManSurveyBase> man;
     SideMaps<ComSurveyBase> com;
+    DangerBase danger;
 };
 
 // Bring both sides' maps up to the position on Board: patched from the base
-// when the trial allows it, else rebuilt.
-void surveyBoth(State& s, SearchMaps* maps, int x, int y, int tx, int ty) {
-    if (maps && 勢力差分_MAN(s, maps->man.base, x, y, tx, ty))
-        maps->man.patchedFor(s, 勢力調査_MAN_回数(), x, y, tx, ty);
-    else
+// when the trial allows it, else rebuilt. True when both were patched.
+bool surveyBoth(State& s, SearchMaps* maps, int x, int y, int tx, int ty) {
+    if (!maps) {
         勢力調査_MAN(s);
-    if (maps && 勢力差分_COM(s, maps->com.base, x, y, tx, ty))
-        maps->com.patchedFor(s, 勢力調査_COM_回数(), x, y, tx, ty);
-    else
         勢力調査_COM(s);
+        return false;
+    }
+    bool patched = true;
+    const std::uint64_t manSurveys = 勢力調査_MAN_回数();
+    SideMaps<ManSurveyBase>& man = maps->man;
+    if (manSurveys != man.surveysAtTrail) man.trail.known = false;
+    if (勢力差分_MAN(s, man.base, x, y, tx, ty, &man.trail)) {
+        man.patchedFor(s, manSurveys, x, y, tx, ty);
+        man.surveysAtTrail = manSurveys;
+    } else {
+        勢力調査_MAN(s);
+        patched = false;
+    }
+    const std::uint64_t comSurveys = 勢力調査_COM_回数();
+    SideMaps<ComSurveyBase>& com = maps->com;
+    if (comSurveys != com.surveysAtTrail) com.trail.known = false;
+    if (勢力差分_COM(s, com.base, x, y, tx, ty, &com.trail)) {
+        com.patchedFor(s, comSurveys, x, y, tx, ty);
+        com.surveysAtTrail = comSurveys;
+    } else {
+        勢力調査_COM(s);
+        patched = false;
+    }
+    return patched;
+}
+
+// Bring the maps up to the trial on Board and score it.
+Tenths surveyAndScore(State& s, SearchMaps* maps, PieceCode captured, PieceCode piece, int x, int y,
+                      int tx, int ty) {
+    if (!surveyBoth(s, maps, x, y, tx, ty)) return 盤評価(s, captured, piece, x, y, tx, ty);
+    DangerDelta delta{&maps->danger,
+                      &maps->man.trail,
+                      &maps->com.trail,
+                      勢力調査_MAN_回数(),
+                      勢力調査_COM_回数(),
+                      x,
+                      y};
+    return 盤評価(s, captured, piece, x, y, tx, ty, &delta);
 }
 
 Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode& captured,
@@ -80,13 +118,11 @@ Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode
     // Promotion is asked with the trial already on the board, so only
     // entering the zone counts.
     const int promotes = 調査_駒成(s, x, y, tx, ty, moving);
-    surveyBoth(s, maps, x, y, tx, ty);
-    Tenths score = 盤評価(s, captured, moving, x, y, tx, ty);
+    Tenths score = surveyAndScore(s, maps, captured, moving, x, y, tx, ty);
     after = moving;
     if (promotes == 1) {
         s.Board[tx][ty] = s.promotedPiece;
-        surveyBoth(s, maps, x, y, tx, ty);
-        const Tenths promoted = 盤評価(s, captured, s.promotedPiece, x, y, tx, ty);
+        const Tenths promoted = surveyAndScore(s, maps, captured, s.promotedPiece, x, y, tx, ty);
         if (promoted > score) {
             score = promoted;
             after = s.promotedPiece;
@@ -99,25 +135,39 @@ Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode
 
 ComChoice searchMoves(State& s, SearchMaps& maps) {
     ComChoice best;
+    // Tries one destination; true when taking the human king ends the search.
+    auto tryMove = [&](int x, int y, int tx, int ty) {
+        if (移動チェック(s, x, y, tx, ty, s.Board[x][y]) != 1) return false;
+        PieceCode after, captured;
+        const Tenths score = trial(s, x, y, tx, ty, after, captured, &maps);
+        if (score > s.bestScore) {
+            s.bestScore = score;
+            best = {true, x, y, tx, ty, s.Board[x][y], after};
+            if (captured == -39) return true;
+        }
+        return false;
+    };
     // Its own scan rather than legalMoves: the computer tries first steps only,
     // without the press refusals, in this order, and ties go to the first.
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
-            if (!(s.Board[x][y] >= 1)) continue;
+            const PieceCode c = s.Board[x][y];
+            if (!(c >= 1)) continue;
             int x1 = 1, x2 = 12, y1 = 1, y2 = 12;
-            取得_駒移動座標(s, s.Board[x][y], x, y, x1, x2, y1, y2);
-            for (int tx = x1; tx <= x2; ++tx)
-                for (int ty = y1; ty <= y2; ++ty) {
-                    if (!onBoard(tx, ty)) continue;
-                    if (移動チェック(s, x, y, tx, ty, s.Board[x][y]) != 1) continue;
-                    PieceCode after, captured;
-                    const Tenths score = trial(s, x, y, tx, ty, after, captured, &maps);
-                    if (score > s.bestScore) {
-                        s.bestScore = score;
-                        best = {true, x, y, tx, ty, s.Board[x][y], after};
-                        if (captured == -39) return best;
-                    }
-                }
+            取得_駒移動座標(s, c, x, y, x1, x2, y1, y2);
+            if (c.isMidMove()) {
+                for (int tx = x1; tx <= x2; ++tx)
+                    for (int ty = y1; ty <= y2; ++ty)
+                        if (onBoard(tx, ty) && tryMove(x, y, tx, ty)) return best;
+                continue;
+            }
+            // The empty-board steps come in the rectangle's own order, and the
+            // move check refuses every other destination.
+            for (const auto& [dx, dy] : emptyBoardSteps(c)) {
+                const int tx = x + dx, ty = y + dy;
+                if (tx < x1 || tx > x2 || ty < y1 || ty > y2) continue;
+                if (tryMove(x, y, tx, ty)) return best;
+            }
         }
     return best;
 }
@@ -159,6 +209,12 @@ ComChoice com_探索(State& s) {
     maps.man.patched = maps.com.patched = false;
     勢力基準_MAN(s, maps.man.base);
     勢力基準_COM(s, maps.com.base);
+    // The maps are the base's own until the first patch.
+    maps.man.trail.known = maps.com.trail.known = true;
+    maps.man.trail.count = maps.com.trail.count = 0;
+    maps.man.surveysAtTrail = 勢力調査_MAN_回数();
+    maps.com.surveysAtTrail = 勢力調査_COM_回数();
+    危険座標基準(s, maps.danger);
     const ComChoice best = searchMoves(s, maps);
     // In the order of the last trial's surveys, MAN first.
     maps.man.settle(s, 勢力調査_MAN_回数(), 勢力調査_MAN);

@@ -1,6 +1,8 @@
 #include "com_surveys.h"
 
-#include <vector>
+#include <algorithm>
+#include <array>
+#include <cstdlib>
 
 #include "move_check.h"
 #include "pieces.h"
@@ -30,10 +32,6 @@ bool isPinnerKind(PieceCode c) {
             return false;
     }
 }
-
-struct Square {
-    int x, y;
-};
 
 }  // namespace
 
@@ -78,30 +76,62 @@ int 調査_周辺状況(const State& s, int 移動先X, int 移動先Y) {
 void 調査_移動不可駒(State& s) {
     s.comPinFlag = 0;
     // Lifting a piece of one side never changes where the other side's
-    // pinning pieces stand, so each side's pinners are listed once.
-    std::vector<Square> comPinners, manPinners;
+    // pinning pieces stand, so each side's pinners are listed once, with
+    // whether each reaches the king with nothing lifted. Their moves are
+    // steps and lines, so lifting a piece changes the answer only when it
+    // stands strictly between the pinner and the king on one line.
+    struct Pinner {
+        int x, y;
+        PieceCode c;
+        bool reaches;
+    };
+    std::array<Pinner, 144> comPinners, manPinners;
+    int comCount = 0, manCount = 0;
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
-            PieceCode c = s.Board[x][y];
+            const PieceCode c = s.Board[x][y];
             if (!isPinnerKind(c)) continue;
-            (c >= 1 ? comPinners : manPinners).push_back({x, y});
+            if (c >= 1)
+                comPinners[comCount++] = {x, y, c,
+                                          移動チェック(s, x, y, s.manKingX, s.manKingY, c) == 1};
+            else
+                manPinners[manCount++] = {x, y, c,
+                                          移動チェック(s, x, y, s.comKingX, s.comKingY, c) == 1};
         }
+    auto between = [](const Pinner& p, int kx, int ky, int x, int y) {
+        const int dx = kx - p.x, dy = ky - p.y;
+        if (!(dx == 0 || dy == 0 || dx == dy || dx == -dy)) return false;
+        const int sx = (dx > 0) - (dx < 0), sy = (dy > 0) - (dy < 0);
+        const int n = std::max(std::abs(dx), std::abs(dy));
+        const int ox = x - p.x, oy = y - p.y;
+        const int k = sx != 0 ? ox * sx : oy * sy;
+        return k > 0 && k < n && ox == k * sx && oy == k * sy;
+    };
+    // Does one of the pinners reach the king (kx, ky) with (x, y) lifted?
+    auto pinned = [&](const std::array<Pinner, 144>& pinners, int count, int kx, int ky, int x,
+                      int y) {
+        for (int k = 0; k < count; ++k) {
+            const Pinner& p = pinners[k];
+            if (p.reaches) return true;
+            if (!between(p, kx, ky, x, y)) continue;
+            const PieceCode c = s.Board[x][y];
+            s.Board[x][y] = code::EMPTY;
+            const bool reaches = 移動チェック(s, p.x, p.y, kx, ky, p.c) == 1;
+            s.Board[x][y] = c;
+            if (reaches) return true;
+        }
+        return false;
+    };
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
             s.manPinned[x][y] = 0;
-            PieceCode c = s.Board[x][y];
-            if (c.isEmpty()) continue;
-            s.Board[x][y] = code::EMPTY;
+            const PieceCode c = s.Board[x][y];
             if (c <= -1) {
-                for (const Square& p : comPinners)
-                    if (移動チェック(s, p.x, p.y, s.manKingX, s.manKingY, s.Board[p.x][p.y]) == 1)
-                        s.manPinned[x][y] = 1;
+                if (pinned(comPinners, comCount, s.manKingX, s.manKingY, x, y))
+                    s.manPinned[x][y] = 1;
             } else if (c >= 1) {
-                for (const Square& p : manPinners)
-                    if (移動チェック(s, p.x, p.y, s.comKingX, s.comKingY, s.Board[p.x][p.y]) == 1)
-                        s.comPinFlag = 1;
+                if (pinned(manPinners, manCount, s.comKingX, s.comKingY, x, y)) s.comPinFlag = 1;
             }
-            s.Board[x][y] = c;
         }
 }
 

@@ -31,11 +31,6 @@ void 旧サウンド解放(State& s) {
 
 void Form_Load(State& s) {
     旧サウンド解放(s);
-    サウンド初期化(s, 0);
-    s.soundOther = サウンド読込(s, "その他.wav", 3);
-    s.soundForbidden = サウンド読込(s, "禁止.wav", 3);
-    s.soundPiece = サウンド読込(s, "駒打音.wav", 3);
-    s.soundBgm = サウンド読込(s, "BGM.wav", 1);
 
     // One level entry is checked at a time, also when starting up again.
     s.ui->setMenuChecked("SIDOU", false);
@@ -51,6 +46,14 @@ void Form_Load(State& s) {
 
     s.ui->screen().fillRect(0, 0, kWindowWidth, kWindowHeight, State::boardColour);
     初期設定(s);
+    // The board is on the screen before the sounds load: preparing them for
+    // the device takes longer than painting it. The settings start the music.
+    s.ui->flush();
+    サウンド初期化(s, 0);
+    s.soundOther = サウンド読込(s, "その他.wav", 3);
+    s.soundForbidden = サウンド読込(s, "禁止.wav", 3);
+    s.soundPiece = サウンド読込(s, "駒打音.wav", 3);
+    s.soundBgm = サウンド読込(s, "BGM.wav", 1);
     読込_環境設定ファイル(s);
     // Over the painted board, not an empty window, and each only once a run.
     s.ui->flush();

@@ -42,6 +42,15 @@ struct ManSurveyBase {
     std::array<std::array<std::uint16_t, kMaxReachers>, 169> reacher{};
 };
 
+// The squares a patch wrote. Passed to the next patch of the same maps while
+// nothing else wrote them (`known`), it lets that patch put back only these
+// squares from the base instead of every map whole.
+struct PatchTrail {
+    bool known = false;
+    int count = 0;
+    std::array<std::uint8_t, 169> square{};
+};
+
 // Take Board and the MAN maps now in `s` (just rebuilt for Board) as the base.
 void 勢力基準_MAN(const State& s, ManSurveyBase& base);
 
@@ -49,7 +58,9 @@ void 勢力基準_MAN(const State& s, ManSurveyBase& base);
 // piece moved from (x, y) to (tx, ty), taking what stood there. The check
 // marks are left as they were. False, with nothing written, when the move is
 // not of that shape or takes a royal piece or a lion: then rebuild instead.
-bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx, int ty);
+// With a trail, the squares written are left in it.
+bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx, int ty,
+                  PatchTrail* trail = nullptr);
 
 // The same for the COM maps. The survey leaves the COM guard and attacker
 // squares where it enters nothing, so the base keeps what it enters (x of -1:
@@ -68,6 +79,7 @@ struct ComSurveyBase {
     };
     int written = 0;
     std::array<Entered, 144> entered{};
+    std::array<std::int16_t, 169> enteredAt{};  // index into entered, -1: none
     std::array<std::uint8_t, 169> count{};
     std::array<std::array<std::uint16_t, kMaxReachers>, 169> reacher{};
     // The squares each computer piece reaches: reachedCount[square] of them
@@ -75,13 +87,17 @@ struct ComSurveyBase {
     std::array<std::uint16_t, 169> reachedFrom{};
     std::array<std::uint8_t, 169> reachedCount{};
     std::array<std::uint8_t, 169 * kMaxReachers> reached{};
+    // How many squares each computer line records, by source square and
+    // direction ((dx + 1) * 3 + dy + 1).
+    std::array<std::uint8_t, 169 * 9> lineRun{};
 };
 
 void 勢力基準_COM(const State& s, ComSurveyBase& base);
 
 // Patch the COM maps as 勢力差分_MAN patches the MAN maps; refused when a
 // royal piece moves.
-bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx, int ty);
+bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx, int ty,
+                  PatchTrail* trail = nullptr);
 
 std::uint64_t 勢力調査_COM_回数();
 

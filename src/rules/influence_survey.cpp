@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -500,9 +501,26 @@ constexpr int kGold = 11;
 // How many squares a line from src in `direction` records on `board`: up to
 // and including the first piece, looking through `seeThrough` (the other
 // side's king).
+// How far each line runs before leaving the board, by source square and
+// direction, and the index step of each direction.
+struct LineTables {
+    std::uint8_t length[kStride * kStride][9];
+    int delta[9];
+};
+constexpr LineTables makeLineTables() {
+    LineTables t{};
+    for (int i = 0; i < kStride * kStride; ++i)
+        for (int direction = 0; direction < 9; ++direction)
+            t.length[i][direction] = static_cast<std::uint8_t>(
+                lineLength(i / kStride, i % kStride, direction / 3 - 1, direction % 3 - 1));
+    for (int direction = 0; direction < 9; ++direction) t.delta[direction] = deltaOf(direction);
+    return t;
+}
+constexpr LineTables kLineTables = makeLineTables();
+
 int lineRun(const PieceCode* board, int src, int direction, int seeThrough) {
-    const int n = lineLength(src / kStride, src % kStride, direction / 3 - 1, direction % 3 - 1);
-    const int d = deltaOf(direction);
+    const int n = kLineTables.length[src][direction];
+    const int d = kLineTables.delta[direction];
     int i = src;
     for (int k = 1; k <= n; ++k) {
         i += d;
@@ -536,7 +554,7 @@ void reachesOf(const PieceCode* board, int src, PieceCode c, F reach) {
     for (int k = 0; k < r.lines; ++k) {
         const int direction = directionOf(r.line[k].dx, r.line[k].dy);
         const int run = man ? manLineRun(board, src, direction) : comLineRun(board, src, direction);
-        const int d = deltaOf(direction);
+        const int d = kLineTables.delta[direction];
         for (int j = 1, i = src + d; j <= run; ++j, i += d) reach(i, kLine + direction);
     }
 }
@@ -694,7 +712,8 @@ void 勢力基準_MAN(const State& s, ManSurveyBase& base) {
         }
 }
 
-bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx, int ty) {
+bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx, int ty,
+                  PatchTrail* trail) {
     if (!base.valid || !onBoard(x, y) || !onBoard(tx, ty) || (x == tx && y == ty)) return false;
     const PieceCode taken = base.board[tx][ty];
     if (!(base.board[x][y] >= 1) || !s.Board[x][y].isEmpty() || !(s.Board[tx][ty] >= 1) ||
@@ -734,7 +753,7 @@ bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx,
             const int is = manLineRun(now, src, direction);
             if (was == is) continue;
             lines[lineCount++] = {src, direction, was, is};
-            const int d = deltaOf(direction);
+            const int d = kLineTables.delta[direction];
             const int lo = was < is ? was : is, hi = was < is ? is : was;
             for (int j = lo + 1; j <= hi; ++j) touch(src + j * d);
         }
@@ -753,12 +772,31 @@ bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx,
         s.manLionY = base.lionY;
     }
 
-    // Squares not touched keep the base values.
-    s.manInfluence = base.influence;
-    s.manGuardValue = base.guardValue;
-    s.manAttackValue = base.attackValue;
-    s.manAttackerX = base.attackerX;
-    s.manAttackerY = base.attackerY;
+    // Squares not touched keep the base values: only those the last patch
+    // wrote differ from them when the trail is known.
+    if (trail && trail->known) {
+        for (int k = 0; k < trail->count; ++k) {
+            const int i = trail->square[k];
+            if (changedSet.listed[i]) continue;
+            const int cx = i / kStride, cy = i % kStride;
+            s.manInfluence[cx][cy] = base.influence[cx][cy];
+            s.manGuardValue[cx][cy] = base.guardValue[cx][cy];
+            s.manAttackValue[cx][cy] = base.attackValue[cx][cy];
+            s.manAttackerX[cx][cy] = base.attackerX[cx][cy];
+            s.manAttackerY[cx][cy] = base.attackerY[cx][cy];
+        }
+    } else {
+        s.manInfluence = base.influence;
+        s.manGuardValue = base.guardValue;
+        s.manAttackValue = base.attackValue;
+        s.manAttackerX = base.attackerX;
+        s.manAttackerY = base.attackerY;
+    }
+    if (trail) {
+        trail->known = true;
+        trail->count = changes;
+        std::copy(changed.begin(), changed.begin() + changes, trail->square.begin());
+    }
 
     // Replay the reachers of each changed square in the survey's order.
     for (int c = 0; c < changes; ++c) {
@@ -769,7 +807,7 @@ bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx,
         for (int j = 0; j < lineCount; ++j) {
             const ChangedLine& l = lines[j];
             if (l.after <= l.before) continue;
-            const int d = deltaOf(l.direction);
+            const int d = kLineTables.delta[l.direction];
             const int step = i - l.src;
             if (step % d != 0) continue;
             const int pos = step / d;
@@ -813,7 +851,7 @@ bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx,
                 for (int j = 0; j < lineCount; ++j) {
                     const ChangedLine& l = lines[j];
                     if (l.src != src || l.direction != how - kLine || l.after >= l.before) continue;
-                    const int pos = (i - src) / deltaOf(l.direction);
+                    const int pos = (i - src) / kLineTables.delta[l.direction];
                     lost = pos > l.after;
                 }
                 if (lost) continue;
@@ -845,6 +883,7 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
     base.guardValue = s.comGuardValue;
     base.attackValue = s.comAttackValue;
     base.written = 0;
+    base.enteredAt.fill(-1);
     base.count.fill(0);
     base.valid = true;
     base.kingX = base.princeX = 0;
@@ -876,6 +915,14 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
                 base.reached[reached++] = static_cast<std::uint8_t>(i);
                 ++base.reachedCount[src];
             });
+            if (!c.isMidMove()) {
+                const KindReach& r = kComReach[c.kind()];
+                for (int k = 0; k < r.lines; ++k) {
+                    const int direction = directionOf(r.line[k].dx, r.line[k].dy);
+                    base.lineRun[src * 9 + direction] =
+                        static_cast<std::uint8_t>(comLineRun(board, src, direction));
+                }
+            }
         }
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
@@ -889,13 +936,16 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
             base.influence[x][y] = q.influence;
             base.guardValue[x][y] = q.guard;
             base.attackValue[x][y] = q.attack;
-            if (q.guardWritten || q.attackerWritten)
+            if (q.guardWritten || q.attackerWritten) {
+                base.enteredAt[i] = static_cast<std::int16_t>(base.written);
                 base.entered[base.written++] = {i, q.guardWritten ? q.guardX : -1, q.guardY,
                                                 q.attackerWritten ? q.attackerX : -1, q.attackerY};
+            }
         }
 }
 
-bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx, int ty) {
+bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx, int ty,
+                  PatchTrail* trail) {
     if (!base.valid || !onBoard(x, y) || !onBoard(tx, ty) || (x == tx && y == ty)) return false;
     const PieceCode was = base.board[x][y], moved = s.Board[tx][ty];
     if (!(was >= 1) || !s.Board[x][y].isEmpty() || !(moved >= 1) || !(base.board[tx][ty] <= 0))
@@ -904,7 +954,6 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     for (const PieceCode c : {was, moved})
         if (c.kind() == 38 || c.kind() == 39) return false;
 
-    const PieceCode* before = &base.board[0][0];
     const PieceCode* now = &s.Board[0][0];
     const int from = at(x, y), to = at(tx, ty);
 
@@ -917,8 +966,12 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     touch(from);
     touch(to);
     // What the moved piece reached from its old square, as the base found it.
-    for (int k = 0; k < base.reachedCount[from]; ++k)
-        touch(base.reached[base.reachedFrom[from] + k]);
+    std::array<std::uint8_t, 169> reachedBefore{};
+    for (int k = 0; k < base.reachedCount[from]; ++k) {
+        const int i = base.reached[base.reachedFrom[from] + k];
+        touch(i);
+        reachedBefore[i] = 1;
+    }
     // What the moved piece reaches from its new square, by square (how + 1).
     std::array<std::uint8_t, 169> movedReach{};
     reachesOf<1>(now, to, moved, [&](int i, int how) {
@@ -952,9 +1005,9 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
             if (known) continue;
             seen[seenCount++] = static_cast<std::uint16_t>(entry);
             const int direction = how - kLine;
-            const int runBefore = comLineRun(before, src, direction);
+            const int runBefore = base.lineRun[src * 9 + direction];
             const int runNow = comLineRun(now, src, direction);
-            const int d = deltaOf(direction);
+            const int d = kLineTables.delta[direction];
             for (int j = runNow + 1; j <= runBefore; ++j) {
                 const int i = src + j * d;
                 if (losses[i] == kPerSquare) return false;
@@ -978,17 +1031,16 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
         s.comPrinceY = base.princeY;
     }
 
-    // Squares not touched get what the survey enters there for the base.
-    s.comInfluence = base.influence;
-    s.comGuardValue = base.guardValue;
-    s.comAttackValue = base.attackValue;
+    // Squares not touched get what the survey enters there for the base; when
+    // the trail is known, only the squares the last patch wrote lack it.
+    int* influence = &s.comInfluence[0][0];
+    int* guardValue = &s.comGuardValue[0][0];
+    int* attackValue = &s.comAttackValue[0][0];
     int* guardX = &s.comGuardX[0][0];
     int* guardY = &s.comGuardY[0][0];
     int* attackerX = &s.comAttackerX[0][0];
     int* attackerY = &s.comAttackerY[0][0];
-    for (int w = 0; w < base.written; ++w) {
-        const ComSurveyBase::Entered& e = base.entered[w];
-        if (listed[e.square]) continue;
+    auto enter = [&](const ComSurveyBase::Entered& e) {
         if (e.guardX >= 0) {
             guardX[e.square] = e.guardX;
             guardY[e.square] = e.guardY;
@@ -997,44 +1049,85 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
             attackerX[e.square] = e.attackerX;
             attackerY[e.square] = e.attackerY;
         }
+    };
+    if (trail && trail->known) {
+        for (int k = 0; k < trail->count; ++k) {
+            const int i = trail->square[k];
+            if (listed[i]) continue;
+            influence[i] = (&base.influence[0][0])[i];
+            guardValue[i] = (&base.guardValue[0][0])[i];
+            attackValue[i] = (&base.attackValue[0][0])[i];
+            if (base.enteredAt[i] >= 0) enter(base.entered[base.enteredAt[i]]);
+        }
+    } else {
+        s.comInfluence = base.influence;
+        s.comGuardValue = base.guardValue;
+        s.comAttackValue = base.attackValue;
+        for (int w = 0; w < base.written; ++w)
+            if (!listed[base.entered[w].square]) enter(base.entered[w]);
+    }
+    if (trail) {
+        trail->known = true;
+        trail->count = changes;
+        std::copy(changed.begin(), changed.begin() + changes, trail->square.begin());
     }
 
     const int movedValue = s.pieceValue[moved.kind()];
     auto valueAt = [&](int src) { return src == to ? movedValue : base.value[src]; };
     for (int c = 0; c < changes; ++c) {
         const int i = changed[c];
-        if (movedReach[i]) gain(i, to, movedReach[i] - 1);
         const int t = now[i].tenths();
-        const int cx = i / kStride, cy = i % kStride;
-        ComSquare q;
-        q.guardX = s.comGuardX[cx][cy];
-        q.guardY = s.comGuardY[cx][cy];
-        q.attackerX = s.comAttackerX[cx][cy];
-        q.attackerY = s.comAttackerY[cx][cy];
-        const std::uint16_t* more = gained[i].data();
-        const int moreCount = gains[i];
-        int g = 0;
-        for (int k = 0; k < base.count[i]; ++k) {
-            const int entry = base.reacher[i][k];
-            const int src = entry & 0xff;
-            if (src == from) continue;  // the piece moved
-            bool gone = false;
-            for (int j = 0; j < losses[i]; ++j) gone = gone || lost[i][j] == src;
-            if (gone) continue;
-            while (g < moreCount && (more[g] & 0xff) < src) {
-                replayCom(q, t, more[g], valueAt(more[g] & 0xff));
-                ++g;
-            }
-            replayCom(q, t, entry, valueAt(src));
+        if (t == 0) {
+            // An empty square only counts its reachers; no value is entered.
+            influence[i] = (&base.influence[0][0])[i] - reachedBefore[i] - losses[i] + gains[i] +
+                           (movedReach[i] ? 1 : 0);
+            guardValue[i] = attackValue[i] = 999;
+            continue;
         }
-        for (; g < moreCount; ++g) replayCom(q, t, more[g], valueAt(more[g] & 0xff));
-        s.comInfluence[cx][cy] = q.influence;
-        s.comGuardValue[cx][cy] = q.guard;
-        s.comAttackValue[cx][cy] = q.attack;
-        s.comGuardX[cx][cy] = q.guardX;
-        s.comGuardY[cx][cy] = q.guardY;
-        s.comAttackerX[cx][cy] = q.attackerX;
-        s.comAttackerY[cx][cy] = q.attackerY;
+        if (movedReach[i]) gain(i, to, movedReach[i] - 1);
+        ComSquare q;
+        q.guardX = guardX[i];
+        q.guardY = guardY[i];
+        q.attackerX = attackerX[i];
+        q.attackerY = attackerY[i];
+        const std::uint16_t* more = gained[i].data();
+        const int moreCount = gains[i], lossCount = losses[i];
+        const std::uint16_t* entries = base.reacher[i].data();
+        const int count = base.count[i];
+        // The base's reachers are computer pieces of the base, never the
+        // destination; the moved piece is left out.
+        if (moreCount == 0 && lossCount == 0) {
+            for (int k = 0; k < count; ++k) {
+                const int src = entries[k] & 0xff;
+                if (src != from) replayCom(q, t, entries[k], base.value[src]);
+            }
+        } else {
+            int g = 0;
+            // The source of the next gained reacher (256: none left).
+            int nextGained = moreCount > 0 ? more[0] & 0xff : 256;
+            for (int k = 0; k < count; ++k) {
+                const int entry = entries[k];
+                const int src = entry & 0xff;
+                if (src == from) continue;
+                bool gone = false;
+                for (int j = 0; j < lossCount; ++j) gone = gone || lost[i][j] == src;
+                if (gone) continue;
+                while (nextGained < src) {
+                    replayCom(q, t, more[g], valueAt(nextGained));
+                    ++g;
+                    nextGained = g < moreCount ? more[g] & 0xff : 256;
+                }
+                replayCom(q, t, entry, base.value[src]);
+            }
+            for (; g < moreCount; ++g) replayCom(q, t, more[g], valueAt(more[g] & 0xff));
+        }
+        influence[i] = q.influence;
+        guardValue[i] = q.guard;
+        attackValue[i] = q.attack;
+        guardX[i] = q.guardX;
+        guardY[i] = q.guardY;
+        attackerX[i] = q.attackerX;
+        attackerY[i] = q.attackerY;
     }
     return true;
 }

@@ -1,6 +1,8 @@
 #include "move_check.h"
 
+#include <array>
 #include <cstdlib>
+#include <mutex>
 
 #include "pieces.h"
 
@@ -192,6 +194,30 @@ int moveCheck(BoardGrid& b, const LionHistory& history, bool secondStep, int fx,
     const int kind = c.kind();
     if (kind == 33 || kind == 34) return lionRule(b, secondStep, m);
     return pieceRule(b, m, kind);
+}
+
+const std::vector<std::pair<std::int8_t, std::int8_t>>& emptyBoardSteps(PieceCode c) {
+    using Steps = std::vector<std::pair<std::int8_t, std::int8_t>>;
+    // Each code's list is made when first asked for: a game meets few codes.
+    static std::array<Steps, 79> table;
+    static std::array<std::once_flag, 79> made;
+    const int index = c.whole() + 39;
+    std::call_once(made[index], [index] {
+        const PieceCode code = PieceCode(index - 39);
+        const LionHistory none{};
+        BoardGrid empty{};
+        for (int dx = -11; dx <= 11; ++dx)
+            for (int dy = -11; dy <= 11; ++dy) {
+                // Beyond the 5 x 5 block around it a piece moves only along lines.
+                const bool line = dx == 0 || dy == 0 || dx == dy || dx == -dy;
+                if (code.isEmpty() || (!line && (std::abs(dx) > 2 || std::abs(dy) > 2))) continue;
+                // From the corner that leaves the most room for this step.
+                const int fx = dx >= 0 ? 1 : 12, fy = dy >= 0 ? 1 : 12;
+                if (moveCheck(empty, none, false, fx, fy, fx + dx, fy + dy, code))
+                    table[index].emplace_back(dx, dy);
+            }
+    });
+    return table[index];
 }
 
 // The game's move check: the board, the record's lion history and whether the

@@ -3,6 +3,10 @@
 // two squares and puts them back).
 #pragma once
 
+#include <cstdint>
+#include <utility>
+#include <vector>
+
 #include "position.h"
 #include "state.h"
 
@@ -13,6 +17,11 @@ namespace zk {
 // lion-protection test may empty two squares of `b`; it puts them back.
 int moveCheck(BoardGrid& b, const LionHistory& history, bool secondStep, int fx, int fy, int tx,
               int ty, PieceCode c);
+
+// The steps (dx, dy) a whole code can make on an empty board, in destination
+// order (column, then row). Pieces in the way and the lion rules only take
+// steps away, so the move check answers 1 for no other step.
+const std::vector<std::pair<std::int8_t, std::int8_t>>& emptyBoardSteps(PieceCode c);
 
 // Line tests with blocking on a board; both ends must lie on the board.
 int lineRook(const BoardGrid& b, int fx, int fy, int tx, int ty);

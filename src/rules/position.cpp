@@ -67,38 +67,11 @@ void secondSteps(BoardGrid& b, const LionHistory& h, Mover who, const Move& firs
         }
 }
 
-// The steps (dx, dy) a code can make on an empty board, in destination
-// order. Pieces in the way and the lion rules only take steps away, so no
-// other destination needs asking.
-struct Reach {
-    std::vector<std::pair<std::int8_t, std::int8_t>> steps;
-};
-
-const Reach& reachOf(PieceCode c) {
-    static const std::array<Reach, 79> table = [] {
-        std::array<Reach, 79> t{};
-        const LionHistory none{};
-        for (int code = -39; code <= 39; ++code) {
-            if (code == 0) continue;
-            BoardGrid empty{};
-            for (int dx = -11; dx <= 11; ++dx)
-                for (int dy = -11; dy <= 11; ++dy) {
-                    // From the corner that leaves the most room for this step.
-                    const int fx = dx >= 0 ? 1 : 12, fy = dy >= 0 ? 1 : 12;
-                    if (moveCheck(empty, none, false, fx, fy, fx + dx, fy + dy, PieceCode(code)))
-                        t[code + 39].steps.emplace_back(dx, dy);
-                }
-        }
-        return t;
-    }();
-    return table[c.whole() + 39];
-}
-
 // Every move of the piece on (fx, fy), in destination order.
 void pieceMoves(BoardGrid& b, const LionHistory& h, Mover who, int fx, int fy,
                 std::vector<Move>& out) {
     const PieceCode c = b[fx][fy];
-    for (const auto& [dx, dy] : reachOf(c).steps) {
+    for (const auto& [dx, dy] : emptyBoardSteps(c)) {
         const int tx = fx + dx, ty = fy + dy;
         if (!onBoard(tx, ty)) continue;
         const PieceCode target = b[tx][ty];

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "com_danger.h"
 #include "com_fixture.h"
+#include "com_search.h"
+#include "influence.h"
+#include "move_check.h"
 
 namespace zk::test {
 namespace {
@@ -204,6 +209,72 @@ TEST(Danger, TheHumanKingCountsAsAForkTargetEvenWhenDefended) {
     f.s.manInfluence[7][7] = 2;
     f.s.manInfluence[5][5] = 1;  // the gold is defended: no target
     EXPECT_EQ(盤評価_COM危険座標(f.s, PieceCode(34), 6, 6), 1);
+}
+
+// Weighing again only what a trial's map patches changed gives the sum of a
+// whole pass, over every computer move of crowded random positions (both
+// camps full, kings among them); after a rebuild the stale delta is not used.
+TEST(Danger, ATrialWeighedFromTheBaseEqualsAWholePass) {
+    int trials = 0;
+    for (std::uint32_t seed = 1; seed <= 8; ++seed) {
+        ComFixture f;
+        std::mt19937 rng(seed);
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y)
+                if (rng() % 100 < 40) {
+                    const int kind = 1 + static_cast<int>(rng() % 37);
+                    f.put(x, y, y <= 6 ? kind : -kind);
+                }
+        f.put(7, 1, 39);
+        f.put(6, 12, -39);
+        f.put(6, 11, -1);
+        State& s = f.s;
+        com_準備(s);
+        ManSurveyBase manBase;
+        ComSurveyBase comBase;
+        勢力基準_MAN(s, manBase);
+        勢力基準_COM(s, comBase);
+        DangerBase base;
+        危険座標基準(s, base);
+        PatchTrail manTrail, comTrail;
+        manTrail.known = comTrail.known = true;
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                const PieceCode moving = s.Board[x][y];
+                if (!(moving >= 1) || moving.kind() >= 38) continue;
+                for (const auto& [dx, dy] : emptyBoardSteps(moving)) {
+                    const int tx = x + dx, ty = y + dy;
+                    if (!onBoard(tx, ty) || 移動チェック(s, x, y, tx, ty, moving) != 1) continue;
+                    const PieceCode taken = s.Board[tx][ty];
+                    s.Board[x][y] = code::EMPTY;
+                    s.Board[tx][ty] = moving;
+                    const bool patched = 勢力差分_MAN(s, manBase, x, y, tx, ty, &manTrail) &&
+                                         勢力差分_COM(s, comBase, x, y, tx, ty, &comTrail);
+                    if (!patched) {
+                        勢力調査_MAN(s);
+                        勢力調査_COM(s);
+                        manTrail.known = comTrail.known = false;
+                    }
+                    DangerDelta delta{
+                        &base, &manTrail, &comTrail, 勢力調査_MAN_回数(), 勢力調査_COM_回数(),
+                        x,     y};
+                    if (patched && ++trials % 5 == 0) {
+                        // A term rebuilt the maps of another board meanwhile.
+                        s.Board[tx][ty] = code::EMPTY;
+                        勢力調査_MAN(s);
+                        s.Board[tx][ty] = moving;
+                        manTrail.known = false;
+                    }
+                    const Tenths whole = 盤評価_COM危険座標(s, moving, tx, ty);
+                    ASSERT_EQ(盤評価_COM危険座標(s, moving, tx, ty, patched ? &delta : nullptr),
+                              whole)
+                        << "seed " << seed << ": " << x << "," << y << " to " << tx << "," << ty;
+                    s.Board[x][y] = moving;
+                    s.Board[tx][ty] = taken;
+                }
+            }
+    }
+    EXPECT_GT(trials, 500);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "com_fixture.h"
 #include "com_surveys.h"
+#include "move_check.h"
 
 namespace zk::test {
 namespace {
@@ -129,6 +132,56 @@ TEST(PinnedPieces, ComputerFlagIsSetByLanceButNotByOtherRangingKinds) {
         f.s.comPinFlag = 7;
         調査_移動不可駒(f.s);
         EXPECT_EQ(f.s.comPinFlag, pinner == -3 ? 1 : 0) << pinner;
+    }
+}
+
+// The pins are asked only where lifting a piece can matter; on crowded random
+// boards they equal lifting every piece and asking every pinner.
+TEST(PinnedPieces, EqualLiftingEveryPieceOnRandomBoards) {
+    auto pinnerKind = [](PieceCode c) {
+        const int k = c.kind();
+        return !c.isMidMove() && (k == 3 || (k >= 14 && k <= 17) || (k >= 20 && k <= 23));
+    };
+    for (std::uint32_t seed = 1; seed <= 30; ++seed) {
+        ComFixture f;
+        std::mt19937 rng(seed);
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y)
+                if (rng() % 100 < 35) {
+                    const int kind = 1 + static_cast<int>(rng() % 37);
+                    f.put(x, y, rng() % 2 ? kind : -kind);
+                }
+        State& s = f.s;
+        s.manKingX = 1 + static_cast<int>(rng() % 12);
+        s.manKingY = 1 + static_cast<int>(rng() % 12);
+        s.comKingX = 1 + static_cast<int>(rng() % 12);
+        s.comKingY = 1 + static_cast<int>(rng() % 12);
+        f.put(s.manKingX, s.manKingY, -39);
+        if (s.comKingX != s.manKingX || s.comKingY != s.manKingY) f.put(s.comKingX, s.comKingY, 39);
+        IntGrid expected{};
+        int expectedFlag = 0;
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                const PieceCode c = s.Board[x][y];
+                if (c.isEmpty()) continue;
+                s.Board[x][y] = code::EMPTY;
+                for (int px = 1; px <= 12; ++px)
+                    for (int py = 1; py <= 12; ++py) {
+                        const PieceCode p = s.Board[px][py];
+                        if (!pinnerKind(p) || (p >= 1) == (c >= 1)) continue;
+                        const int kx = c >= 1 ? s.comKingX : s.manKingX;
+                        const int ky = c >= 1 ? s.comKingY : s.manKingY;
+                        if (移動チェック(s, px, py, kx, ky, p) != 1) continue;
+                        if (c >= 1)
+                            expectedFlag = 1;
+                        else
+                            expected[x][y] = 1;
+                    }
+                s.Board[x][y] = c;
+            }
+        調査_移動不可駒(s);
+        EXPECT_EQ(s.manPinned, expected) << "seed " << seed;
+        EXPECT_EQ(s.comPinFlag, expectedFlag) << "seed " << seed;
     }
 }
 

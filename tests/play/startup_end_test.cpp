@@ -233,5 +233,39 @@ TEST_F(Restart, StartingUpAgainLeavesOnlyTheThirdLevelChecked) {
     EXPECT_TRUE(ui().menuChecked("LEVEL3"));
 }
 
+class StartupWithMusic : public ScriptTest {
+protected:
+    std::string settings() const override { return "移動指導=ON\r\nBGM=ON\r\n"; }
+};
+
+// Preparing the sounds for the device takes longer than painting the board,
+// so the board is painted first; the sounds still load before the settings
+// start the music, and the notices still come over the painted board.
+TEST_F(StartupWithMusic, PaintsTheBoardBeforeOpeningTheSoundsAndStillStartsTheMusic) {
+    struct Watch : HeadlessPlatform {
+        bool libraryOpen = false, openAtFirstFlush = true;
+        int itemsAtFirstFlush = -1;
+        void flush() override {
+            if (itemsAtFirstFlush < 0) {
+                itemsAtFirstFlush = static_cast<int>(screen().items().size());
+                openAtFirstFlush = libraryOpen;
+            }
+            HeadlessPlatform::flush();
+        }
+        std::int32_t dsInitialize(std::int64_t window) override {
+            libraryOpen = true;
+            return HeadlessPlatform::dsInitialize(window);
+        }
+    };
+    Watch watch;
+    State st;
+    st.ui = &watch;
+    Form_Load(st);
+    EXPECT_GT(watch.itemsAtFirstFlush, 144);
+    EXPECT_FALSE(watch.openAtFirstFlush);
+    EXPECT_NE(st.soundBgm, 0);
+    EXPECT_EQ(watch.takeTranscript(), Lines{"loop BGM.wav"});
+}
+
 }  // namespace
 }  // namespace zk

@@ -397,3 +397,77 @@ TEST(Influence, APatchOfTheComMapsEqualsARebuildOverASequence) {
 
 }  // namespace
 }  // namespace zk
+
+namespace zk {
+namespace {
+
+// Patches that put back only the squares the last patch wrote leave the maps
+// as rebuilds do, over a long sequence of trials with rebuilds between some
+// of them (the trail is then unknown and the whole maps are put back).
+TEST(Influence, PatchesAlongATrailEqualRebuilds) {
+    int patched = 0;
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+        State a = test::randomPosition(seed, 30, [](int) { return true; });
+        勢力調査_MAN(a);
+        勢力調査_COM(a);
+        ManSurveyBase manBase;
+        ComSurveyBase comBase;
+        勢力基準_MAN(a, manBase);
+        勢力基準_COM(a, comBase);
+        PatchTrail manTrail, comTrail;
+        manTrail.known = comTrail.known = true;
+        State b = a;
+        int trial = 0;
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                const PieceCode moving = comBase.board[x][y];
+                if (!(moving >= 1) || moving.kind() >= 38) continue;
+                for (int tx = 1; tx <= 12; ++tx)
+                    for (int ty = 1; ty <= 12; ++ty) {
+                        const PieceCode taken = comBase.board[tx][ty];
+                        const int k = taken.kind();
+                        if (taken >= 1 || k == 33 || k == 34 || k >= 38) continue;
+                        for (State* s : {&a, &b}) {
+                            s->Board[x][y] = code::EMPTY;
+                            s->Board[tx][ty] = moving;
+                        }
+                        if (++trial % 7 == 0) {
+                            // Something rebuilt the maps of a board in between.
+                            勢力調査_MAN(a);
+                            勢力調査_COM(a);
+                            勢力調査_MAN(b);
+                            勢力調査_COM(b);
+                            manTrail.known = comTrail.known = false;
+                        }
+                        ASSERT_TRUE(勢力差分_MAN(a, manBase, x, y, tx, ty, &manTrail));
+                        ASSERT_TRUE(勢力差分_COM(a, comBase, x, y, tx, ty, &comTrail));
+                        ++patched;
+                        勢力調査_MAN(b);
+                        勢力調査_COM(b);
+                        const auto where = ::testing::Message()
+                                           << "seed " << seed << ": " << x << "," << y << " to "
+                                           << tx << "," << ty;
+                        ASSERT_EQ(a.manInfluence, b.manInfluence) << where;
+                        ASSERT_EQ(a.manGuardValue, b.manGuardValue) << where;
+                        ASSERT_EQ(a.manAttackValue, b.manAttackValue) << where;
+                        ASSERT_EQ(a.manAttackerX, b.manAttackerX) << where;
+                        ASSERT_EQ(a.manAttackerY, b.manAttackerY) << where;
+                        ASSERT_EQ(a.comInfluence, b.comInfluence) << where;
+                        ASSERT_EQ(a.comGuardValue, b.comGuardValue) << where;
+                        ASSERT_EQ(a.comAttackValue, b.comAttackValue) << where;
+                        ASSERT_EQ(a.comGuardX, b.comGuardX) << where;
+                        ASSERT_EQ(a.comGuardY, b.comGuardY) << where;
+                        ASSERT_EQ(a.comAttackerX, b.comAttackerX) << where;
+                        ASSERT_EQ(a.comAttackerY, b.comAttackerY) << where;
+                        for (State* s : {&a, &b}) {
+                            s->Board[x][y] = moving;
+                            s->Board[tx][ty] = taken;
+                        }
+                    }
+            }
+    }
+    EXPECT_GT(patched, 5000);
+}
+
+}  // namespace
+}  // namespace zk

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "rules_fixture.h"
 
 namespace zk {
@@ -193,6 +195,46 @@ TEST(MoveArea, HoldsEveryLegalDestinationInRandomPositions) {
                                 << "seed " << seed << " code " << c.whole() << " " << x << "," << y
                                 << " -> " << tx << "," << ty;
                         }
+            }
+    }
+}
+
+// The computer asks the move check only about a piece's empty-board steps:
+// from every square of an empty board they are exactly the destinations the
+// move check accepts, in destination order, and on random boards (either
+// step of a two-step move) no accepted destination lies outside them.
+TEST(MoveArea, EmptyBoardStepsHoldEveryDestination) {
+    for (int code = -39; code <= 39; ++code) {
+        if (code == 0) continue;
+        const PieceCode c(code);
+        State s = test::emptyState();
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                std::vector<std::pair<int, int>> accepted, listed;
+                for (int tx = 1; tx <= 12; ++tx)
+                    for (int ty = 1; ty <= 12; ++ty)
+                        if (移動チェック(s, x, y, tx, ty, c) == 1) accepted.emplace_back(tx, ty);
+                for (const auto& [dx, dy] : emptyBoardSteps(c))
+                    if (onBoard(x + dx, y + dy)) listed.emplace_back(x + dx, y + dy);
+                ASSERT_EQ(listed, accepted) << "code " << code << " from " << x << "," << y;
+            }
+    }
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+        State s = test::randomPosition(seed, 35, [](int) { return true; });
+        s.moveStep = 1 + static_cast<int>(seed % 2);
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                const PieceCode c = s.Board[x][y];
+                if (c.isEmpty()) continue;
+                for (int tx = 1; tx <= 12; ++tx)
+                    for (int ty = 1; ty <= 12; ++ty) {
+                        if (移動チェック(s, x, y, tx, ty, c) != 1) continue;
+                        const auto& steps = emptyBoardSteps(c);
+                        const std::pair<std::int8_t, std::int8_t> step(tx - x, ty - y);
+                        ASSERT_NE(std::find(steps.begin(), steps.end(), step), steps.end())
+                            << "seed " << seed << " code " << c.whole() << " " << x << "," << y
+                            << " -> " << tx << "," << ty;
+                    }
             }
     }
 }
