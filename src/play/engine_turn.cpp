@@ -160,8 +160,18 @@ void ヒント消去(State& s) {
     if (!s.playSession) return;
     std::vector<Session::Outlined>& kept = sessionOf(s)->hintSquares;
     // Last first: a square outlined twice (a lion back home) gets its own colour.
+    if (kept.empty()) return;
     for (auto it = kept.rbegin(); it != kept.rend(); ++it) 描画_桝輪郭(s, it->colour, it->x, it->y);
     kept.clear();
+    // The human's report line shows the human's last move again, not the hint.
+    消去_移動結果(s, State::manReportX, State::manReportY);
+    for (int i = s.record.recordCount; i >= 1; --i) {
+        const MoveRecord& e = s.record.at(i);
+        if (e.pieceAfter >= 0) continue;
+        描画_移動結果(s, State::manReportX, State::manReportY, e.toX, e.toY, e.pieceAfter,
+                      State::reportColour);
+        break;
+    }
 }
 
 void THINK1_Click(State& s) { chooseThinkingTime(s, 0); }

@@ -57,8 +57,9 @@ bool runMenuCommand(State& s, const std::string& control) {
     };
     // What would change the position or the game under a search is refused.
     static const std::set<std::string> refusedWhileThinking = {
-        "START",   "SENTE",  "GOTE",  "LEVEL1",  "LEVEL2",     "LEVEL3",    "LEVEL4",  "CANCEL",
-        "REVERSE", "REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN", "KIFU_READ", "SFEN_READ", "IDOU_HLP"};
+        "START",      "SENTE",     "GOTE",      "LEVEL1",  "LEVEL2", "LEVEL3",
+        "LEVEL4",     "CANCEL",    "REVERSE",   "REPLAY",  "AFTER",  "LBEL_UP",
+        "LEBEL_DOWN", "KIFU_READ", "SFEN_READ", "IDOU_HLP"};
     auto it = handlers.find(control);
     if (it == handlers.end()) return false;
     if (refusedWhileThinking.count(control) && 思考中禁止(s, "思考中")) return true;

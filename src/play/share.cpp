@@ -5,8 +5,8 @@
 
 #include "autosave.h"
 #include "dialog.h"
-#include "engine_turn.h"
 #include "draw.h"
+#include "engine_turn.h"
 #include "file_io.h"
 #include "form1.h"
 #include "panel.h"

@@ -13,10 +13,10 @@
 #include "com_turn.h"
 #include "form1.h"
 #include "notation.h"
-#include "share.h"
 #include "record_commands.h"
 #include "script_fixture.h"
 #include "sfen.h"
+#include "share.h"
 
 namespace zk {
 namespace {
@@ -242,7 +242,14 @@ TEST_F(Level4, HintOutlinesAMoveUntilTheNextPress) {
             for (int y = 1; y <= 12; ++y) out.push_back(outline(x, y));
         return out;
     };
+    // The human's report line, where the hint's move shows meanwhile.
+    auto manReport = [this] {
+        const int left = cellX(State::manReportX - 0.3), top = cellY(State::manReportY);
+        return ui().screen().textsIn(left, top, 1250, 400);
+    };
+    const std::vector<std::string> lastMove = manReport();
     EXPECT_EQ(run("menu HINT"), Lines{});
+    EXPECT_NE(manReport(), lastMove);
     EXPECT_EQ(s().Board, board);
     EXPECT_EQ(s().record.recordCount, 2);
     const auto squares = hintSquares();
@@ -259,6 +266,7 @@ TEST_F(Level4, HintOutlinesAMoveUntilTheNextPress) {
     EXPECT_TRUE(legal);
     press(1, 6);  // an empty square out of reach
     EXPECT_TRUE(hintSquares().empty());
+    EXPECT_EQ(manReport(), lastMove);
 
     // With the hinted piece selected (its outline and the guidance's), the
     // hint's outline goes and theirs come back.
