@@ -24,15 +24,12 @@
 #include "move_list_panel.h"
 #include "screenshot.h"
 #include "state.h"
+#include "window_actions.h"
 
 namespace {
 
 using zkqt::MainWindow;
-
-void trigger(MainWindow& w, const char* control) {
-    w.action(QString::fromLatin1(control))->trigger();
-    QApplication::processEvents();
-}
+using zkqt::trigger;
 
 // Pixels of the middle of square (x, y) that are fully inked, and those
 // partly inked (the soft edge of an antialiased letter).

@@ -18,17 +18,12 @@
 #include "platform.h"
 #include "screenshot.h"
 #include "state.h"
+#include "window_actions.h"
 
 namespace {
 
 using zkqt::MainWindow;
-
-void trigger(MainWindow& w, const char* control) {
-    QAction* a = w.action(QString::fromLatin1(control));
-    ASSERT_NE(a, nullptr) << control;
-    a->trigger();
-    QApplication::processEvents();
-}
+using zkqt::trigger;
 
 // The deepest iteration the " 思考中" caption shows, 0 when none.
 int depthShown(MainWindow& w) {

@@ -14,15 +14,12 @@
 #include "move_list_panel.h"
 #include "screenshot.h"
 #include "state.h"
+#include "window_actions.h"
 
 namespace {
 
 using zkqt::MainWindow;
-
-void trigger(MainWindow& w, const char* control) {
-    w.action(QString::fromLatin1(control))->trigger();
-    QApplication::processEvents();
-}
+using zkqt::trigger;
 
 TEST(MoveListWindow, FollowsTheGameGoesToAClickedMoveAndSharesIt) {
     QTemporaryDir dir;

@@ -10,17 +10,12 @@
 #include "main_window.h"
 #include "screenshot.h"
 #include "state.h"
+#include "window_actions.h"
 
 namespace {
 
 using zkqt::MainWindow;
-
-void trigger(MainWindow& w, const char* control) {
-    QAction* a = w.action(QString::fromLatin1(control));
-    ASSERT_NE(a, nullptr) << control;
-    a->trigger();
-    QApplication::processEvents();
-}
+using zkqt::trigger;
 
 // Presses the centre of square (x, y) with QTest at the pixel the view shows it.
 void press(MainWindow& w, int x, int y) {
