@@ -181,6 +181,19 @@ int promoted(const PieceMoves& pm, int code, int fromRow, int toRow, int target)
     return 0;
 }
 
+// The codes a move may leave the piece as: pressed moves promote whenever
+// they can, the computer chooses. Returns how many.
+int afterChoices(int code, int promo, Mover who, int afters[2]) {
+    afters[0] = code;
+    if (!promo) return 1;
+    if (who == Mover::Presses) {
+        afters[0] = promo;
+        return 1;
+    }
+    afters[1] = promo;
+    return 2;
+}
+
 }  // namespace
 
 Move toMove(const FastMove& f) {
@@ -338,15 +351,8 @@ void SearchBoard::emit(int from, int to, int c, int target, Mover who, bool capt
         if (isLionKind(std::abs(c)) && guarded(to, from, target > 0 ? 1 : -1)) return;
     }
     const PieceMoves& pm = t_->moves[c + 39];
-    const int promo = promoted(pm, c, fy, ty, target);
-    int afters[2] = {c, 0};
-    int n = 1;
-    if (promo) {
-        if (who == Mover::Presses)
-            afters[0] = promo;
-        else
-            afters[n++] = promo;
-    }
+    int afters[2];
+    const int n = afterChoices(c, promoted(pm, c, fy, ty, target), who, afters);
     const bool goesOn = pm.twoStep && pm.goesOn[to - from + 256];
     for (int i = 0; i < n; ++i) {
         FastMove m;
@@ -395,15 +401,9 @@ void SearchBoard::secondSteps(const FastMove& first, int delta, Mover who, bool 
             const int bait = first.captured * -side;
             if (bait == 0 || bait == 1 || bait == 35) continue;
         }
-        const int promo = promoted(pm, first.after, my, ty, target);
-        int afters[2] = {first.after, 0};
-        int n = 1;
-        if (promo) {
-            if (who == Mover::Presses)
-                afters[0] = promo;
-            else
-                afters[n++] = promo;
-        }
+        int afters[2];
+        const int n =
+            afterChoices(first.after, promoted(pm, first.after, my, ty, target), who, afters);
         for (int j = 0; j < n; ++j) {
             FastMove m = first;
             m.mid = static_cast<std::uint8_t>(mid);
