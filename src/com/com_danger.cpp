@@ -134,14 +134,19 @@ Tenths 盤評価_COM危険座標(State& s, PieceCode 移動駒, int COM移動先
             const bool nothing = board[i].isEmpty() && man[i] <= 0;
             danger += (nothing ? 0 : squareDanger(s, i / 13, i % 13)) - base.at[i];
         };
-        // A square's danger reads its own maps and occupant and those of the
-        // square below it; the camp's rows read the columns of the move below them.
-        for (const PatchTrail* trail : {delta->man, delta->com})
-            for (int k = 0; k < trail->count; ++k) {
-                const int i = trail->square[k];
-                again(i);
-                if (i % 13 > 1) again(i - 1);
-            }
+        // A square's danger reads its own maps and occupant and the human maps
+        // of the square below it; the king on the back row reads the computer's
+        // too. The camp's rows read the columns of the move below them.
+        for (int k = 0; k < delta->man->count; ++k) {
+            const int i = delta->man->square[k];
+            again(i);
+            if (i % 13 > 1) again(i - 1);
+        }
+        for (int k = 0; k < delta->com->count; ++k) {
+            const int i = delta->com->square[k];
+            again(i);
+            if (i % 13 == 2) again(i - 1);
+        }
         for (const int column : {delta->fromX, COM移動先X})
             for (int y = 1; y <= 3; ++y) again(column * 13 + y);
         for (const int i : {delta->fromX * 13 + delta->fromY, COM移動先X * 13 + COM移動先Y}) {
