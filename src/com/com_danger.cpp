@@ -120,6 +120,8 @@ void 危険座標基準(State& s, DangerBase& base) {
 Tenths 盤評価_COM危険座標(State& s, PieceCode 移動駒, int COM移動先X, int COM移動先Y,
                           DangerDelta* delta) {
     Tenths danger = 0;
+    const bool fromBase = delta && delta->manSurveys == 勢力調査_MAN_回数() &&
+                          delta->comSurveys == 勢力調査_COM_回数();
     if (delta && delta->base->comKingX == s.comKingX && delta->base->comKingY == s.comKingY &&
         delta->manSurveys == 勢力調査_MAN_回数() && delta->comSurveys == 勢力調査_COM_回数()) {
         DangerBase& base = *delta->base;
@@ -160,7 +162,13 @@ Tenths 盤評価_COM危険座標(State& s, PieceCode 移動駒, int COM移動先
     int forkCount = 0;
     Tenths forkMin = pts(9999);
     if (cell(s.manInfluence, COM移動先X, COM移動先Y) == 0) {
-        if (移動駒.isMidMove() || !onBoard(COM移動先X, COM移動先Y)) {
+        if (fromBase && !移動駒.isMidMove()) {
+            // The move check accepts no square the moved piece does not reach.
+            for (int k = 0; k < delta->com->reachCount; ++k) {
+                const int i = delta->com->reach[k];
+                fork(s, 移動駒, COM移動先X, COM移動先Y, i / 13, i % 13, forkCount, forkMin);
+            }
+        } else if (移動駒.isMidMove() || !onBoard(COM移動先X, COM移動先Y)) {
             for (int x = 1; x <= 12; ++x)
                 for (int y = 1; y <= 12; ++y)
                     fork(s, 移動駒, COM移動先X, COM移動先Y, x, y, forkCount, forkMin);

@@ -55,6 +55,9 @@ struct PatchTrail {
     int lifted = -1;
     std::uint32_t stamp = 0;
     std::array<std::uint32_t, 169> liftOnly{};
+    // The squares the moved piece reaches from its destination (COM patch).
+    int reachCount = 0;
+    std::array<std::uint8_t, 169> reach{};
 };
 
 // Take Board and the MAN maps now in `s` (just rebuilt for Board) as the base.

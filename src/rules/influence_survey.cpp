@@ -984,11 +984,14 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     }
     // What the moved piece reaches from its new square, by square (how + 1).
     std::array<std::uint8_t, 169> movedReach{};
+    int reachCount = 0;
     reachesOf<1>(now, to, moved, [&](int i, int how) {
         touch(i);
         movedReach[i] = static_cast<std::uint8_t>(how + 1);
         byDestination[i] = 1;
+        if (trail) trail->reach[reachCount++] = static_cast<std::uint8_t>(i);
     });
+    if (trail) trail->reachCount = reachCount;
 
     // Lines that reached either square may now run shorter or longer: the
     // reachers each square loses and gains, the gains by source square.
