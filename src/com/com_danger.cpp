@@ -120,6 +120,8 @@ void 危険座標基準(State& s, DangerBase& base) {
 Tenths 盤評価_COM危険座標(State& s, PieceCode 移動駒, int COM移動先X, int COM移動先Y,
                           DangerDelta* delta) {
     Tenths danger = 0;
+    const bool fromBase = delta && delta->manSurveys == 勢力調査_MAN_回数() &&
+                          delta->comSurveys == 勢力調査_COM_回数();
     if (delta && delta->base->comKingX == s.comKingX && delta->base->comKingY == s.comKingY &&
         delta->manSurveys == 勢力調査_MAN_回数() && delta->comSurveys == 勢力調査_COM_回数()) {
         DangerBase& base = *delta->base;
@@ -134,14 +136,19 @@ Tenths 盤評価_COM危険座標(State& s, PieceCode 移動駒, int COM移動先
             const bool nothing = board[i].isEmpty() && man[i] <= 0;
             danger += (nothing ? 0 : squareDanger(s, i / 13, i % 13)) - base.at[i];
         };
-        // A square's danger reads its own maps and occupant and those of the
-        // square below it; the camp's rows read the columns of the move below them.
-        for (const PatchTrail* trail : {delta->man, delta->com})
-            for (int k = 0; k < trail->count; ++k) {
-                const int i = trail->square[k];
-                again(i);
-                if (i % 13 > 1) again(i - 1);
-            }
+        // A square's danger reads its own maps and occupant and the human maps
+        // of the square below it; the king on the back row reads the computer's
+        // too. The camp's rows read the columns of the move below them.
+        for (int k = 0; k < delta->man->count; ++k) {
+            const int i = delta->man->square[k];
+            again(i);
+            if (i % 13 > 1) again(i - 1);
+        }
+        for (int k = 0; k < delta->com->count; ++k) {
+            const int i = delta->com->square[k];
+            again(i);
+            if (i % 13 == 2) again(i - 1);
+        }
         for (const int column : {delta->fromX, COM移動先X})
             for (int y = 1; y <= 3; ++y) again(column * 13 + y);
         for (const int i : {delta->fromX * 13 + delta->fromY, COM移動先X * 13 + COM移動先Y}) {
@@ -155,7 +162,13 @@ Tenths 盤評価_COM危険座標(State& s, PieceCode 移動駒, int COM移動先
     int forkCount = 0;
     Tenths forkMin = pts(9999);
     if (cell(s.manInfluence, COM移動先X, COM移動先Y) == 0) {
-        if (移動駒.isMidMove() || !onBoard(COM移動先X, COM移動先Y)) {
+        if (fromBase && !移動駒.isMidMove()) {
+            // The move check accepts no square the moved piece does not reach.
+            for (int k = 0; k < delta->com->reachCount; ++k) {
+                const int i = delta->com->reach[k];
+                fork(s, 移動駒, COM移動先X, COM移動先Y, i / 13, i % 13, forkCount, forkMin);
+            }
+        } else if (移動駒.isMidMove() || !onBoard(COM移動先X, COM移動先Y)) {
             for (int x = 1; x <= 12; ++x)
                 for (int y = 1; y <= 12; ++y)
                     fork(s, 移動駒, COM移動先X, COM移動先Y, x, y, forkCount, forkMin);

@@ -1,6 +1,7 @@
 #include "com_search.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 
@@ -135,6 +136,11 @@ Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode
 
 ComChoice searchMoves(State& s, SearchMaps& maps) {
     ComChoice best;
+    // The squares the piece being tried reaches in the base survey (equal to
+    // `piece`): the move check refuses every other destination.
+    const ComSurveyBase& base = maps.com.base;
+    std::array<int, 169> reached{};
+    int piece = 0;
     // Tries one destination; true when taking the human king ends the search.
     auto tryMove = [&](int x, int y, int tx, int ty) {
         if (移動チェック(s, x, y, tx, ty, s.Board[x][y]) != 1) return false;
@@ -161,11 +167,16 @@ ComChoice searchMoves(State& s, SearchMaps& maps) {
                         if (onBoard(tx, ty) && tryMove(x, y, tx, ty)) return best;
                 continue;
             }
+            ++piece;
+            const int from = x * 13 + y;
+            for (int k = 0; k < base.reachedCount[from]; ++k)
+                reached[base.reached[base.reachedFrom[from] + k]] = piece;
             // The empty-board steps come in the rectangle's own order, and the
             // move check refuses every other destination.
             for (const auto& [dx, dy] : emptyBoardSteps(c)) {
                 const int tx = x + dx, ty = y + dy;
                 if (tx < x1 || tx > x2 || ty < y1 || ty > y2) continue;
+                if (base.valid && reached[tx * 13 + ty] != piece) continue;
                 if (tryMove(x, y, tx, ty)) return best;
             }
         }

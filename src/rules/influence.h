@@ -49,6 +49,15 @@ struct PatchTrail {
     bool known = false;
     int count = 0;
     std::array<std::uint8_t, 169> square{};
+    // The COM patch's square lifted, and the squares of the trail whose values
+    // came from that lift alone (liftOnly equal to stamp): the next trial of
+    // the same piece finds them already right.
+    int lifted = -1;
+    std::uint32_t stamp = 0;
+    std::array<std::uint32_t, 169> liftOnly{};
+    // The squares the moved piece reaches from its destination (COM patch).
+    int reachCount = 0;
+    std::array<std::uint8_t, 169> reach{};
 };
 
 // Take Board and the MAN maps now in `s` (just rebuilt for Board) as the base.
@@ -90,6 +99,9 @@ struct ComSurveyBase {
     // How many squares each computer line records, by source square and
     // direction ((dx + 1) * 3 + dy + 1).
     std::array<std::uint8_t, 169 * 9> lineRun{};
+    // 1 where the cheapest guard of a computer piece was entered with its
+    // square: reachers dearer than it may come and go without changing it.
+    std::array<std::uint8_t, 169> guardKept{};
 };
 
 void 勢力基準_COM(const State& s, ComSurveyBase& base);

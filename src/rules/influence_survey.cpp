@@ -585,13 +585,17 @@ struct ComSquare {
     int influence = 0, guard = 999, attack = 999;
     int guardX, guardY, attackerX, attackerY;
     bool guardWritten = false, attackerWritten = false;
+    bool guardLastWritten = false;  // the last guard improvement entered its square
 };
 
 inline void replayCom(ComSquare& q, int t, int entry, int v) {
     const int src = entry & 0xff, how = entry >> 8;
     ++q.influence;
     if (how == kKing) {
-        if (t >= kOwnCom && q.guard > 39) q.guard = 39;
+        if (t >= kOwnCom && q.guard > 39) {
+            q.guard = 39;
+            q.guardLastWritten = false;
+        }
         return;
     }
     if (t <= kOwnMan) {
@@ -604,6 +608,7 @@ inline void replayCom(ComSquare& q, int t, int entry, int v) {
     } else if (t >= kOwnCom) {
         if (q.guard > v) {
             q.guard = v;
+            q.guardLastWritten = how != kGold;
             if (how != kGold) {
                 q.guardX = src / kStride;
                 q.guardY = src % kStride;
@@ -934,6 +939,7 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
                 replayCom(q, board[i].tenths(), entry, base.value[entry & 0xff]);
             }
             base.influence[x][y] = q.influence;
+            base.guardKept[i] = q.guardLastWritten;
             base.guardValue[x][y] = q.guard;
             base.attackValue[x][y] = q.attack;
             if (q.guardWritten || q.attackerWritten) {
@@ -965,6 +971,10 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     auto touch = [&](int i) { changedSet.touch(i); };
     touch(from);
     touch(to);
+    // The squares whose values depend on the destination; the rest depend
+    // only on the square the piece left.
+    std::array<std::uint8_t, 169> byDestination{};
+    byDestination[to] = 1;
     // What the moved piece reached from its old square, as the base found it.
     std::array<std::uint8_t, 169> reachedBefore{};
     for (int k = 0; k < base.reachedCount[from]; ++k) {
@@ -974,10 +984,14 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     }
     // What the moved piece reaches from its new square, by square (how + 1).
     std::array<std::uint8_t, 169> movedReach{};
+    int reachCount = 0;
     reachesOf<1>(now, to, moved, [&](int i, int how) {
         touch(i);
         movedReach[i] = static_cast<std::uint8_t>(how + 1);
+        byDestination[i] = 1;
+        if (trail) trail->reach[reachCount++] = static_cast<std::uint8_t>(i);
     });
+    if (trail) trail->reachCount = reachCount;
 
     // Lines that reached either square may now run shorter or longer: the
     // reachers each square loses and gains, the gains by source square.
@@ -1008,6 +1022,16 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
             const int runBefore = base.lineRun[src * 9 + direction];
             const int runNow = comLineRun(now, src, direction);
             const int d = kLineTables.delta[direction];
+            // A line the destination lies on runs as far as the destination lets it.
+            const int far = runBefore > runNow ? runBefore : runNow;
+            const int toStep = to - src;
+            const std::uint8_t cut =
+                square == to || (toStep % d == 0 && toStep / d > 0 && toStep / d <= far);
+            // Where it would run with the piece lifted alone depends on the
+            // destination too: none of it is the lift's alone.
+            if (cut)
+                for (int j = 1, n = kLineTables.length[src][direction]; j <= n; ++j)
+                    byDestination[src + j * d] = 1;
             for (int j = runNow + 1; j <= runBefore; ++j) {
                 const int i = src + j * d;
                 if (losses[i] == kPerSquare) return false;
@@ -1050,6 +1074,10 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
             attackerY[e.square] = e.attackerY;
         }
     };
+    // The last patch lifted the same piece and nothing wrote the maps since:
+    // the squares that lift alone wrote then are already right.
+    const bool sameLift = trail && trail->known && trail->count > 0 && trail->lifted == from;
+    const std::uint32_t lastStamp = trail ? trail->stamp : 0;
     if (trail && trail->known) {
         for (int k = 0; k < trail->count; ++k) {
             const int i = trail->square[k];
@@ -1066,16 +1094,26 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
         for (int w = 0; w < base.written; ++w)
             if (!listed[base.entered[w].square]) enter(base.entered[w]);
     }
+    std::uint32_t* liftOnly = nullptr;
+    std::uint32_t stamp = 0;
     if (trail) {
         trail->known = true;
         trail->count = changes;
         std::copy(changed.begin(), changed.begin() + changes, trail->square.begin());
+        trail->lifted = from;
+        stamp = trail->stamp = lastStamp + 1;
+        liftOnly = trail->liftOnly.data();
     }
 
     const int movedValue = s.pieceValue[moved.kind()];
     auto valueAt = [&](int src) { return src == to ? movedValue : base.value[src]; };
     for (int c = 0; c < changes; ++c) {
         const int i = changed[c];
+        if (liftOnly && !byDestination[i]) {
+            const bool already = sameLift && liftOnly[i] == lastStamp;
+            liftOnly[i] = stamp;
+            if (already) continue;
+        }
         const int t = now[i].tenths();
         if (t == 0) {
             // An empty square only counts its reachers; no value is entered.
@@ -1083,6 +1121,28 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
                            (movedReach[i] ? 1 : 0);
             guardValue[i] = attackValue[i] = 999;
             continue;
+        }
+        if (i != to) {
+            // The occupant is the base's: reachers that come or go dearer than
+            // the cheapest guard (own piece) or attacker (human piece), which
+            // was entered with its square, leave what the base entered.
+            const bool own = t >= kOwnCom;
+            const int cheapest = own ? (base.guardKept[i] ? (&base.guardValue[0][0])[i] : 999)
+                                     : (t <= kOwnMan ? (&base.attackValue[0][0])[i] : 999);
+            bool dearer = cheapest < 999 && (!reachedBefore[i] || base.value[from] > cheapest) &&
+                          (!movedReach[i] || movedValue > cheapest);
+            for (int j = 0; dearer && j < losses[i]; ++j)
+                dearer = base.value[lost[i][j]] > cheapest;
+            for (int j = 0; dearer && j < gains[i]; ++j)
+                dearer = valueAt(gained[i][j] & 0xff) > cheapest;
+            if (dearer) {
+                influence[i] = (&base.influence[0][0])[i] - reachedBefore[i] - losses[i] +
+                               gains[i] + (movedReach[i] ? 1 : 0);
+                guardValue[i] = (&base.guardValue[0][0])[i];
+                attackValue[i] = (&base.attackValue[0][0])[i];
+                enter(base.entered[base.enteredAt[i]]);
+                continue;
+            }
         }
         if (movedReach[i]) gain(i, to, movedReach[i] - 1);
         ComSquare q;

@@ -471,3 +471,41 @@ TEST(Influence, PatchesAlongATrailEqualRebuilds) {
 
 }  // namespace
 }  // namespace zk
+
+namespace zk {
+namespace {
+
+// The computer's search tries a piece only on squares its survey reaches:
+// every destination the move check allows a computer piece must be one, with
+// every kind, sparse and crowded boards and lions on the destinations.
+TEST(Influence, EveryComputerMoveLandsOnASquareItsPieceReaches) {
+    int moves = 0;
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        State s = test::randomPosition(seed, seed % 2 ? 25 : 60, [](int) { return true; });
+        勢力調査_COM(s);
+        ComSurveyBase base;
+        勢力基準_COM(s, base);
+        ASSERT_TRUE(base.valid);
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                const PieceCode c = s.Board[x][y];
+                if (!(c >= 1) || c.isMidMove()) continue;
+                std::array<bool, 169> reached{};
+                const int from = x * 13 + y;
+                for (int k = 0; k < base.reachedCount[from]; ++k)
+                    reached[base.reached[base.reachedFrom[from] + k]] = true;
+                for (int tx = 1; tx <= 12; ++tx)
+                    for (int ty = 1; ty <= 12; ++ty) {
+                        if (移動チェック(s, x, y, tx, ty, c) != 1) continue;
+                        ++moves;
+                        ASSERT_TRUE(reached[tx * 13 + ty])
+                            << "seed " << seed << ": " << x << "," << y << " to " << tx << "," << ty
+                            << " code " << c.tenths();
+                    }
+            }
+    }
+    EXPECT_GT(moves, 3000);
+}
+
+}  // namespace
+}  // namespace zk
