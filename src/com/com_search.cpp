@@ -62,6 +62,21 @@ struct SearchMaps {
     DangerBase danger;
 };
 
+// Patch one side's maps from its base for the trial, or rebuild them when the
+// patch refuses; true when patched.
+template <class Base, class Patch>
+bool patchOrRebuild(State& s, SideMaps<Base>& side, std::uint64_t surveys, Patch patch,
+                    void (*rebuild)(State&), int x, int y, int tx, int ty) {
+    if (surveys != side.surveysAtTrail) side.trail.known = false;
+    if (patch(s, side.base, x, y, tx, ty, &side.trail)) {
+        side.patchedFor(s, surveys, x, y, tx, ty);
+        side.surveysAtTrail = surveys;
+        return true;
+    }
+    rebuild(s);
+    return false;
+}
+
 // Bring both sides' maps up to the position on Board: patched from the base
 // when the trial allows it, else rebuilt. True when both were patched.
 bool surveyBoth(State& s, SearchMaps* maps, int x, int y, int tx, int ty) {
@@ -70,28 +85,12 @@ bool surveyBoth(State& s, SearchMaps* maps, int x, int y, int tx, int ty) {
         勢力調査_COM(s);
         return false;
     }
-    bool patched = true;
-    const std::uint64_t manSurveys = 勢力調査_MAN_回数();
-    SideMaps<ManSurveyBase>& man = maps->man;
-    if (manSurveys != man.surveysAtTrail) man.trail.known = false;
-    if (勢力差分_MAN(s, man.base, x, y, tx, ty, &man.trail)) {
-        man.patchedFor(s, manSurveys, x, y, tx, ty);
-        man.surveysAtTrail = manSurveys;
-    } else {
-        勢力調査_MAN(s);
-        patched = false;
-    }
-    const std::uint64_t comSurveys = 勢力調査_COM_回数();
-    SideMaps<ComSurveyBase>& com = maps->com;
-    if (comSurveys != com.surveysAtTrail) com.trail.known = false;
-    if (勢力差分_COM(s, com.base, x, y, tx, ty, &com.trail)) {
-        com.patchedFor(s, comSurveys, x, y, tx, ty);
-        com.surveysAtTrail = comSurveys;
-    } else {
-        勢力調査_COM(s);
-        patched = false;
-    }
-    return patched;
+    // The computer's survey count is read after the human's maps are done.
+    const bool man =
+        patchOrRebuild(s, maps->man, 勢力調査_MAN_回数(), 勢力差分_MAN, 勢力調査_MAN, x, y, tx, ty);
+    const bool com =
+        patchOrRebuild(s, maps->com, 勢力調査_COM_回数(), 勢力差分_COM, 勢力調査_COM, x, y, tx, ty);
+    return man && com;
 }
 
 // Bring the maps up to the trial on Board and score it.

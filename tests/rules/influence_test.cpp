@@ -10,6 +10,31 @@
 namespace zk {
 namespace {
 
+// Each member of one side's maps that a patch must leave as a rebuild does.
+::testing::AssertionResult sameManMaps(const State& a, const State& b) {
+    const bool same = a.manInfluence == b.manInfluence && a.manGuardValue == b.manGuardValue &&
+                      a.manAttackValue == b.manAttackValue && a.manAttackerX == b.manAttackerX &&
+                      a.manAttackerY == b.manAttackerY && a.manLionX == b.manLionX &&
+                      a.manKingX == b.manKingX && a.manPrinceY == b.manPrinceY;
+    return same ? ::testing::AssertionSuccess()
+                : ::testing::AssertionFailure() << "MAN maps differ";
+}
+
+::testing::AssertionResult sameComMaps(const State& a, const State& b) {
+    const bool same = a.comInfluence == b.comInfluence && a.comGuardValue == b.comGuardValue &&
+                      a.comAttackValue == b.comAttackValue && a.comGuardX == b.comGuardX &&
+                      a.comGuardY == b.comGuardY && a.comAttackerX == b.comAttackerX &&
+                      a.comAttackerY == b.comAttackerY && a.comKingX == b.comKingX &&
+                      a.comPrinceY == b.comPrinceY;
+    return same ? ::testing::AssertionSuccess()
+                : ::testing::AssertionFailure() << "COM maps differ";
+}
+
+::testing::Message trialOf(std::uint32_t seed, int x, int y, int tx, int ty) {
+    return ::testing::Message() << "seed " << seed << ": " << x << "," << y << " to " << tx << ","
+                                << ty;
+}
+
 // On an open board a lone piece reaches exactly the squares it may move to.
 TEST(Influence, ALonePieceReachesWhereItMayMove) {
     for (int k = 1; k <= 39; ++k)
@@ -312,17 +337,8 @@ TEST(Influence, APatchAfterAComputerMoveEqualsARebuild) {
                         if (!royal) {
                             ++patched;
                             勢力調査_MAN(b);
-                            const auto where = ::testing::Message()
-                                               << "seed " << seed << ": " << x << "," << y << " to "
-                                               << tx << "," << ty;
-                            ASSERT_EQ(a.manInfluence, b.manInfluence) << where;
-                            ASSERT_EQ(a.manGuardValue, b.manGuardValue) << where;
-                            ASSERT_EQ(a.manAttackValue, b.manAttackValue) << where;
-                            ASSERT_EQ(a.manAttackerX, b.manAttackerX) << where;
-                            ASSERT_EQ(a.manAttackerY, b.manAttackerY) << where;
-                            ASSERT_EQ(a.manLionX, b.manLionX) << where;
-                            ASSERT_EQ(a.manKingX, b.manKingX) << where;
-                            ASSERT_EQ(a.manPrinceY, b.manPrinceY) << where;
+                            const auto where = trialOf(seed, x, y, tx, ty);
+                            ASSERT_TRUE(sameManMaps(a, b)) << where;
                         }
                         for (State* s : {&a, &b}) {
                             s->Board[x][y] = moving;
@@ -372,18 +388,8 @@ TEST(Influence, APatchOfTheComMapsEqualsARebuildOverASequence) {
                         if (!royal) {
                             ++patched;
                             勢力調査_COM(b);
-                            const auto where = ::testing::Message()
-                                               << "seed " << seed << ": " << x << "," << y << " to "
-                                               << tx << "," << ty;
-                            ASSERT_EQ(a.comInfluence, b.comInfluence) << where;
-                            ASSERT_EQ(a.comGuardValue, b.comGuardValue) << where;
-                            ASSERT_EQ(a.comAttackValue, b.comAttackValue) << where;
-                            ASSERT_EQ(a.comGuardX, b.comGuardX) << where;
-                            ASSERT_EQ(a.comGuardY, b.comGuardY) << where;
-                            ASSERT_EQ(a.comAttackerX, b.comAttackerX) << where;
-                            ASSERT_EQ(a.comAttackerY, b.comAttackerY) << where;
-                            ASSERT_EQ(a.comKingX, b.comKingX) << where;
-                            ASSERT_EQ(a.comPrinceY, b.comPrinceY) << where;
+                            const auto where = trialOf(seed, x, y, tx, ty);
+                            ASSERT_TRUE(sameComMaps(a, b)) << where;
                         }
                         for (State* s : {&a, &b}) {
                             s->Board[x][y] = moving;
@@ -444,21 +450,9 @@ TEST(Influence, PatchesAlongATrailEqualRebuilds) {
                         ++patched;
                         勢力調査_MAN(b);
                         勢力調査_COM(b);
-                        const auto where = ::testing::Message()
-                                           << "seed " << seed << ": " << x << "," << y << " to "
-                                           << tx << "," << ty;
-                        ASSERT_EQ(a.manInfluence, b.manInfluence) << where;
-                        ASSERT_EQ(a.manGuardValue, b.manGuardValue) << where;
-                        ASSERT_EQ(a.manAttackValue, b.manAttackValue) << where;
-                        ASSERT_EQ(a.manAttackerX, b.manAttackerX) << where;
-                        ASSERT_EQ(a.manAttackerY, b.manAttackerY) << where;
-                        ASSERT_EQ(a.comInfluence, b.comInfluence) << where;
-                        ASSERT_EQ(a.comGuardValue, b.comGuardValue) << where;
-                        ASSERT_EQ(a.comAttackValue, b.comAttackValue) << where;
-                        ASSERT_EQ(a.comGuardX, b.comGuardX) << where;
-                        ASSERT_EQ(a.comGuardY, b.comGuardY) << where;
-                        ASSERT_EQ(a.comAttackerX, b.comAttackerX) << where;
-                        ASSERT_EQ(a.comAttackerY, b.comAttackerY) << where;
+                        const auto where = trialOf(seed, x, y, tx, ty);
+                        ASSERT_TRUE(sameManMaps(a, b)) << where;
+                        ASSERT_TRUE(sameComMaps(a, b)) << where;
                         for (State* s : {&a, &b}) {
                             s->Board[x][y] = moving;
                             s->Board[tx][ty] = taken;
