@@ -233,6 +233,7 @@ void SearchBoard::put(int sq, int code) {
     placement_ += t.placement[code + 39][sq];
     const int side = sideIndex(code), k = std::abs(code);
     ++count_[side][k];
+    material_[side] += materialValue(k);
     slot_[sq] = static_cast<std::uint8_t>(total_[side]);
     pieces_[side][total_[side]++] = static_cast<std::uint8_t>(sq);
     if (k >= 38) royals_[side][royalCount_[side]++] = static_cast<std::uint8_t>(sq);
@@ -247,6 +248,7 @@ void SearchBoard::take(int sq) {
     placement_ -= t.placement[code + 39][sq];
     const int side = sideIndex(code), k = std::abs(code);
     --count_[side][k];
+    material_[side] -= materialValue(k);
     const int last = pieces_[side][--total_[side]];
     pieces_[side][slot_[sq]] = static_cast<std::uint8_t>(last);
     slot_[last] = slot_[sq];
@@ -509,6 +511,23 @@ int SearchBoard::evaluate() const {
         const int dx = std::abs(fileOf(lion[0]) - fileOf(lion[1]));
         const int dy = std::abs(rowOf(lion[0]) - rowOf(lion[1]));
         if (std::max(dx, dy) <= 2) score += mover_ * 60;
+    }
+    if (const int scale = convertScale(material_[1], material_[0])) {
+        const int ahead = scale > 0 ? 1 : 0, behind = 1 - ahead;
+        int closeness = 0;
+        for (int i = 0; i < total_[ahead]; ++i) {
+            const int sq = pieces_[ahead][i];
+            if (std::abs(squares_[sq]) >= 38) continue;
+            int nearest = 7;
+            for (int r = 0; r < royalCount_[behind]; ++r) {
+                const int d = std::max(std::abs(fileOf(sq) - fileOf(royals_[behind][r])),
+                                       std::abs(rowOf(sq) - rowOf(royals_[behind][r])));
+                nearest = std::min(nearest, d);
+            }
+            closeness += 8 - nearest;
+        }
+        const int royalMaterial = materialValue(39) * (royalCount_[0] + royalCount_[1]);
+        score += convertBonus(scale, closeness, material_[0] + material_[1] - royalMaterial);
     }
     return mover_ * score;
 }
