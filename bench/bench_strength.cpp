@@ -173,8 +173,8 @@ void level4Rows(int games, const std::string& budget, int only, int first) {
             if (r.limited && balance > 0) ++t.ahead;
             if (r.limited && balance < 0) ++t.behind;
             if (only) {
-                std::printf("  seed %u: %+d in %d moves%s, balance %d\n", seed, r.result,
-                            r.length, r.limited ? " (limit)" : "", balance);
+                std::printf("  seed %u: %+d in %d moves%s, balance %d\n", seed, r.result, r.length,
+                            r.limited ? " (limit)" : "", balance);
                 // The last position of a game that did not end, top side first.
                 for (int y = 1; r.limited && y <= 12; ++y) {
                     std::printf("   ");
