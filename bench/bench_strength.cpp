@@ -7,6 +7,8 @@
 //                                          a move: "3000" nodes or "100ms", against
 //                                          a random mover, LEVEL1, LEVEL3 and itself
 //                                          on a tenth of the budget
+//   bench_strength [games] BUDGET ROW [FIRST] only row ROW (1 random, 2 LEVEL1, 3 LEVEL3,
+//                                          4 itself), seeds FIRST.., a line a game
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -141,7 +143,8 @@ engine::Limits budgetOf(const std::string& text, int divisor) {
 }
 
 // The searching engine's rows: always on the top side, as in the window.
-void level4Rows(int games, const std::string& budget) {
+// `only` (1..4) keeps one row and prints a line a game from seed `first` on.
+void level4Rows(int games, const std::string& budget, int only, int first) {
     HeadlessPlatform ui;
     const State values = newGame(ui, 1);  // for piece values only
     const engine::Limits full = budgetOf(budget, 1), tenth = budgetOf(budget, 10);
@@ -158,9 +161,10 @@ void level4Rows(int games, const std::string& budget) {
                 tenth.millis ? (std::to_string(tenth.millis) + "ms").c_str()
                              : std::to_string(tenth.nodes).c_str());
     for (const Row& row : rows) {
+        if (only && &row != &rows[only - 1]) continue;
         Tally t;
         for (int g = 0; g < games; ++g) {
-            const auto seed = static_cast<std::uint32_t>(g + 1);
+            const auto seed = static_cast<std::uint32_t>(g + first);
             const EngineGame r = row.level ? engineVsLevel(row.level, seed, full, kMoveLimit)
                                            : engineVsBottom(seed, full, row.against, kMoveLimit);
             t.add(r.result, r.length);
@@ -168,6 +172,17 @@ void level4Rows(int games, const std::string& budget) {
             const int balance = materialBalance(values, r.board);
             if (r.limited && balance > 0) ++t.ahead;
             if (r.limited && balance < 0) ++t.behind;
+            if (only) {
+                std::printf("  seed %u: %+d in %d moves%s, balance %d\n", seed, r.result, r.length,
+                            r.limited ? " (limit)" : "", balance);
+                // The last position of a game that did not end, top side first.
+                for (int y = 1; r.limited && y <= 12; ++y) {
+                    std::printf("   ");
+                    for (int x = 12; x >= 1; --x) std::printf(" %3d", r.board[x][y].whole());
+                    std::printf("\n");
+                }
+                std::fflush(stdout);
+            }
         }
         t.print(row.name.c_str());
         std::fflush(stdout);
@@ -188,7 +203,9 @@ int main(int argc, char** argv) {
     std::printf("%-22s %5s %5s %6s %5s %6s %13s %8s %7s %5s\n", "match (first named)", "games",
                 "wins", "losses", "draws", "limit", "ahead/behind", "mean len", "median", "max");
     if (argc > 2) {
-        level4Rows(games, argv[2]);
+        const int only = argc > 3 ? std::clamp(std::atoi(argv[3]), 1, 4) : 0;
+        const int first = argc > 4 ? std::max(1, std::atoi(argv[4])) : 1;
+        level4Rows(games, argv[2], only, first);
         return 0;
     }
     for (int level = 1; level <= 3; ++level) {

@@ -49,11 +49,18 @@ struct BoardTables {
     // indexed by the code as a byte: a friend beside it, an enemy near it.
     int shelter[2][256]{};
     int threat[2][256]{};
+    // 8 minus the distance of two squares, at least 1: how close a piece
+    // stands to an enemy royal piece when its side presses to convert.
+    std::uint8_t closeness[256][256]{};
 
     BoardTables() {
         int n = 0;
         for (int x = 1; x <= 12; ++x)
             for (int y = 1; y <= 12; ++y) {
+                for (int u = 1; u <= 12; ++u)
+                    for (int v = 1; v <= 12; ++v)
+                        closeness[squareOf(x, y)][squareOf(u, v)] = static_cast<std::uint8_t>(
+                            8 - std::min(7, std::max(std::abs(x - u), std::abs(y - v))));
                 boardSquares[n++] = static_cast<std::uint8_t>(squareOf(x, y));
                 scanOrder[squareOf(x, y)] = x * 13 + y;
                 zone[0][squareOf(x, y)] = y < 5;
@@ -246,6 +253,7 @@ void SearchBoard::put(int sq, int code) {
     placement_ += t.placement[code + 39][sq];
     const int side = sideIndex(code), k = std::abs(code);
     ++count_[side][k];
+    material_[side] += materialValue(k);
     slot_[sq] = static_cast<std::uint8_t>(total_[side]);
     pieces_[side][total_[side]++] = static_cast<std::uint8_t>(sq);
     if (k >= 38) royals_[side][royalCount_[side]++] = static_cast<std::uint8_t>(sq);
@@ -260,6 +268,7 @@ void SearchBoard::take(int sq) {
     placement_ -= t.placement[code + 39][sq];
     const int side = sideIndex(code), k = std::abs(code);
     --count_[side][k];
+    material_[side] -= materialValue(k);
     const int last = pieces_[side][--total_[side]];
     pieces_[side][slot_[sq]] = static_cast<std::uint8_t>(last);
     slot_[last] = slot_[sq];
@@ -509,6 +518,27 @@ int SearchBoard::evaluate() const {
         const int dx = std::abs(fileOf(lion[0]) - fileOf(lion[1]));
         const int dy = std::abs(rowOf(lion[0]) - rowOf(lion[1]));
         if (std::max(dx, dy) <= 2) score += mover_ * 60;
+    }
+    if (const int scale = convertScale(material_[1], material_[0])) {
+        const int ahead = scale > 0 ? 1 : 0, behind = 1 - ahead;
+        int closeness = 0;
+        if (royalCount_[behind] == 0) {
+            closeness = total_[ahead] - royalCount_[ahead];
+        } else {
+            // The nearest of the first two royal pieces, then any others.
+            const std::uint8_t* a = t.closeness[royals_[behind][0]];
+            const std::uint8_t* b = t.closeness[royals_[behind][royalCount_[behind] > 1]];
+            for (int i = 0; i < total_[ahead]; ++i) {
+                const int sq = pieces_[ahead][i];
+                if (std::abs(squares_[sq]) >= 38) continue;
+                int near = std::max(a[sq], b[sq]);
+                for (int r = 2; r < royalCount_[behind]; ++r)
+                    near = std::max<int>(near, t.closeness[royals_[behind][r]][sq]);
+                closeness += near;
+            }
+        }
+        const int royalMaterial = materialValue(39) * (royalCount_[0] + royalCount_[1]);
+        score += convertBonus(scale, closeness, material_[0] + material_[1] - royalMaterial);
     }
     return mover_ * score;
 }

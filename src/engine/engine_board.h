@@ -87,6 +87,7 @@ private:
     std::uint64_t key_ = 0;
     int placement_ = 0;              // material and piece-square terms, top side's view
     int count_[2][40]{};             // pieces by side ([0] bottom) and kind
+    int material_[2]{};              // by side, royal pieces included
     int total_[2]{};                 // pieces by side
     std::uint8_t pieces_[2][144]{};  // their squares
     std::uint8_t slot_[256]{};       // where a square stands in its side's list

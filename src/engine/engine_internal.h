@@ -11,6 +11,24 @@ namespace zk::engine {
 // insurance a second royal piece gives.
 int materialValue(int kind);
 
+// A side ahead by this much material presses to convert it: it brings its
+// pieces toward the enemy royal pieces and welcomes trades.
+constexpr int kConvertFrom = 1000;
+
+// How hard the side ahead presses, signed for the top side's view: 0 below
+// kConvertFrom, growing with the lead up to 4000.
+inline int convertScale(int topMaterial, int bottomMaterial) {
+    const int lead = topMaterial - bottomMaterial;
+    if (lead >= kConvertFrom) return lead < 4000 ? lead : 4000;
+    if (-lead >= kConvertFrom) return lead > -4000 ? lead : -4000;
+    return 0;
+}
+
+// The press in the top side's view: `closeness` sums 8 minus the distance
+// (at most 7) of each non-royal piece of the side ahead to the nearest enemy
+// royal piece, and `nonRoyal` is the material of both sides' other pieces.
+int convertBonus(int scale, int closeness, int nonRoyal);
+
 // Zobrist key of the board, the side to move and the lion history.
 std::uint64_t positionKey(const Position& p);
 

@@ -17,7 +17,31 @@ struct Royal {
     int x, y;
 };
 
+// The non-royal material of both sides at the start of a game.
+int fullNonRoyal() {
+    static const int full = [] {
+        const Position start = Position::initial();
+        int sum = 0;
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                const int k = start.Board[x][y].kind();
+                if (k < 38) sum += materialValue(k);
+            }
+        return sum;
+    }();
+    return full;
+}
+
 }  // namespace
+
+int convertBonus(int scale, int closeness, int nonRoyal) {
+    // Each step toward the enemy royal pieces is worth up to 4, and trading
+    // down to nothing half the lead: a passive wall of defenders otherwise
+    // holds a won game to a shuffle.
+    const int full = fullNonRoyal();
+    const int traded = full - std::min(nonRoyal, full);
+    return scale * closeness / 1000 + scale * traded / (2 * full);
+}
 
 int evaluate(const Position& p) {
     const BoardGrid& b = p.Board;
@@ -25,6 +49,7 @@ int evaluate(const Position& p) {
     Royal royals[2][2];
     int royalCount[2] = {0, 0};  // [0] bottom, [1] top
     int lionX[2] = {0, 0}, lionY[2] = {0, 0};
+    int material[2] = {0, 0}, nonRoyal = 0;
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
             const PieceCode c = b[x][y];
@@ -33,6 +58,8 @@ int evaluate(const Position& p) {
             const int sign = side ? 1 : -1;
             const int k = c.kind();
             int v = materialValue(k);
+            material[side] += v;
+            if (k < 38) nonRoyal += v;
             if (k >= 38) {
                 if (royalCount[side] < 2) royals[side][royalCount[side]++] = {x, y};
                 // A royal piece belongs at home: each row out costs.
@@ -77,6 +104,25 @@ int evaluate(const Position& p) {
     // Lions within reach of each other: the side to move strikes first.
     if (lionX[0] && lionX[1] && dist(lionX[0], lionY[0], lionX[1], lionY[1]) <= 2)
         score += p.mover * 60;
+
+    if (const int scale = convertScale(material[1], material[0])) {
+        const bool topAhead = scale > 0;
+        int closeness = 0;
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                const PieceCode c = b[x][y];
+                if (c.isEmpty() || (c > 0) != topAhead || c.kind() >= 38) continue;
+                int nearest = 7;
+                for (int rx = 1; rx <= 12; ++rx)
+                    for (int ry = 1; ry <= 12; ++ry) {
+                        const PieceCode r = b[rx][ry];
+                        if (!r.isEmpty() && (r > 0) != topAhead && r.kind() >= 38)
+                            nearest = std::min(nearest, dist(x, y, rx, ry));
+                    }
+                closeness += 8 - nearest;
+            }
+        score += convertBonus(scale, closeness, nonRoyal);
+    }
 
     return p.mover * score;
 }

@@ -207,5 +207,40 @@ TEST(SearchBoard, EvaluationAndVerdictsFollowTheBoardToTheGamesEnd) {
     EXPECT_GT(verdicts, 20);
 }
 
+// Far ahead in material, a side brings its pieces toward the enemy royal
+// pieces and welcomes trades; level, it does neither. The board, the full
+// evaluation and the board turned round with the other side to move agree.
+TEST(SearchBoard, TheSideFarAheadPressesAndTrades) {
+    const auto score = [](const std::vector<std::tuple<int, int, int>>& pieces) {
+        BoardGrid grid{};
+        BoardGrid turned{};
+        for (const auto& [x, y, code] : pieces) {
+            grid[x][y] = PieceCode(code);
+            turned[13 - x][13 - y] = PieceCode(-code);
+        }
+        const Position p = Position::fromBoard(grid, 1);
+        EXPECT_EQ(SearchBoard(p).evaluate(), evaluate(p));
+        EXPECT_EQ(evaluate(Position::fromBoard(turned, -1)), evaluate(p));
+        return evaluate(p);
+    };
+    std::vector<std::tuple<int, int, int>> level = {{7, 1, 39}, {6, 12, -39}, {2, 12, -13}};
+    std::vector<std::tuple<int, int, int>> ahead = level;
+    for (int x : {1, 2, 3, 4, 9, 10, 11, 12}) ahead.emplace_back(x, 1, 14);  // eight rooks
+    const auto with = [](std::vector<std::tuple<int, int, int>> v,
+                         std::initializer_list<std::tuple<int, int, int>> more) {
+        v.insert(v.end(), more);
+        return v;
+    };
+    // A gold three squares from the bottom king rather than seven.
+    const int nearLevel = score(with(level, {{6, 9, 13}})) - score(with(level, {{1, 5, 13}}));
+    const int nearAhead = score(with(ahead, {{6, 9, 13}})) - score(with(ahead, {{1, 5, 13}}));
+    EXPECT_GT(nearAhead, nearLevel);
+    // Two rooks on squares that mirror each other taken off the board.
+    const int tradeLevel = score(level) - score(with(level, {{12, 2, 14}, {1, 11, -14}}));
+    const int tradeAhead = score(ahead) - score(with(ahead, {{12, 2, 14}, {1, 11, -14}}));
+    EXPECT_EQ(tradeLevel, 0);
+    EXPECT_GT(tradeAhead, 0);
+}
+
 }  // namespace
 }  // namespace zk::engine
