@@ -91,6 +91,9 @@ struct ComSurveyBase {
     std::array<std::int16_t, 169> enteredAt{};  // index into entered, -1: none
     std::array<std::uint8_t, 169> count{};
     std::array<std::array<std::uint16_t, kMaxReachers>, 169> reacher{};
+    // The entries of reacher that a line records, in the same order.
+    std::array<std::uint8_t, 169> lineCount{};
+    std::array<std::array<std::uint16_t, kMaxReachers>, 169> lineReacher{};
     // The squares each computer piece reaches: reachedCount[square] of them
     // from reached[reachedFrom[square]] on.
     std::array<std::uint16_t, 169> reachedFrom{};

@@ -890,6 +890,7 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
     base.written = 0;
     base.enteredAt.fill(-1);
     base.count.fill(0);
+    base.lineCount.fill(0);
     base.valid = true;
     base.kingX = base.princeX = 0;
     const PieceCode* board = &base.board[0][0];
@@ -916,7 +917,9 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
                     base.valid = false;
                     return;
                 }
-                base.reacher[i][base.count[i]++] = static_cast<std::uint16_t>(src | how << 8);
+                const auto entry = static_cast<std::uint16_t>(src | how << 8);
+                base.reacher[i][base.count[i]++] = entry;
+                if (how >= kLine && how != kGold) base.lineReacher[i][base.lineCount[i]++] = entry;
                 base.reached[reached++] = static_cast<std::uint8_t>(i);
                 ++base.reachedCount[src];
             });
@@ -1010,10 +1013,10 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
         gained[i][k] = static_cast<std::uint16_t>(src | how << 8);
     };
     for (const int square : {from, to})
-        for (int k = 0; k < base.count[square]; ++k) {
-            const int entry = base.reacher[square][k];
+        for (int k = 0; k < base.lineCount[square]; ++k) {
+            const int entry = base.lineReacher[square][k];
             const int src = entry & 0xff, how = entry >> 8;
-            if (how < kLine || how == kGold || src == from) continue;
+            if (src == from) continue;
             bool known = false;
             for (int j = 0; j < seenCount; ++j) known = known || seen[j] == entry;
             if (known) continue;
@@ -1079,8 +1082,11 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     const bool sameLift = trail && trail->known && trail->count > 0 && trail->lifted == from;
     const std::uint32_t lastStamp = trail ? trail->stamp : 0;
     if (trail && trail->known) {
-        for (int k = 0; k < trail->count; ++k) {
-            const int i = trail->square[k];
+        // Held in locals: the map writes below might otherwise alias them.
+        const int lastCount = trail->count;
+        const auto* lastSquares = trail->square.data();
+        for (int k = 0; k < lastCount; ++k) {
+            const int i = lastSquares[k];
             if (listed[i]) continue;
             influence[i] = (&base.influence[0][0])[i];
             guardValue[i] = (&base.guardValue[0][0])[i];
