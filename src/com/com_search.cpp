@@ -135,11 +135,9 @@ Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode
 
 ComChoice searchMoves(State& s, SearchMaps& maps) {
     ComChoice best;
-    // The squares the piece being tried reaches in the base survey (equal to
-    // `piece`): the move check refuses every other destination.
     const ComSurveyBase& base = maps.com.base;
-    std::array<int, 169> reached{};
-    int piece = 0;
+    // The squares the piece being tried reaches in the base survey, sorted.
+    std::array<std::uint8_t, 169> squares;
     // Tries one destination; true when taking the human king ends the search.
     auto tryMove = [&](int x, int y, int tx, int ty) {
         if (移動チェック(s, x, y, tx, ty, s.Board[x][y]) != 1) return false;
@@ -166,16 +164,34 @@ ComChoice searchMoves(State& s, SearchMaps& maps) {
                         if (onBoard(tx, ty) && tryMove(x, y, tx, ty)) return best;
                 continue;
             }
-            ++piece;
             const int from = x * 13 + y;
-            for (int k = 0; k < base.reachedCount[from]; ++k)
-                reached[base.reached[base.reachedFrom[from] + k]] = piece;
-            // The empty-board steps come in the rectangle's own order, and the
-            // move check refuses every other destination.
-            for (const auto& [dx, dy] : emptyBoardSteps(c)) {
-                const int tx = x + dx, ty = y + dy;
+            if (!base.valid) {
+                // The move check refuses every destination off the empty-board steps,
+                // which come in the rectangle's own order.
+                for (const auto& [dx, dy] : emptyBoardSteps(c)) {
+                    const int tx = x + dx, ty = y + dy;
+                    if (tx < x1 || tx > x2 || ty < y1 || ty > y2) continue;
+                    if (tryMove(x, y, tx, ty)) return best;
+                }
+                continue;
+            }
+            // The move check refuses every square the piece does not reach in the
+            // base survey: those squares, in the rectangle's order (ascending
+            // index), each once.
+            int count = 0;
+            for (int k = 0; k < base.reachedCount[from]; ++k) {
+                const int i = base.reached[base.reachedFrom[from] + k];
+                int j = count;
+                while (j > 0 && squares[j - 1] > i) --j;
+                if (j > 0 && squares[j - 1] == i) continue;
+                std::copy_backward(squares.data() + j, squares.data() + count,
+                                   squares.data() + count + 1);
+                squares[j] = static_cast<std::uint8_t>(i);
+                ++count;
+            }
+            for (int k = 0; k < count; ++k) {
+                const int tx = squares[k] / 13, ty = squares[k] % 13;
                 if (tx < x1 || tx > x2 || ty < y1 || ty > y2) continue;
-                if (base.valid && reached[tx * 13 + ty] != piece) continue;
                 if (tryMove(x, y, tx, ty)) return best;
             }
         }

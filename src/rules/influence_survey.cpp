@@ -560,13 +560,25 @@ void reachesOf(const PieceCode* board, int src, PieceCode c, F reach) {
 }
 
 // The squares a move changed for a map patch, in the order first touched.
+// The marks outlive the call, so that nothing is cleared per patch: a square
+// is listed when its mark is this patch's stamp.
 struct ChangedSquares {
-    std::array<std::uint8_t, 169> listed{};
+    static inline thread_local std::array<std::uint32_t, 169> mark{};
+    static inline thread_local std::uint32_t lastStamp = 0;
+    std::uint32_t stamp;
     std::array<std::uint8_t, 169> changed;
     int count = 0;
+    ChangedSquares() {
+        if (++lastStamp == 0) {
+            mark.fill(0);
+            lastStamp = 1;
+        }
+        stamp = lastStamp;
+    }
+    bool listed(int i) const { return mark[i] == stamp; }
     void touch(int i) {
-        if (!listed[i]) {
-            listed[i] = 1;
+        if (mark[i] != stamp) {
+            mark[i] = stamp;
             changed[count++] = static_cast<std::uint8_t>(i);
         }
     }
@@ -782,7 +794,7 @@ bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx,
     if (trail && trail->known) {
         for (int k = 0; k < trail->count; ++k) {
             const int i = trail->square[k];
-            if (changedSet.listed[i]) continue;
+            if (changedSet.listed(i)) continue;
             const int cx = i / kStride, cy = i % kStride;
             s.manInfluence[cx][cy] = base.influence[cx][cy];
             s.manGuardValue[cx][cy] = base.guardValue[cx][cy];
@@ -966,32 +978,41 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     const PieceCode* now = &s.Board[0][0];
     const int from = at(x, y), to = at(tx, ty);
 
+    // What the move changes, square by square, in one block so that it is
+    // cleared at once.
+    struct Changes {
+        std::array<std::uint8_t, 169> listed;  // in `changed`
+        // Its values depend on the destination; the rest depend only on the
+        // square the piece left.
+        std::array<std::uint8_t, 169> byDestination;
+        std::array<std::uint8_t, 169>
+            reachedBefore;  // the moved piece reached it from its old square
+        std::array<std::uint8_t, 169>
+            movedReach;  // how + 1 the moved piece reaches it from the new one
+        std::array<std::uint8_t, 169> losses, gains;  // line reachers lost and gained
+    } sq{};
     // The squares whose reachers or occupant changed, each listed once.
-    ChangedSquares changedSet;
-    auto& listed = changedSet.listed;
-    auto& changed = changedSet.changed;
-    int& changes = changedSet.count;
-    auto touch = [&](int i) { changedSet.touch(i); };
+    std::array<std::uint8_t, 169> changed;
+    int changes = 0;
+    auto touch = [&](int i) {
+        if (!sq.listed[i]) {
+            sq.listed[i] = 1;
+            changed[changes++] = static_cast<std::uint8_t>(i);
+        }
+    };
     touch(from);
     touch(to);
-    // The squares whose values depend on the destination; the rest depend
-    // only on the square the piece left.
-    std::array<std::uint8_t, 169> byDestination{};
-    byDestination[to] = 1;
-    // What the moved piece reached from its old square, as the base found it.
-    std::array<std::uint8_t, 169> reachedBefore{};
+    sq.byDestination[to] = 1;
     for (int k = 0; k < base.reachedCount[from]; ++k) {
         const int i = base.reached[base.reachedFrom[from] + k];
         touch(i);
-        reachedBefore[i] = 1;
+        sq.reachedBefore[i] = 1;
     }
-    // What the moved piece reaches from its new square, by square (how + 1).
-    std::array<std::uint8_t, 169> movedReach{};
     int reachCount = 0;
     reachesOf<1>(now, to, moved, [&](int i, int how) {
         touch(i);
-        movedReach[i] = static_cast<std::uint8_t>(how + 1);
-        byDestination[i] = 1;
+        sq.movedReach[i] = static_cast<std::uint8_t>(how + 1);
+        sq.byDestination[i] = 1;
         if (trail) trail->reach[reachCount++] = static_cast<std::uint8_t>(i);
     });
     if (trail) trail->reachCount = reachCount;
@@ -999,13 +1020,12 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     // Lines that reached either square may now run shorter or longer: the
     // reachers each square loses and gains, the gains by source square.
     constexpr int kPerSquare = 8;
-    std::array<std::uint8_t, 169> losses{}, gains{};
     std::array<std::array<std::uint8_t, kPerSquare>, 169> lost;
     std::array<std::array<std::uint16_t, kPerSquare + 1>, 169> gained;
     std::array<std::uint16_t, 2 * ComSurveyBase::kMaxReachers> seen;
     int seenCount = 0;
     auto gain = [&](int i, int src, int how) {
-        int k = gains[i]++;
+        int k = sq.gains[i]++;
         while (k > 0 && (gained[i][k - 1] & 0xff) > src) {
             gained[i][k] = gained[i][k - 1];
             --k;
@@ -1034,16 +1054,16 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
             // destination too: none of it is the lift's alone.
             if (cut)
                 for (int j = 1, n = kLineTables.length[src][direction]; j <= n; ++j)
-                    byDestination[src + j * d] = 1;
+                    sq.byDestination[src + j * d] = 1;
             for (int j = runNow + 1; j <= runBefore; ++j) {
                 const int i = src + j * d;
-                if (losses[i] == kPerSquare) return false;
+                if (sq.losses[i] == kPerSquare) return false;
                 touch(i);
-                lost[i][losses[i]++] = static_cast<std::uint8_t>(src);
+                lost[i][sq.losses[i]++] = static_cast<std::uint8_t>(src);
             }
             for (int j = runBefore + 1; j <= runNow; ++j) {
                 const int i = src + j * d;
-                if (gains[i] == kPerSquare) return false;
+                if (sq.gains[i] == kPerSquare) return false;
                 touch(i);
                 gain(i, src, how);
             }
@@ -1087,7 +1107,7 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
         const auto* lastSquares = trail->square.data();
         for (int k = 0; k < lastCount; ++k) {
             const int i = lastSquares[k];
-            if (listed[i]) continue;
+            if (sq.listed[i]) continue;
             influence[i] = (&base.influence[0][0])[i];
             guardValue[i] = (&base.guardValue[0][0])[i];
             attackValue[i] = (&base.attackValue[0][0])[i];
@@ -1098,7 +1118,7 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
         s.comGuardValue = base.guardValue;
         s.comAttackValue = base.attackValue;
         for (int w = 0; w < base.written; ++w)
-            if (!listed[base.entered[w].square]) enter(base.entered[w]);
+            if (!sq.listed[base.entered[w].square]) enter(base.entered[w]);
     }
     std::uint32_t* liftOnly = nullptr;
     std::uint32_t stamp = 0;
@@ -1115,7 +1135,7 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
     auto valueAt = [&](int src) { return src == to ? movedValue : base.value[src]; };
     for (int c = 0; c < changes; ++c) {
         const int i = changed[c];
-        if (liftOnly && !byDestination[i]) {
+        if (liftOnly && !sq.byDestination[i]) {
             const bool already = sameLift && liftOnly[i] == lastStamp;
             liftOnly[i] = stamp;
             if (already) continue;
@@ -1123,8 +1143,8 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
         const int t = now[i].tenths();
         if (t == 0) {
             // An empty square only counts its reachers; no value is entered.
-            influence[i] = (&base.influence[0][0])[i] - reachedBefore[i] - losses[i] + gains[i] +
-                           (movedReach[i] ? 1 : 0);
+            influence[i] = (&base.influence[0][0])[i] - sq.reachedBefore[i] - sq.losses[i] +
+                           sq.gains[i] + (sq.movedReach[i] ? 1 : 0);
             guardValue[i] = attackValue[i] = 999;
             continue;
         }
@@ -1135,29 +1155,29 @@ bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx,
             const bool own = t >= kOwnCom;
             const int cheapest = own ? (base.guardKept[i] ? (&base.guardValue[0][0])[i] : 999)
                                      : (t <= kOwnMan ? (&base.attackValue[0][0])[i] : 999);
-            bool dearer = cheapest < 999 && (!reachedBefore[i] || base.value[from] > cheapest) &&
-                          (!movedReach[i] || movedValue > cheapest);
-            for (int j = 0; dearer && j < losses[i]; ++j)
+            bool dearer = cheapest < 999 && (!sq.reachedBefore[i] || base.value[from] > cheapest) &&
+                          (!sq.movedReach[i] || movedValue > cheapest);
+            for (int j = 0; dearer && j < sq.losses[i]; ++j)
                 dearer = base.value[lost[i][j]] > cheapest;
-            for (int j = 0; dearer && j < gains[i]; ++j)
+            for (int j = 0; dearer && j < sq.gains[i]; ++j)
                 dearer = valueAt(gained[i][j] & 0xff) > cheapest;
             if (dearer) {
-                influence[i] = (&base.influence[0][0])[i] - reachedBefore[i] - losses[i] +
-                               gains[i] + (movedReach[i] ? 1 : 0);
+                influence[i] = (&base.influence[0][0])[i] - sq.reachedBefore[i] - sq.losses[i] +
+                               sq.gains[i] + (sq.movedReach[i] ? 1 : 0);
                 guardValue[i] = (&base.guardValue[0][0])[i];
                 attackValue[i] = (&base.attackValue[0][0])[i];
                 enter(base.entered[base.enteredAt[i]]);
                 continue;
             }
         }
-        if (movedReach[i]) gain(i, to, movedReach[i] - 1);
+        if (sq.movedReach[i]) gain(i, to, sq.movedReach[i] - 1);
         ComSquare q;
         q.guardX = guardX[i];
         q.guardY = guardY[i];
         q.attackerX = attackerX[i];
         q.attackerY = attackerY[i];
         const std::uint16_t* more = gained[i].data();
-        const int moreCount = gains[i], lossCount = losses[i];
+        const int moreCount = sq.gains[i], lossCount = sq.losses[i];
         const std::uint16_t* entries = base.reacher[i].data();
         const int count = base.count[i];
         // The base's reachers are computer pieces of the base, never the
