@@ -144,9 +144,17 @@ Tenths 盤評価_COM危険座標(State& s, PieceCode 移動駒, int COM移動先
             again(i);
             if (i % 13 > 1) again(i - 1);
         }
+        // Away from the camp and the king, only computer pieces read the
+        // computer's maps: other squares the computer's patch wrote keep their
+        // danger unless the human maps or the occupant changed there too.
+        auto readsComputerMaps = [&](int i) {
+            const int x = i / 13, y = i % 13;
+            return board[i] >= 1 || y < 4 ||
+                   (std::abs(s.comKingX - x) < 3 && std::abs(s.comKingY - y) < 3);
+        };
         for (int k = 0; k < delta->com->count; ++k) {
             const int i = delta->com->square[k];
-            again(i);
+            if (readsComputerMaps(i)) again(i);
             if (i % 13 == 2) again(i - 1);
         }
         for (const int column : {delta->fromX, COM移動先X})
