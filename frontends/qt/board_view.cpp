@@ -82,6 +82,7 @@ void BoardView::paintEvent(QPaintEvent* e) {
     // Images of another size are never needed again.
     if (k != cachedScale_ || dpr != cachedRatio_) {
         images_.clear();
+        lettering_.clear();
         cachedScale_ = k;
         cachedRatio_ = dpr;
     }
@@ -133,34 +134,65 @@ void BoardView::drawText(QPainter& p, const zk::ScreenItem& it, QPointF at, doub
     const QString key = QString::fromStdString(it.text) + QLatin1Char('|') +
                         QString::number(it.fontSize) +
                         (it.bold ? QLatin1String("b") : QLatin1String(""));
-    auto found = outlines_.constFind(key);
-    if (found == outlines_.constEnd()) {
+    auto outline = outlines_.constFind(key);
+    if (outline == outlines_.constEnd()) {
         if (outlines_.size() > 1000) outlines_.clear();
         QFont f(mincho());
         f.setPixelSize(kReference);
-        found = outlines_.insert(key, textOutline(QString::fromStdString(it.text), f));
+        outline = outlines_.insert(key, textOutline(QString::fromStdString(it.text), f));
     }
     const double size = it.fontSize * 20 * k;  // points are 20 twips
     const double factor = size / kReference;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(at);
-    p.scale(factor, factor);
     const QColor c = colourOf(it.colour);
+    const QPainterPath* stroke = nullptr;
     if (it.bold) {
         // The outline of the pen's stroke, made once: stroking the lettering
         // anew was half the work of a full repaint.
-        auto stroke = strokes_.constFind(key);
-        if (stroke == strokes_.constEnd()) {
+        auto found = strokes_.constFind(key);
+        if (found == strokes_.constEnd()) {
             if (strokes_.size() > 1000) strokes_.clear();
             QPainterPathStroker stroker(
                 QPen(c, kReference * 0.045, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            stroke = strokes_.insert(key, stroker.createStroke(*found));
+            found = strokes_.insert(key, stroker.createStroke(*outline));
         }
-        p.fillPath(*stroke, c);
+        stroke = &*found;
     }
-    p.fillPath(*found, c);
-    p.restore();
+
+    // Rendered once where it falls between device pixels, then copied: filling
+    // the outlines on every repaint was most of a full repaint's work.
+    const double dpr = devicePixelRatioF();
+    const double dx = at.x() * dpr, dy = at.y() * dpr;
+    const double fx = dx - std::floor(dx), fy = dy - std::floor(dy);
+    const QString renderedKey = key + QLatin1Char('|') + QString::number(it.colour) +
+                                QLatin1Char('|') + QString::number(fx, 'g', 17) + QLatin1Char('|') +
+                                QString::number(fy, 'g', 17);
+    auto rendered = lettering_.constFind(renderedKey);
+    if (rendered == lettering_.constEnd()) {
+        if (lettering_.size() > 200) lettering_.clear();
+        QTransform t;
+        t.translate(fx, fy);
+        t.scale(factor * dpr, factor * dpr);
+        const QRect box = t.mapRect((stroke ? *stroke : *outline).boundingRect())
+                              .toAlignedRect()
+                              .adjusted(-1, -1, 1, 1);
+        Lettering l;
+        l.at = box.topLeft();
+        l.image = QImage(box.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        l.image.fill(Qt::transparent);
+        QPainter ip(&l.image);
+        ip.setRenderHint(QPainter::Antialiasing);
+        ip.translate(-box.left(), -box.top());
+        ip.setTransform(t, true);
+        if (stroke) ip.fillPath(*stroke, c);
+        ip.fillPath(*outline, c);
+        ip.end();
+        rendered = lettering_.insert(renderedKey, l);
+    }
+    const QPoint corner(int(std::floor(dx)) + rendered->at.x(),
+                        int(std::floor(dy)) + rendered->at.y());
+    QImage image = rendered->image;
+    image.setDevicePixelRatio(dpr);
+    p.drawImage(QPointF(corner.x() / dpr, corner.y() / dpr), image);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* e) {

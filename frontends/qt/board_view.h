@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QHash>
+#include <QImage>
 #include <QPainterPath>
 #include <QWidget>
 
@@ -53,6 +54,13 @@ private:
     double cachedScale_ = 0, cachedRatio_ = 0;
     QHash<QString, QPainterPath> outlines_;
     QHash<QString, QPainterPath> strokes_;  // the pen round bold lettering
+    // Lettering rendered at this scale, by text, size, colour and the
+    // position's fraction of a device pixel: a repaint only copies it.
+    struct Lettering {
+        QImage image;
+        QPoint at;  // device pixel of the image's corner, relative to the text's
+    };
+    QHash<QString, Lettering> lettering_;
 };
 
 }  // namespace zkqt
