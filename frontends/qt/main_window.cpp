@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -192,6 +193,7 @@ void MainWindow::buildPanel() {
     drive1_ = new QComboBox(view_);
     drive1_->addItems(drives(QString::fromStdString(platform_->autosaveFolder())));
     dir1_ = new QListWidget(view_);
+    dir1_->installEventFilter(this);
     file1_ = new QListWidget(view_);
     label1_ = new QLabel(QStringLiteral("ﾌｧｲﾙ名 ："), view_);
     label1_->setStyleSheet(QStringLiteral("color: white;"));
@@ -266,17 +268,31 @@ void MainWindow::setFilePath(const QString& path) {
 
 void MainWindow::fillDirList() {
     dir1_->clear();
-    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closed = style()->standardIcon(QStyle::SP_DirIcon);
-    auto add = [this](const QIcon& icon, const QString& label, const QString& target) {
-        auto* item = new QListWidgetItem(icon, label, dir1_);
+    auto add = [this](const QString& label, const QString& target) {
+        auto* item = new QListWidgetItem(label, dir1_);
         item->setData(Qt::UserRole, target);
     };
-    add(open, dirPath_, QStringLiteral("."));
-    if (!QDir(dirPath_).isRoot()) add(closed, QStringLiteral(".."), QStringLiteral(".."));
+    add(dirPath_, QStringLiteral("."));
+    if (!QDir(dirPath_).isRoot()) add(QStringLiteral(".."), QStringLiteral(".."));
     const QStringList subdirs =
         QDir(dirPath_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& s : subdirs) add(closed, s, s);
+    for (const QString& s : subdirs) add(s, s);
+    if (!dirIcon_.isNull()) setDirIcons();
+}
+
+void MainWindow::setDirIcons() {
+    if (dirIcon_.isNull()) {
+        openDirIcon_ = style()->standardIcon(QStyle::SP_DirOpenIcon);
+        dirIcon_ = style()->standardIcon(QStyle::SP_DirIcon);
+    }
+    // The folder itself first, open; the others closed.
+    for (int i = 0; i < dir1_->count(); ++i)
+        dir1_->item(i)->setIcon(i == 0 ? openDirIcon_ : dirIcon_);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == dir1_ && event->type() == QEvent::Show && dirIcon_.isNull()) setDirIcons();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::fillFileList() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QHash>
+#include <QIcon>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -81,6 +82,7 @@ private:
     int moveListShare() const;
     void fillDriveList();
     void fillDirList();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void finishIfQuit();
     // A termination signal: end as Esc does, closing a box that is open.
     void endBySignal();
@@ -98,6 +100,10 @@ private:
     QPushButton* command1_ = nullptr;
     QString dirPath_;
     QString filePath_;
+    // The folder icons of the list, made when the list is first shown: looking
+    // them up in the icon theme was a tenth of the time to the first paint.
+    QIcon openDirIcon_, dirIcon_;
+    void setDirIcons();
     bool busy_ = false;
     bool closing_ = false;
     std::vector<std::function<void()>> pending_;

@@ -103,51 +103,63 @@ std::string libraryPath() {
 }  // namespace
 
 // The library beside the program, or where it was installed.
-SoundLibrary::SoundLibrary() : SoundLibrary(libraryPath()) {}
+SoundLibrary::SoundLibrary() = default;
 
 // The library at a given path.
-SoundLibrary::SoundLibrary(const std::string& path) : ops_(load(path)) {}
+SoundLibrary::SoundLibrary(const std::string& path) : path_(path) {}
+
+// The entry points, loaded at the first call.
+const SoundLibrary::Ops* SoundLibrary::ops() const {
+    if (!tried_) {
+        ops_ = load(path_.empty() ? libraryPath() : path_);
+        tried_ = true;
+    }
+    return ops_;
+}
 
 // Open the audio device; 0 without one.
 std::int32_t SoundLibrary::dsInitialize(std::int64_t windowHandle) {
-    return ops_ ? ops_->initialize(windowHandle) : 0;
+    const Ops* o = ops();
+    return o ? o->initialize(windowHandle) : 0;
 }
 
 // Close the audio device and free its buffers.
 void SoundLibrary::dsTerminate(std::int32_t library) {
-    if (ops_) ops_->terminate(library);
+    if (const Ops* o = ops()) o->terminate(library);
 }
 
 // A buffer from a WAV file image; sizes beyond 32 bits are refused.
 std::int32_t SoundLibrary::dsCreateDSB(std::int32_t library, const std::uint8_t* bytes,
                                        std::size_t size, std::int32_t flag) {
-    if (!ops_ || bytes == nullptr || size > static_cast<std::size_t>(INT32_MAX)) return 0;
-    return ops_->create(library, bytes, static_cast<std::int32_t>(size), flag);
+    const Ops* o = ops();
+    if (!o || bytes == nullptr || size > static_cast<std::size_t>(INT32_MAX)) return 0;
+    return o->create(library, bytes, static_cast<std::int32_t>(size), flag);
 }
 
 // Play a buffer once.
 void SoundLibrary::dsPlay(std::int32_t buffer) {
-    if (ops_) ops_->play(buffer);
+    if (const Ops* o = ops()) o->play(buffer);
 }
 
 // Play a buffer over and over.
 void SoundLibrary::dsPlayLooping(std::int32_t buffer) {
-    if (ops_) ops_->playLooping(buffer);
+    if (const Ops* o = ops()) o->playLooping(buffer);
 }
 
 // Silence a buffer.
 void SoundLibrary::dsStop(std::int32_t buffer) {
-    if (ops_) ops_->stop(buffer);
+    if (const Ops* o = ops()) o->stop(buffer);
 }
 
 // Release a buffer.
 void SoundLibrary::dsFree(std::int32_t buffer) {
-    if (ops_) ops_->free(buffer);
+    if (const Ops* o = ops()) o->free(buffer);
 }
 
 // Voices sounding a buffer now.
 std::int32_t SoundLibrary::dsVoices(std::int32_t buffer) {
-    return ops_ && ops_->voices ? ops_->voices(buffer) : 0;
+    const Ops* o = ops();
+    return o && o->voices ? o->voices(buffer) : 0;
 }
 
 }  // namespace zk

@@ -23,16 +23,17 @@ std::string installedDataDirectory();
 
 class SoundLibrary {
 public:
-    // Load the library from the program's directory, or else from the
-    // installed library directory.
+    // The library in the program's directory, or else in the installed
+    // library directory. It is loaded at its first use, so that opening it
+    // and the audio libraries it needs does not delay the window.
     SoundLibrary();
-    // Load the library from a given path.
+    // The library at a given path, loaded at its first use.
     explicit SoundLibrary(const std::string& path);
     SoundLibrary(const SoundLibrary&) = delete;
     SoundLibrary& operator=(const SoundLibrary&) = delete;
 
     // Whether the library and all its operations were found.
-    bool loaded() const { return ops_ != nullptr; }
+    bool loaded() const { return ops() != nullptr; }
 
     std::int32_t dsInitialize(std::int64_t windowHandle);
     void dsTerminate(std::int32_t library);
@@ -49,7 +50,11 @@ public:
     struct Ops;
 
 private:
-    const Ops* ops_ = nullptr;
+    const Ops* ops() const;
+
+    std::string path_;  // empty: look beside the program, then where installed
+    mutable bool tried_ = false;
+    mutable const Ops* ops_ = nullptr;
 };
 
 }  // namespace zk
