@@ -42,7 +42,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zenkoru"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zenkoru.Zenkoru"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.zenkoru.Zenkoru")));
     const bool check = app.arguments().contains(QStringLiteral("--check"));
 
     zkqt::MainWindow window;
@@ -55,6 +54,9 @@ int main(int argc, char** argv) {
     std::unique_ptr<zkqt::BoxAnswerer> answerer;
     if (check) answerer = std::make_unique<zkqt::BoxAnswerer>();  // nobody is there to answer
     window.start();
+    // Looked up in the icon theme once the board is painted: the search of the
+    // theme's folders would otherwise delay the first picture.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.zenkoru.Zenkoru")));
 
     bool complete = true;
     if (check) {
