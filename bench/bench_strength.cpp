@@ -8,7 +8,9 @@
 //                                          a random mover, LEVEL1, LEVEL3 and itself
 //                                          on a tenth of the budget
 //   bench_strength [games] BUDGET ROW [FIRST] only row ROW (1 random, 2 LEVEL1, 3 LEVEL3,
-//                                          4 itself), seeds FIRST.., a line a game
+//                                          4 itself, 5 and 6 against itself without
+//                                          futility pruning, either side), seeds FIRST..,
+//                                          a line a game
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -143,30 +145,37 @@ engine::Limits budgetOf(const std::string& text, int divisor) {
 }
 
 // The searching engine's rows: always on the top side, as in the window.
-// `only` (1..4) keeps one row and prints a line a game from seed `first` on.
+// `only` (1..6) keeps one row and prints a line a game from seed `first` on.
 void level4Rows(int games, const std::string& budget, int only, int first) {
     HeadlessPlatform ui;
     const State values = newGame(ui, 1);  // for piece values only
     const engine::Limits full = budgetOf(budget, 1), tenth = budgetOf(budget, 10);
+    engine::Limits plain = full;  // without futility pruning, to measure what it gains
+    plain.futility = false;
     struct Row {
         std::string name;
         int level;                      // a LEVEL opponent, or 0
         const engine::Limits* against;  // else an engine on this budget, or random
+        const engine::Limits* top;      // the first named, on the top side
+        bool asked;                     // played only when asked for by number
     };
-    const Row rows[] = {{"LEVEL4 vs random", 0, nullptr},
-                        {"LEVEL4 vs LEVEL1", 1, nullptr},
-                        {"LEVEL4 vs LEVEL3", 3, nullptr},
-                        {"LEVEL4 vs LEVEL4/10", 0, &tenth}};
+    const Row rows[] = {{"LEVEL4 vs random", 0, nullptr, &full, false},
+                        {"LEVEL4 vs LEVEL1", 1, nullptr, &full, false},
+                        {"LEVEL4 vs LEVEL3", 3, nullptr, &full, false},
+                        {"LEVEL4 vs LEVEL4/10", 0, &tenth, &full, false},
+                        {"LEVEL4 vs no futility", 0, &plain, &full, true},
+                        {"no futility vs LEVEL4", 0, &full, &plain, true}};
     std::printf("LEVEL4 budget a move: %s (the tenth: %s)\n", budget.c_str(),
                 tenth.millis ? (std::to_string(tenth.millis) + "ms").c_str()
                              : std::to_string(tenth.nodes).c_str());
     for (const Row& row : rows) {
-        if (only && &row != &rows[only - 1]) continue;
+        if (only ? &row != &rows[only - 1] : row.asked) continue;
         Tally t;
         for (int g = 0; g < games; ++g) {
             const auto seed = static_cast<std::uint32_t>(g + first);
-            const EngineGame r = row.level ? engineVsLevel(row.level, seed, full, kMoveLimit)
-                                           : engineVsBottom(seed, full, row.against, kMoveLimit);
+            const EngineGame r = row.level
+                                     ? engineVsLevel(row.level, seed, *row.top, kMoveLimit)
+                                     : engineVsBottom(seed, *row.top, row.against, kMoveLimit);
             t.add(r.result, r.length);
             t.limit += r.limited;
             const int balance = materialBalance(values, r.board);
@@ -203,7 +212,7 @@ int main(int argc, char** argv) {
     std::printf("%-22s %5s %5s %6s %5s %6s %13s %8s %7s %5s\n", "match (first named)", "games",
                 "wins", "losses", "draws", "limit", "ahead/behind", "mean len", "median", "max");
     if (argc > 2) {
-        const int only = argc > 3 ? std::clamp(std::atoi(argv[3]), 1, 4) : 0;
+        const int only = argc > 3 ? std::clamp(std::atoi(argv[3]), 1, 6) : 0;
         const int first = argc > 4 ? std::max(1, std::atoi(argv[4])) : 1;
         level4Rows(games, argv[2], only, first);
         return 0;

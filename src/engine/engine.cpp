@@ -322,6 +322,12 @@ struct Engine::Impl {
         if (moves.empty()) return -winIn(ply);  // no move at all: the game is lost
         order(ply, ttMove);
 
+        // A ply from the horizon, a quiet move cannot lift a position this far
+        // below alpha: after the first move only captures and promotions are tried.
+        constexpr int kFutilityMargin = 200;
+        const bool futile = limits.futility && depth == 1 && !pvNode &&
+                            std::abs(alpha) < kWinBound && b.evaluate() + kFutilityMargin <= alpha;
+
         const int alphaIn = alpha;
         int best = -kInf;
         FastMove bestMove{};
@@ -333,6 +339,7 @@ struct Engine::Impl {
             else if (i == kPicks)
                 sortRest(ply, i);
             const FastMove m = moveBuf[ply][i];
+            if (futile && i > 0 && !m.isCapture() && !m.promotes()) continue;
             b.doMove(m);
             const int score = child(m, i, depth, alpha, beta, ply, side);
             b.undoMove(m);

@@ -27,6 +27,7 @@ struct Limits {
     const std::atomic<bool>* stop = nullptr;  // the caller's stop flag, read while searching
     bool nullMove = true;                     // prune by null move (off: to measure what it gains)
     bool reductions = true;                   // late-move reductions (off: likewise)
+    bool futility = true;  // quiet moves a ply from the horizon skipped when far below alpha
     // Called on the searching thread as each iteration completes.
     std::function<void(int depth)> onIteration;
 };
