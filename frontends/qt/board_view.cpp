@@ -128,12 +128,34 @@ void BoardView::paintEvent(QPaintEvent* e) {
 }
 
 void BoardView::drawText(QPainter& p, const zk::ScreenItem& it, QPointF at, double k) {
-    // Outlines at a fixed reference size, scaled to the window: antialiased
-    // at every size and cheap to repaint.
-    constexpr int kReference = 200;  // pixels of the outline's font
+    // Rendered once where it falls between device pixels, then copied: filling
+    // the outlines on every repaint was most of a full repaint's work.
+    const double dpr = devicePixelRatioF();
+    const double dx = at.x() * dpr, dy = at.y() * dpr;
+    const double fx = dx - std::floor(dx), fy = dy - std::floor(dy);
     const QString key = QString::fromStdString(it.text) + QLatin1Char('|') +
                         QString::number(it.fontSize) +
                         (it.bold ? QLatin1String("b") : QLatin1String(""));
+    const QString renderedKey = key + QLatin1Char('|') + QString::number(it.colour) +
+                                QLatin1Char('|') + QString::number(fx, 'g', 17) + QLatin1Char('|') +
+                                QString::number(fy, 'g', 17);
+    auto rendered = lettering_.constFind(renderedKey);
+    if (rendered == lettering_.constEnd()) {
+        if (lettering_.size() > 200) lettering_.clear();
+        const double size = it.fontSize * 20 * k;  // points are 20 twips
+        rendered =
+            lettering_.insert(renderedKey, renderLettering(it, key, QPointF(fx, fy), size * dpr));
+    }
+    const QPoint corner(int(std::floor(dx)) + rendered->at.x(),
+                        int(std::floor(dy)) + rendered->at.y());
+    p.drawImage(QPointF(corner.x() / dpr, corner.y() / dpr), rendered->image);
+}
+
+BoardView::Lettering BoardView::renderLettering(const zk::ScreenItem& it, const QString& key,
+                                                QPointF fraction, double pixels) {
+    // Outlines at a fixed reference size, scaled to the window: antialiased
+    // at every size.
+    constexpr int kReference = 200;  // pixels of the outline's font
     auto outline = outlines_.constFind(key);
     if (outline == outlines_.constEnd()) {
         if (outlines_.size() > 1000) outlines_.clear();
@@ -141,13 +163,11 @@ void BoardView::drawText(QPainter& p, const zk::ScreenItem& it, QPointF at, doub
         f.setPixelSize(kReference);
         outline = outlines_.insert(key, textOutline(QString::fromStdString(it.text), f));
     }
-    const double size = it.fontSize * 20 * k;  // points are 20 twips
-    const double factor = size / kReference;
     const QColor c = colourOf(it.colour);
     const QPainterPath* stroke = nullptr;
     if (it.bold) {
-        // The outline of the pen's stroke, made once: stroking the lettering
-        // anew was half the work of a full repaint.
+        // The outline of the pen's stroke, made once for every size: stroking
+        // the lettering was half the work of rendering it.
         auto found = strokes_.constFind(key);
         if (found == strokes_.constEnd()) {
             if (strokes_.size() > 1000) strokes_.clear();
@@ -157,42 +177,25 @@ void BoardView::drawText(QPainter& p, const zk::ScreenItem& it, QPointF at, doub
         }
         stroke = &*found;
     }
-
-    // Rendered once where it falls between device pixels, then copied: filling
-    // the outlines on every repaint was most of a full repaint's work.
-    const double dpr = devicePixelRatioF();
-    const double dx = at.x() * dpr, dy = at.y() * dpr;
-    const double fx = dx - std::floor(dx), fy = dy - std::floor(dy);
-    const QString renderedKey = key + QLatin1Char('|') + QString::number(it.colour) +
-                                QLatin1Char('|') + QString::number(fx, 'g', 17) + QLatin1Char('|') +
-                                QString::number(fy, 'g', 17);
-    auto rendered = lettering_.constFind(renderedKey);
-    if (rendered == lettering_.constEnd()) {
-        if (lettering_.size() > 200) lettering_.clear();
-        QTransform t;
-        t.translate(fx, fy);
-        t.scale(factor * dpr, factor * dpr);
-        const QRect box = t.mapRect((stroke ? *stroke : *outline).boundingRect())
-                              .toAlignedRect()
-                              .adjusted(-1, -1, 1, 1);
-        Lettering l;
-        l.at = box.topLeft();
-        l.image = QImage(box.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-        l.image.fill(Qt::transparent);
-        QPainter ip(&l.image);
-        ip.setRenderHint(QPainter::Antialiasing);
-        ip.translate(-box.left(), -box.top());
-        ip.setTransform(t, true);
-        if (stroke) ip.fillPath(*stroke, c);
-        ip.fillPath(*outline, c);
-        ip.end();
-        rendered = lettering_.insert(renderedKey, l);
-    }
-    const QPoint corner(int(std::floor(dx)) + rendered->at.x(),
-                        int(std::floor(dy)) + rendered->at.y());
-    QImage image = rendered->image;
-    image.setDevicePixelRatio(dpr);
-    p.drawImage(QPointF(corner.x() / dpr, corner.y() / dpr), image);
+    QTransform t;
+    t.translate(fraction.x(), fraction.y());
+    t.scale(pixels / kReference, pixels / kReference);
+    const QRect box = t.mapRect((stroke ? *stroke : *outline).boundingRect())
+                          .toAlignedRect()
+                          .adjusted(-1, -1, 1, 1);
+    Lettering l;
+    l.at = box.topLeft();
+    l.image = QImage(box.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    l.image.fill(Qt::transparent);
+    QPainter ip(&l.image);
+    ip.setRenderHint(QPainter::Antialiasing);
+    ip.translate(-box.left(), -box.top());
+    ip.setTransform(t, true);
+    if (stroke) ip.fillPath(*stroke, c);
+    ip.fillPath(*outline, c);
+    ip.end();
+    l.image.setDevicePixelRatio(devicePixelRatioF());
+    return l;
 }
 
 void BoardView::mousePressEvent(QMouseEvent* e) {

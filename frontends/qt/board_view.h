@@ -61,6 +61,10 @@ private:
         QPoint at;  // device pixel of the image's corner, relative to the text's
     };
     QHash<QString, Lettering> lettering_;
+    // The lettering of `it` (outline key `key`) `pixels` high, offset by a
+    // fraction of a device pixel.
+    Lettering renderLettering(const zk::ScreenItem& it, const QString& key, QPointF fraction,
+                              double pixels);
 };
 
 }  // namespace zkqt
