@@ -13,13 +13,12 @@
 #include "platform.h"
 #include "record_commands.h"
 #include "record_file.h"
+#include "replay.h"
 #include "sfen.h"
 
 namespace zk {
 
 namespace {
-
-const char kMidMove[] = "2手目移動中はできません！";
 
 // The side that made the record's first move, or that moves now when there is none.
 int firstMover(const State& s) {
@@ -47,6 +46,14 @@ void writeShared(State& s, const std::string& title, const std::string& name,
         return;
     }
     通知(s, "「" + path + "」に書き出しました", title);
+}
+
+// The exports close the file panel and wait for a second step to be played.
+bool exportRefused(State& s, const std::string& title) {
+    記録欄_非表示(s);
+    if (s.moveStep != 2) return false;
+    禁止通知(s, "2手目移動中はできません！", title);
+    return true;
 }
 
 std::string handicapName(const State& s) {
@@ -87,31 +94,19 @@ KifHeader 棋譜ヘッダ(const State& s, std::time_t when) {
 }
 
 void SFEN_WRITE_Click(State& s) {
-    記録欄_非表示(s);
-    if (s.moveStep == 2) {
-        禁止通知(s, kMidMove, "SFEN/USIで書出");
-        return;
-    }
+    if (exportRefused(s, "SFEN/USIで書出")) return;
     writeShared(s, "SFEN/USIで書出", "棋譜.usi", "usi", 共有棋譜テキスト(s) + "\n");
 }
 
 void KIF_WRITE_Click(State& s) {
-    記録欄_非表示(s);
-    if (s.moveStep == 2) {
-        禁止通知(s, kMidMove, "KIF形式で書出");
-        return;
-    }
+    if (exportRefused(s, "KIF形式で書出")) return;
     // UTF-8 text, which is what the ".kifu" ending promises readers.
     writeShared(s, "KIF形式で書出", "棋譜.kifu", "kifu",
                 kifText(棋譜ヘッダ(s, std::time(nullptr)), moveList(s.record)));
 }
 
 void SFEN_COPY_Click(State& s) {
-    記録欄_非表示(s);
-    if (s.moveStep == 2) {
-        禁止通知(s, kMidMove, "局面をコピー");
-        return;
-    }
+    if (exportRefused(s, "局面をコピー")) return;
     const int side = 手番符号(s);
     s.ui->setClipboardText(formatSfen(Position::fromBoard(s.Board, side == 0 ? -1 : side)));
     通知(s, "局面をSFENでｸﾘｯﾌﾟﾎﾞｰﾄﾞにコピーしました", "局面をコピー");
@@ -171,12 +166,7 @@ bool 棋譜_SFEN読込(State& s, const std::string& text) {
     描画_文字(s, 14.1, 6.18, lower, State::textBlack, 11);
     描画_文字(s, 14, 6.08, lower, State::textWhite, 11);
     描画_手数(s, s.moveCount, State::textWhite);
-    if (s.record.recordCount >= 1) {
-        const MoveRecord& last = s.record.at(s.record.recordCount);
-        描画_移動結果(s, State::comReportX,
-                      last.pieceAfter >= 1 ? State::comReportY : State::manReportY, last.toX,
-                      last.toY, last.pieceAfter, State::textWhite);
-    }
+    if (s.record.recordCount >= 1) 描画_現在手報告(s);
     std::string done = std::to_string(s.moveCount);
     done += "手を読み込みました";
     通知(s, done, "SFEN/USIを読込");

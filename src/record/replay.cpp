@@ -16,6 +16,12 @@ double reportLine(PieceCode c) { return c >= 1 ? State::comReportY : State::manR
 
 }  // namespace
 
+void 描画_現在手報告(State& s) {
+    const MoveRecord& last = s.record.at(s.record.recordCount);
+    描画_移動結果(s, State::comReportX, reportLine(last.pieceAfter), last.toX, last.toY,
+                  last.pieceAfter, State::textWhite);
+}
+
 void 棋譜_戻(State& s) {
     GameRecord& r = s.record;
     if (r.recordCount < 1) {
@@ -85,9 +91,7 @@ void 棋譜_進(State& s) {
     }
     s.moveCount += 1;
     描画_手数(s, s.moveCount, State::textWhite);
-    const MoveRecord& last = r.at(r.recordCount);
-    描画_移動結果(s, State::comReportX, reportLine(last.pieceAfter), last.toX, last.toY,
-                  last.pieceAfter, State::textWhite);
+    描画_現在手報告(s);
     s.turnPlayer = -s.turnPlayer;
 }
 

@@ -9,6 +9,10 @@
 
 namespace zk {
 
+// The report of the record's current entry (recordCount >= 1), on the line
+// of the side that made it.
+void 描画_現在手報告(State& s);
+
 // 戻 from its refusals on: take back the last move, its sounds, the move
 // number and the turn.
 void 棋譜_戻(State& s);
