@@ -122,8 +122,7 @@ Tenths 盤評価_COM危険座標(State& s, PieceCode 移動駒, int COM移動先
     Tenths danger = 0;
     const bool fromBase = delta && delta->manSurveys == 勢力調査_MAN_回数() &&
                           delta->comSurveys == 勢力調査_COM_回数();
-    if (delta && delta->base->comKingX == s.comKingX && delta->base->comKingY == s.comKingY &&
-        delta->manSurveys == 勢力調査_MAN_回数() && delta->comSurveys == 勢力調査_COM_回数()) {
+    if (fromBase && delta->base->comKingX == s.comKingX && delta->base->comKingY == s.comKingY) {
         DangerBase& base = *delta->base;
         danger = base.sum;
         const std::uint32_t stamp = ++base.stamp;
