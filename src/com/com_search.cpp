@@ -24,17 +24,17 @@ namespace {
 template <typename Base>
 struct SideMaps {
     Base base;
-    // The squares the last patch wrote, known while no rebuild came after it.
+    // The squares the last patch wrote, known while no rebuild came after it:
+    // the survey count stays what it was then.
     PatchTrail trail;
     std::uint64_t surveysAtTrail = 0;
     bool patched = false;
-    std::uint64_t surveysAtPatch = 0;
     int x = 0, y = 0, tx = 0, ty = 0;
     PieceCode code;
 
     void patchedFor(const State& s, std::uint64_t surveys, int px, int py, int ptx, int pty) {
         patched = true;
-        surveysAtPatch = surveys;
+        surveysAtTrail = surveys;
         x = px;
         y = py;
         tx = ptx;
@@ -46,7 +46,7 @@ struct SideMaps {
     // last patch, rebuild that trial's maps once so that they read as if every
     // trial had been rebuilt (a rebuild of the same board enters the same).
     void settle(State& s, std::uint64_t surveys, void (*rebuild)(State&)) const {
-        if (!patched || surveys != surveysAtPatch) return;
+        if (!patched || surveys != surveysAtTrail) return;
         const PieceCode from = s.Board[x][y], to = s.Board[tx][ty];
         s.Board[x][y] = code::EMPTY;
         s.Board[tx][ty] = code;
@@ -70,7 +70,6 @@ bool patchOrRebuild(State& s, SideMaps<Base>& side, std::uint64_t surveys, Patch
     if (surveys != side.surveysAtTrail) side.trail.known = false;
     if (patch(s, side.base, x, y, tx, ty, &side.trail)) {
         side.patchedFor(s, surveys, x, y, tx, ty);
-        side.surveysAtTrail = surveys;
         return true;
     }
     rebuild(s);
