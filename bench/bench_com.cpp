@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "com_games.h"
-#include "com_turn.h"
 #include "com_search.h"
+#include "com_turn.h"
 
 namespace zk::bench {
 namespace {
@@ -87,12 +87,12 @@ int main() {
             State s = p;
             s.comLevel = level;
             const auto start = std::chrono::steady_clock::now();
-            const ComChoice c = com_探索(s);
+            const ComChoice c = com_探索(computerPart(s));
             const auto stop = std::chrono::steady_clock::now();
             if (!c.found) std::printf("(a position without a legal move)\n");
             for (std::int64_t v :
                  {std::int64_t{c.x}, std::int64_t{c.y}, std::int64_t{c.tx}, std::int64_t{c.ty},
-                  std::int64_t{c.pieceAfter.tenths()}, std::int64_t{s.bestScore}})
+                  std::int64_t{c.pieceAfter.tenths()}, std::int64_t{s.com.bestScore}})
                 mix(v);
             ms.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
         }

@@ -15,11 +15,10 @@ int main(int argc, char** argv) {
         const char* name;
         Position p;
     };
-    const Named positions[] = {{"initial", Position::initial()},
-                               {"middle game A (seed 20240601, 60 plies)",
-                                bench::randomGamePosition(20240601u, 60)},
-                               {"middle game B (seed 7, 100 plies)",
-                                bench::randomGamePosition(7u, 100)}};
+    const Named positions[] = {
+        {"initial", Position::initial()},
+        {"middle game A (seed 20240601, 60 plies)", bench::randomGamePosition(20240601u, 60)},
+        {"middle game B (seed 7, 100 plies)", bench::randomGamePosition(7u, 100)}};
     std::printf("%-42s %5s %14s %12s\n", "position", "depth", "perft", "nodes/s");
     for (const Named& n : positions)
         for (int d = 1; d <= depth; ++d) {

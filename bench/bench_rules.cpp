@@ -6,9 +6,8 @@
 #include <random>
 #include <vector>
 
-#include "game_end.h"
+#include "com_mate.h"
 #include "influence.h"
-#include "mate.h"
 #include "move_check.h"
 #include "move_record.h"
 #include "pieces.h"
@@ -17,21 +16,16 @@
 namespace zk {
 namespace {
 
-State freshState() {
-    State s;
+ComState freshState() {
+    ComState s;
     駒価値設定(s);
-    s.record = GameRecord{};
-    s.record.slot(0).pieceAfter = PieceCode(1);
-    s.manPlayer = State::firstPlayer;
-    s.comPlayer = State::secondPlayer;
-    s.moveStep = 1;
-    初期配置(s);
+    初期配置(s.Board);
     return s;
 }
 
-// The seeded middle game as the game's State, with its maps built.
-State middleGame(std::uint32_t seed, int plies) {
-    State s = freshState();
+// The seeded middle game in the computer's part, with its maps built.
+ComState middleGame(std::uint32_t seed, int plies) {
+    ComState s = freshState();
     const Position p = bench::randomGamePosition(seed, plies);
     s.Board = p.Board;
     勢力調査_MAN(s);
@@ -39,15 +33,15 @@ State middleGame(std::uint32_t seed, int plies) {
     return s;
 }
 
-const State& position() {
-    static const State s = middleGame(20240601u, 60);
+const ComState& position() {
+    static const ComState s = middleGame(20240601u, 60);
     return s;
 }
 
 // The move check itself, asked for every piece of both sides onto every
 // square: a measure of the check, not a move list (legalMoves is below).
 void BM_移動チェック_全組(benchmark::State& st) {
-    State s = position();
+    ComState s = position();
     std::int64_t calls = 0, legal = 0;
     for (auto _ : st) {
         for (int x = 1; x <= 12; ++x)
@@ -56,7 +50,7 @@ void BM_移動チェック_全組(benchmark::State& st) {
                 if (c.isEmpty()) continue;
                 for (int tx = 1; tx <= 12; ++tx)
                     for (int ty = 1; ty <= 12; ++ty) {
-                        legal += 移動チェック(s, x, y, tx, ty, c);
+                        legal += 移動チェック(s, false, x, y, tx, ty, c);
                         ++calls;
                     }
             }
@@ -77,8 +71,8 @@ void BM_legalMoves(benchmark::State& st) {
         benchmark::DoNotOptimize(moves.data());
     }
     st.counters["moves"] = static_cast<double>(moves.size());
-    st.counters["lists/s"] = benchmark::Counter(static_cast<double>(st.iterations()),
-                                                benchmark::Counter::kIsRate);
+    st.counters["lists/s"] =
+        benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_legalMoves);
 
@@ -98,7 +92,7 @@ void BM_apply(benchmark::State& st) {
 BENCHMARK(BM_apply);
 
 void BM_勢力調査_両側(benchmark::State& st) {
-    State s = position();
+    ComState s = position();
     for (auto _ : st) {
         勢力調査_MAN(s);
         勢力調査_COM(s);
@@ -109,7 +103,7 @@ void BM_勢力調査_両側(benchmark::State& st) {
 BENCHMARK(BM_勢力調査_両側);
 
 void BM_詰めかMAN_両王(benchmark::State& st) {
-    State s = position();
+    ComState s = position();
     int r = 0;
     for (auto _ : st) benchmark::DoNotOptimize(r = 詰めかMAN(s));
     st.counters["answer"] = r;
@@ -118,8 +112,8 @@ BENCHMARK(BM_詰めかMAN_両王);
 
 // The human's prince replaced by a gold and the king's empty neighbours
 // filled with its own pawns, so that the king alone is tested and cannot step.
-State boxedKing() {
-    State s = position();
+ComState boxedKing() {
+    ComState s = position();
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y)
             if (s.Board[x][y] == -38) s.Board[x][y] = PieceCode(-13);
@@ -131,7 +125,7 @@ State boxedKing() {
     return s;
 }
 
-void runMate(benchmark::State& st, State& s) {
+void runMate(benchmark::State& st, ComState& s) {
     勢力調査_MAN(s);
     勢力調査_COM(s);
     int r = 0;
@@ -141,7 +135,7 @@ void runMate(benchmark::State& st, State& s) {
 
 // Until the first capture that lifts the attack.
 void BM_詰めかMAN_王のみ(benchmark::State& st) {
-    State s = boxedKing();
+    ComState s = boxedKing();
     runMate(st, s);
 }
 BENCHMARK(BM_詰めかMAN_王のみ);
@@ -149,7 +143,7 @@ BENCHMARK(BM_詰めかMAN_王のみ);
 // Two COM kirins jump onto the king's square from two sides: no single
 // capture lifts both, so every capture of every human piece is tried.
 void BM_詰めかMAN_全捕獲(benchmark::State& st) {
-    State s = boxedKing();
+    ComState s = boxedKing();
     for (int dx : {-2, 2}) {
         const int x = s.manKingX + dx;
         if (onBoard(x, s.manKingY)) s.Board[x][s.manKingY] = PieceCode(32);
@@ -163,8 +157,8 @@ void BM_詰めかMAN_全捕獲(benchmark::State& st) {
 BENCHMARK(BM_詰めかMAN_全捕獲);
 
 // A COM lion asked about from a neighbouring square.
-void BM_調査_獅守_獅子(benchmark::State& st) {
-    State s = position();
+void BM_lionGuarded_獅子(benchmark::State& st) {
+    ComState s = position();
     int lx = 0, ly = 0;
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y)
@@ -175,14 +169,14 @@ void BM_調査_獅守_獅子(benchmark::State& st) {
     }
     const int cx = lx, cy = ly < 12 ? ly + 1 : ly - 1;
     int r = 0;
-    for (auto _ : st) benchmark::DoNotOptimize(r = 調査_獅守(s, s.comPlayer, cx, cy, lx, ly));
+    for (auto _ : st) benchmark::DoNotOptimize(r = lionGuarded(s.Board, 1, cx, cy, lx, ly));
     st.counters["answer"] = r;
 }
-BENCHMARK(BM_調査_獅守_獅子);
+BENCHMARK(BM_lionGuarded_獅子);
 
 // A square no COM piece reaches: the scan asks every COM piece and finds none.
-void BM_調査_獅守_全走査(benchmark::State& st) {
-    State s = position();
+void BM_lionGuarded_全走査(benchmark::State& st) {
+    ComState s = position();
     int lx = 0, ly = 0;
     for (int x = 1; x <= 12 && lx == 0; ++x)
         for (int y = 12; y >= 2 && lx == 0; --y)
@@ -192,10 +186,10 @@ void BM_調査_獅守_全走査(benchmark::State& st) {
         return;
     }
     int r = 0;
-    for (auto _ : st) benchmark::DoNotOptimize(r = 調査_獅守(s, s.comPlayer, lx, ly - 1, lx, ly));
+    for (auto _ : st) benchmark::DoNotOptimize(r = lionGuarded(s.Board, 1, lx, ly - 1, lx, ly));
     st.counters["answer"] = r;
 }
-BENCHMARK(BM_調査_獅守_全走査);
+BENCHMARK(BM_lionGuarded_全走査);
 
 }  // namespace
 }  // namespace zk

@@ -41,8 +41,8 @@ int materialBalance(const State& s, const BoardGrid& board) {
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
             const PieceCode c = board[x][y];
-            if (c >= 1) sum += s.pieceValue[c.kind()];
-            if (c <= -1) sum -= s.pieceValue[c.kind()];
+            if (c >= 1) sum += s.com.pieceValue[c.kind()];
+            if (c <= -1) sum -= s.com.pieceValue[c.kind()];
         }
     return sum;
 }

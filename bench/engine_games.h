@@ -19,8 +19,8 @@ namespace zk::bench {
 inline bool playEngineMove(State& t, const zk::Move& m, const Position& after) {
     const PieceCode first = m.isTwoStep() ? m.midAfter : m.after;
     const int fx = m.isTwoStep() ? m.midX : m.toX, fy = m.isTwoStep() ? m.midY : m.toY;
-    手順保存(t, m.fromX, m.fromY, fx, fy, m.piece, first);
-    手順保存(t, fx, fy, m.toX, m.toY, first, m.after);
+    手順保存(t.record, t.Board, m.fromX, m.fromY, fx, fy, m.piece, first);
+    手順保存(t.record, t.Board, fx, fy, m.toX, m.toY, first, m.after);
     t.Board = after.Board;
     MoveRecord& last = t.record.slot(t.record.recordCount);
     MoveRecord& before = t.record.slot(t.record.recordCount - 1);

@@ -18,7 +18,7 @@ bool isFileRunner(PieceCode c) {
 
 // An empty square that the human reaches. Out of line, like computerPiece,
 // so that the common quick answers of squareDanger stay small.
-[[gnu::noinline]] Tenths emptySquare(State& s, int x, int y) {
+[[gnu::noinline]] Tenths emptySquare(ComState& s, int x, int y) {
     Tenths danger = 0;
     const int man = s.manInfluence[x][y];
     const int com = s.comInfluence[x][y];
@@ -38,7 +38,7 @@ bool isFileRunner(PieceCode c) {
 }
 
 // A computer piece c on (x, y).
-[[gnu::noinline]] Tenths computerPiece(State& s, int x, int y, PieceCode c) {
+[[gnu::noinline]] Tenths computerPiece(ComState& s, int x, int y, PieceCode c) {
     Tenths danger = 0;
     if (c == 39 && y == 1 && s.manInfluence[x][2] > 0) {
         danger -= pts(50);
@@ -72,7 +72,7 @@ bool isFileRunner(PieceCode c) {
 }
 
 // A human piece c on (x, y), apart from the forks.
-Tenths humanPiece(const State& s, int x, int y, PieceCode c) {
+Tenths humanPiece(const ComState& s, int x, int y, PieceCode c) {
     Tenths danger = 0;
     if (s.comInfluenceBefore[x][y] == 0 && s.comInfluence[x][y] > 0 &&
         std::abs(s.comKingX - x) < 3 && std::abs(s.comKingY - y) < 3)
@@ -82,7 +82,7 @@ Tenths humanPiece(const State& s, int x, int y, PieceCode c) {
 }
 
 // The danger of one square, apart from the forks.
-inline Tenths squareDanger(State& s, int x, int y) {
+inline Tenths squareDanger(ComState& s, int x, int y) {
     const PieceCode c = s.Board[x][y];
     const bool reached = s.manInfluence[x][y] > 0;
     if (c.isEmpty()) return reached ? emptySquare(s, x, y) : 0;
@@ -94,11 +94,11 @@ inline Tenths squareDanger(State& s, int x, int y) {
 
 // A human piece the moved piece attacks from a square the human does not
 // reach, counted when it stands unguarded or is the king.
-void fork(State& s, PieceCode moved, int tx, int ty, int x, int y, int& count, Tenths& least) {
+void fork(ComState& s, PieceCode moved, int tx, int ty, int x, int y, int& count, Tenths& least) {
     const PieceCode c = s.Board[x][y];
     if (!(c < 0)) return;
     if ((s.manInfluence[x][y] == 0 || (x == s.manKingX && y == s.manKingY)) &&
-        移動チェック(s, tx, ty, x, y, moved) == 1) {
+        移動チェック(s, false, tx, ty, x, y, moved) == 1) {
         ++count;
         if (absCodeTenths(c) < least) least = absCodeTenths(c);
     }
@@ -106,7 +106,7 @@ void fork(State& s, PieceCode moved, int tx, int ty, int x, int y, int& count, T
 
 }  // namespace
 
-void 危険座標基準(State& s, DangerBase& base) {
+void 危険座標基準(ComState& s, DangerBase& base) {
     base.sum = 0;
     base.comKingX = s.comKingX;
     base.comKingY = s.comKingY;
@@ -117,7 +117,7 @@ void 危険座標基準(State& s, DangerBase& base) {
         }
 }
 
-Tenths 盤評価_COM危険座標(State& s, PieceCode 移動駒, int COM移動先X, int COM移動先Y,
+Tenths 盤評価_COM危険座標(ComState& s, PieceCode 移動駒, int COM移動先X, int COM移動先Y,
                           DangerDelta* delta) {
     Tenths danger = 0;
     const bool fromBase = delta && delta->manSurveys == 勢力調査_MAN_回数() &&

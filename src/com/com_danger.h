@@ -22,7 +22,7 @@ struct DangerBase {
 };
 
 // Weigh every square of the position on Board with its maps.
-void 危険座標基準(State& s, DangerBase& base);
+void 危険座標基準(ComState& s, DangerBase& base);
 
 // A trial whose maps differ from the base's only on the squares of the two
 // patch trails, and whose board only on the move's two squares.
@@ -38,7 +38,7 @@ struct DangerDelta {
 // The danger sum (mostly negative) of the position on Board after the
 // computer's trial move of 移動駒 to (COM移動先X, COM移動先Y).
 // With a delta, only the squares the trial changed are weighed again.
-Tenths 盤評価_COM危険座標(State& s, PieceCode 移動駒, int COM移動先X, int COM移動先Y,
+Tenths 盤評価_COM危険座標(ComState& s, PieceCode 移動駒, int COM移動先X, int COM移動先Y,
                           DangerDelta* delta = nullptr);
 
 }  // namespace zk

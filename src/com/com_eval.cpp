@@ -3,11 +3,11 @@
 #include <cstdlib>
 
 #include "com_danger.h"
-#include "mate.h"
+#include "com_mate.h"
 
 namespace zk {
 
-bool 評価_王族結果(State& s, const EvalMove& m, Tenths& score) {
+bool 評価_王族結果(ComState& s, const EvalMove& m, Tenths& score) {
     if (m.captured == -39 && s.manPrinceX == 0) return endWith(score, kScoreWin);
     if (m.captured == -38 && s.manKingX == 0) return endWith(score, kScoreWin);
     if (cell(s.manInfluence, s.comKingX, s.comKingY) > 0 && s.comPrinceX == 0)
@@ -19,7 +19,7 @@ bool 評価_王族結果(State& s, const EvalMove& m, Tenths& score) {
     return false;
 }
 
-bool 評価_王族攻撃(State& s, const EvalMove& m, Tenths& score) {
+bool 評価_王族攻撃(ComState& s, const EvalMove& m, Tenths& score) {
     if (cell(s.comInfluence, s.manKingX, s.manKingY) <= 0 &&
         cell(s.comInfluence, s.manPrinceX, s.manPrinceY) <= 0)
         return false;
@@ -35,14 +35,14 @@ bool 評価_王族攻撃(State& s, const EvalMove& m, Tenths& score) {
     return false;
 }
 
-void 評価_上位駒(const State& s, const EvalMove& m, Tenths& score) {
+void 評価_上位駒(const ComState& s, const EvalMove& m, Tenths& score) {
     if (m.piece > s.movingPiece) {
         score += 1;
         if (s.manInfluence[m.toX][m.toY] == 0) score += pts(10);
     }
 }
 
-Tenths 盤評価(State& s, PieceCode 取得駒, PieceCode 移動駒, int 移動元X, int 移動元Y, int 移動先X,
+Tenths 盤評価(ComState& s, PieceCode 取得駒, PieceCode 移動駒, int 移動元X, int 移動元Y, int 移動先X,
               int 移動先Y, DangerDelta* delta) {
     const EvalMove m{取得駒, 移動駒, 移動元X, 移動元Y, 移動先X, 移動先Y};
     Tenths score = 0;
@@ -50,10 +50,10 @@ Tenths 盤評価(State& s, PieceCode 取得駒, PieceCode 移動駒, int 移動�
     if (評価_王族攻撃(s, m, score)) return score;
     評価_上位駒(s, m, score);
     score += 盤評価_COM危険座標(s, 移動駒, 移動先X, 移動先Y, delta);
-    if (s.comLevel < 2) return score;
+    if (s.level < 2) return score;
     評価_安全接近(s, m, score);
     if (評価_駒得(s, m, score)) return score;
-    if (s.comLevel >= 3 && 評価_駒別(s, m, score)) return score;
+    if (s.level >= 3 && 評価_駒別(s, m, score)) return score;
     return score;
 }
 

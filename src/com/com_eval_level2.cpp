@@ -6,7 +6,7 @@
 #include "com_eval.h"
 #include "com_surveys.h"
 #include "game_end.h"
-#include "mate.h"
+#include "com_mate.h"
 #include "move_check.h"
 
 namespace zk {
@@ -15,7 +15,7 @@ namespace {
 
 // Stage 5.3: the moved piece can take its cheapest attacker, which is itself
 // defended but pinned to the human king on a line away from the destination.
-Tenths pinnedAttackerTerm(State& s, const EvalMove& m) {
+Tenths pinnedAttackerTerm(ComState& s, const EvalMove& m) {
     const int tx = m.toX, ty = m.toY;
     const int ax = s.manAttackerX[tx][ty], ay = s.manAttackerY[tx][ty];
     const int kx = s.manKingX, ky = s.manKingY;
@@ -27,14 +27,14 @@ Tenths pinnedAttackerTerm(State& s, const EvalMove& m) {
     const bool lined = (kx == ax && kx != tx) || (ky == ay && ky != ty) ||
                        (kx != ax && ky != ay && (kx == tx || ky == ty));
     if (!lined) return 0;
-    if (移動チェック(s, tx, ty, ax, ay, s.movingPiece) != 1) return 0;
+    if (移動チェック(s, false, tx, ty, ax, ay, s.movingPiece) != 1) return 0;
     const int bx = s.comAttackerXBefore[ax][ay], by = s.comAttackerYBefore[ax][ay];
     if (cell(s.Board, bx, by).isEmpty()) return 0;
     return absCodeTenths(s.Board[ax][ay]);
 }
 
 // Stage 6A: a quiet move.
-void quietMove(State& s, const EvalMove& m, Tenths& score) {
+void quietMove(ComState& s, const EvalMove& m, Tenths& score) {
     const int tx = m.toX, ty = m.toY;
     const int pv = valueOf(s, m.piece);
     const int attack = s.manAttackValue[tx][ty];
@@ -52,10 +52,10 @@ void quietMove(State& s, const EvalMove& m, Tenths& score) {
 }
 
 // Stage 6B: a capture. Returns true when a won small endgame ends it.
-bool capture(State& s, const EvalMove& m, Tenths& score) {
+bool capture(ComState& s, const EvalMove& m, Tenths& score) {
     const int tx = m.toX, ty = m.toY;
-    int manCount = 0, comCount = 0;
-    調査_駒数(s, manCount, comCount);
+    const Census census = 調査_駒数(s.Board);
+    const int manCount = census.pieces[0], comCount = census.pieces[1];
     if (manCount + comCount <= 3 && comCount > manCount) return endWith(score, kScoreWin);
     const int cv = valueOf(s, m.captured);
     const int pv = valueOf(s, m.piece);
@@ -82,7 +82,7 @@ bool capture(State& s, const EvalMove& m, Tenths& score) {
 
 }  // namespace
 
-void 評価_安全接近(State& s, const EvalMove& m, Tenths& score) {
+void 評価_安全接近(ComState& s, const EvalMove& m, Tenths& score) {
     const int tx = m.toX, ty = m.toY, fx = m.fromX, fy = m.fromY;
     if (s.manInfluence[tx][ty] == 0) {
         if (s.comInfluenceBefore[fx][fy] == 0 && s.manInfluenceBefore[fx][fy] > 0) score += pts(1);
@@ -101,7 +101,7 @@ void 評価_安全接近(State& s, const EvalMove& m, Tenths& score) {
     score += pinnedAttackerTerm(s, m);
 }
 
-bool 評価_駒得(State& s, const EvalMove& m, Tenths& score) {
+bool 評価_駒得(ComState& s, const EvalMove& m, Tenths& score) {
     if (m.captured.isEmpty()) {
         quietMove(s, m, score);
         return false;

@@ -5,7 +5,7 @@
 
 namespace zk {
 
-bool 評価_駒別(State& s, const EvalMove& m, Tenths& score) {
+bool 評価_駒別(ComState& s, const EvalMove& m, Tenths& score) {
     if (m.piece.isMidMove()) return false;
     switch (m.piece.whole()) {
         case 1:
@@ -49,17 +49,17 @@ bool 評価_駒別(State& s, const EvalMove& m, Tenths& score) {
     }
 }
 
-bool 駒別_と(State& s, const EvalMove& m, Tenths& score) {
+bool 駒別_と(ComState& s, const EvalMove& m, Tenths& score) {
     if (s.comInfluence[m.toX][m.toY] >= s.manInfluence[m.toX][m.toY]) score += pts(1);
     return true;
 }
 
-bool 駒別_横(State& s, const EvalMove& m, Tenths& score) {
+bool 駒別_横(ComState& s, const EvalMove& m, Tenths& score) {
     if (s.manInfluence[m.toX][m.toY] == 0 && m.toY > m.fromY) score += pts(1);
     return true;
 }
 
-bool 駒別_銀(State& s, const EvalMove& m, Tenths& score) {
+bool 駒別_銀(ComState& s, const EvalMove& m, Tenths& score) {
     if (m.toY <= 1) return false;
     if (m.toY > m.fromY && m.toX == m.fromX) score -= 1;
     if (m.toX == 7 && m.toY == 3 && s.Board[8][3] == 1 && s.Board[8][5] == -1)
@@ -67,7 +67,7 @@ bool 駒別_銀(State& s, const EvalMove& m, Tenths& score) {
     return false;
 }
 
-bool 駒別_金(State& s, const EvalMove& m, Tenths& score) {
+bool 駒別_金(ComState& s, const EvalMove& m, Tenths& score) {
     if (m.toY > m.fromY && m.toX != m.fromX) score -= 5;
     if (m.toY == 4) {
         if (s.manInfluence[6][4] > 0 && isBishop(s.Board[6][4]))
@@ -79,17 +79,17 @@ bool 駒別_金(State& s, const EvalMove& m, Tenths& score) {
     return false;
 }
 
-bool 駒別_豹(State&, const EvalMove& m, Tenths& score) {
+bool 駒別_豹(ComState&, const EvalMove& m, Tenths& score) {
     if (m.toY > m.fromY) score += pts(1);
     return true;
 }
 
-bool 駒別_仲(State& s, const EvalMove& m, Tenths& score) {
+bool 駒別_仲(ComState& s, const EvalMove& m, Tenths& score) {
     if (s.manInfluence[m.toX][m.toY] == 0 && m.toY > m.fromY) score += pts(1);
     return true;
 }
 
-bool 駒別_王(State& s, const EvalMove& m, Tenths& score) {
+bool 駒別_王(ComState& s, const EvalMove& m, Tenths& score) {
     if (s.comPinFlag == 1) score += pts(10);
     if (s.comInfluence[m.toX][m.toY] > s.comInfluenceBefore[m.toX][m.toY]) score += pts(1);
     if (調査_移動可場所数(s, m.toX, m.toY, 39) < 2) return endWith(score, score - pts(20));

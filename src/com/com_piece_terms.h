@@ -7,21 +7,21 @@
 
 namespace zk {
 
-bool 駒別_歩(State& s, const EvalMove& m, Tenths& score);
-bool 駒別_と(State& s, const EvalMove& m, Tenths& score);
-bool 駒別_横(State& s, const EvalMove& m, Tenths& score);
-bool 駒別_銀(State& s, const EvalMove& m, Tenths& score);
-bool 駒別_金(State& s, const EvalMove& m, Tenths& score);
-bool 駒別_角(State& s, const EvalMove& m, Tenths& score);
-bool 駒別_馬(State& s, const EvalMove& m, Tenths& score);
-bool 駒別_飛(State& s, const EvalMove& m, Tenths& score);
-bool 駒別_龍(State& s, const EvalMove& m, Tenths& score);
-bool 駒別_鷹(State& s, const EvalMove& m, Tenths& score);
-bool 駒別_豹(State& s, const EvalMove& m, Tenths& score);
-bool 駒別_鷲(State& s, const EvalMove& m, Tenths& score);
-bool 駒別_獅(State& s, const EvalMove& m, Tenths& score);
-bool 駒別_仲(State& s, const EvalMove& m, Tenths& score);
-bool 駒別_王(State& s, const EvalMove& m, Tenths& score);
+bool 駒別_歩(ComState& s, const EvalMove& m, Tenths& score);
+bool 駒別_と(ComState& s, const EvalMove& m, Tenths& score);
+bool 駒別_横(ComState& s, const EvalMove& m, Tenths& score);
+bool 駒別_銀(ComState& s, const EvalMove& m, Tenths& score);
+bool 駒別_金(ComState& s, const EvalMove& m, Tenths& score);
+bool 駒別_角(ComState& s, const EvalMove& m, Tenths& score);
+bool 駒別_馬(ComState& s, const EvalMove& m, Tenths& score);
+bool 駒別_飛(ComState& s, const EvalMove& m, Tenths& score);
+bool 駒別_龍(ComState& s, const EvalMove& m, Tenths& score);
+bool 駒別_鷹(ComState& s, const EvalMove& m, Tenths& score);
+bool 駒別_豹(ComState& s, const EvalMove& m, Tenths& score);
+bool 駒別_鷲(ComState& s, const EvalMove& m, Tenths& score);
+bool 駒別_獅(ComState& s, const EvalMove& m, Tenths& score);
+bool 駒別_仲(ComState& s, const EvalMove& m, Tenths& score);
+bool 駒別_王(ComState& s, const EvalMove& m, Tenths& score);
 
 // True when the code is one of the two bishop codes (20, 21).
 inline bool isBishop(PieceCode c) { return c == 20 || c == 21; }

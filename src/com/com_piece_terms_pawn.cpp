@@ -8,7 +8,7 @@ namespace zk {
 namespace {
 
 // Step 1: the square in front of the pawn.
-void inFront(State& s, const EvalMove& m, Tenths& score) {
+void inFront(ComState& s, const EvalMove& m, Tenths& score) {
     const int tx = m.toX, ty = m.toY;
     if (ty >= 12) return;
     const PieceCode a = s.Board[tx][ty + 1];
@@ -20,7 +20,7 @@ void inFront(State& s, const EvalMove& m, Tenths& score) {
 }
 
 // Step 2: rooks beside a defended pawn, or an undefended pawn left alone.
-void defenders(State& s, const EvalMove& m, Tenths& score) {
+void defenders(ComState& s, const EvalMove& m, Tenths& score) {
     const int tx = m.toX, ty = m.toY;
     if (s.comInfluence[tx][ty] > 0) {
         if (1 < tx && tx < 12) {
@@ -34,7 +34,7 @@ void defenders(State& s, const EvalMove& m, Tenths& score) {
 }
 
 // Step 6: a human pawn ahead, and bishops beside the pawn.
-void bishopSupport(State& s, const EvalMove& m, Tenths& score) {
+void bishopSupport(ComState& s, const EvalMove& m, Tenths& score) {
     const int tx = m.toX, ty = m.toY;
     if (s.Board[tx][ty + 1] == -1 && s.manInfluence[tx][ty + 1] > 0) score -= pts(5);
     if (tx < 12 && isBishop(s.Board[tx + 1][ty])) {
@@ -51,7 +51,7 @@ void bishopSupport(State& s, const EvalMove& m, Tenths& score) {
 }
 
 // Step 8: a human piece directly in front ends the evaluation.
-bool facingPiece(State& s, const EvalMove& m, Tenths& score) {
+bool facingPiece(ComState& s, const EvalMove& m, Tenths& score) {
     const int tx = m.toX, ty = m.toY;
     const PieceCode front = s.Board[tx][ty + 1];
     if (!(front <= -1)) return false;
@@ -70,7 +70,7 @@ bool facingPiece(State& s, const EvalMove& m, Tenths& score) {
 
 }  // namespace
 
-bool 駒別_歩(State& s, const EvalMove& m, Tenths& score) {
+bool 駒別_歩(ComState& s, const EvalMove& m, Tenths& score) {
     const int tx = m.toX, ty = m.toY;
     inFront(s, m, score);
     defenders(s, m, score);

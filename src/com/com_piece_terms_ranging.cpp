@@ -11,20 +11,20 @@ namespace zk {
 namespace {
 
 // The destination is safe, or attacked only by the human king and defended.
-bool safeOrKingOnly(const State& s, int tx, int ty) {
+bool safeOrKingOnly(const ComState& s, int tx, int ty) {
     return s.manInfluence[tx][ty] == 0 ||
            (s.manAttackValue[tx][ty] == 30 && s.comInfluence[tx][ty] > 0);
 }
 
 // The destination shares the human king's column or row within two squares.
-bool besideKing(const State& s, int tx, int ty) {
+bool besideKing(const ComState& s, int tx, int ty) {
     return (tx == s.manKingX || ty == s.manKingY) && std::abs(s.manKingX - tx) < 3 &&
            std::abs(s.manKingY - ty) < 3;
 }
 
 }  // namespace
 
-bool 駒別_角(State& s, const EvalMove& m, Tenths& score) {
+bool 駒別_角(ComState& s, const EvalMove& m, Tenths& score) {
     const int tx = m.toX, ty = m.toY;
     score += pts(調査_周辺状況(s, tx, ty));
     if (ty < 12) {
@@ -44,12 +44,12 @@ bool 駒別_角(State& s, const EvalMove& m, Tenths& score) {
     return false;
 }
 
-bool 駒別_馬(State& s, const EvalMove& m, Tenths& score) {
+bool 駒別_馬(ComState& s, const EvalMove& m, Tenths& score) {
     score += pts(調査_周辺状況(s, m.toX, m.toY));
     return false;
 }
 
-bool 駒別_飛(State& s, const EvalMove& m, Tenths& score) {
+bool 駒別_飛(ComState& s, const EvalMove& m, Tenths& score) {
     const int tx = m.toX, ty = m.toY, fx = m.fromX, fy = m.fromY;
     score += pts(調査_周辺状況(s, tx, ty));
     if (ty < 8) {
@@ -71,7 +71,7 @@ bool 駒別_飛(State& s, const EvalMove& m, Tenths& score) {
     return false;
 }
 
-bool 駒別_龍(State& s, const EvalMove& m, Tenths& score) {
+bool 駒別_龍(ComState& s, const EvalMove& m, Tenths& score) {
     const int tx = m.toX, ty = m.toY, fx = m.fromX, fy = m.fromY;
     score += pts(調査_周辺状況(s, tx, ty));
     if (s.Board[tx][ty - 1] == -9) {

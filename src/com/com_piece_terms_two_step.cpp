@@ -13,7 +13,7 @@ namespace {
 
 // Falcon and eagle: after a one-step capture, is the origin out of the
 // human's reach once the destination is emptied?
-bool stepBackRequest(State& s, const EvalMove& m, Tenths& score) {
+bool stepBackRequest(ComState& s, const EvalMove& m, Tenths& score) {
     s.Board[m.toX][m.toY] = code::EMPTY;
     勢力調査_MAN(s);
     if (s.manInfluence[m.fromX][m.fromY] == 0)
@@ -23,21 +23,21 @@ bool stepBackRequest(State& s, const EvalMove& m, Tenths& score) {
 
 }  // namespace
 
-bool 駒別_鷹(State& s, const EvalMove& m, Tenths& score) {
+bool 駒別_鷹(ComState& s, const EvalMove& m, Tenths& score) {
     if (s.savedBoard[m.fromX][m.fromY] == m.piece && m.captured <= -1 && m.toY - m.fromY == 1 &&
         m.toX == m.fromX)
         return stepBackRequest(s, m, score);
     return false;
 }
 
-bool 駒別_鷲(State& s, const EvalMove& m, Tenths& score) {
+bool 駒別_鷲(ComState& s, const EvalMove& m, Tenths& score) {
     if (s.savedBoard[m.fromX][m.fromY] == m.piece && m.captured <= -1 && m.toY - m.fromY == 1 &&
         m.toX != m.fromX)
         return stepBackRequest(s, m, score);
     return false;
 }
 
-bool 駒別_獅(State& s, const EvalMove& m, Tenths& score) {
+bool 駒別_獅(ComState& s, const EvalMove& m, Tenths& score) {
     const int tx = m.toX, ty = m.toY, fx = m.fromX, fy = m.fromY;
     if (s.manInfluence[tx][ty] == 0) {
         if (ty < 12) {

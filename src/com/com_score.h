@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "state.h"
+#include "com_state.h"
 
 namespace zk {
 
@@ -31,7 +31,7 @@ T cell(const Grid13<T>& g, int x, int y, T outside = T{}) {
 }
 
 // The value of a piece by its kind (mid-move codes index their piece).
-inline int valueOf(const State& s, PieceCode c) { return s.pieceValue[c.kind()]; }
+inline int valueOf(const ComState& s, PieceCode c) { return s.pieceValue[c.kind()]; }
 
 // Ends an evaluation stage with the final score `v`.
 inline bool endWith(Tenths& score, Tenths v) {

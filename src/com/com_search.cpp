@@ -8,11 +8,9 @@
 #include "com_danger.h"
 #include "com_eval.h"
 #include "com_surveys.h"
-#include "game_end.h"
 #include "influence.h"
-#include "mate.h"
+#include "com_mate.h"
 #include "move_check.h"
-#include "pieces.h"
 
 namespace zk {
 
@@ -32,7 +30,7 @@ struct SideMaps {
     int x = 0, y = 0, tx = 0, ty = 0;
     PieceCode code;
 
-    void patchedFor(const State& s, std::uint64_t surveys, int px, int py, int ptx, int pty) {
+    void patchedFor(const ComState& s, std::uint64_t surveys, int px, int py, int ptx, int pty) {
         patched = true;
         surveysAtTrail = surveys;
         x = px;
@@ -45,7 +43,7 @@ struct SideMaps {
     // A patch leaves the check marks behind; when no rebuild came after the
     // last patch, rebuild that trial's maps once so that they read as if every
     // trial had been rebuilt (a rebuild of the same board enters the same).
-    void settle(State& s, std::uint64_t surveys, void (*rebuild)(State&)) const {
+    void settle(ComState& s, std::uint64_t surveys, void (*rebuild)(ComState&)) const {
         if (!patched || surveys != surveysAtTrail) return;
         const PieceCode from = s.Board[x][y], to = s.Board[tx][ty];
         s.Board[x][y] = code::EMPTY;
@@ -65,8 +63,8 @@ struct SearchMaps {
 // Patch one side's maps from its base for the trial, or rebuild them when the
 // patch refuses; true when patched.
 template <class Base, class Patch>
-bool patchOrRebuild(State& s, SideMaps<Base>& side, std::uint64_t surveys, Patch patch,
-                    void (*rebuild)(State&), int x, int y, int tx, int ty) {
+bool patchOrRebuild(ComState& s, SideMaps<Base>& side, std::uint64_t surveys, Patch patch,
+                    void (*rebuild)(ComState&), int x, int y, int tx, int ty) {
     if (surveys != side.surveysAtTrail) side.trail.known = false;
     if (patch(s, side.base, x, y, tx, ty, &side.trail)) {
         side.patchedFor(s, surveys, x, y, tx, ty);
@@ -78,7 +76,7 @@ bool patchOrRebuild(State& s, SideMaps<Base>& side, std::uint64_t surveys, Patch
 
 // Bring both sides' maps up to the position on Board: patched from the base
 // when the trial allows it, else rebuilt. True when both were patched.
-bool surveyBoth(State& s, SearchMaps* maps, int x, int y, int tx, int ty) {
+bool surveyBoth(ComState& s, SearchMaps* maps, int x, int y, int tx, int ty) {
     if (!maps) {
         勢力調査_MAN(s);
         勢力調査_COM(s);
@@ -93,7 +91,7 @@ bool surveyBoth(State& s, SearchMaps* maps, int x, int y, int tx, int ty) {
 }
 
 // Bring the maps up to the trial on Board and score it.
-Tenths surveyAndScore(State& s, SearchMaps* maps, PieceCode captured, PieceCode piece, int x, int y,
+Tenths surveyAndScore(ComState& s, SearchMaps* maps, PieceCode captured, PieceCode piece, int x, int y,
                       int tx, int ty) {
     if (!surveyBoth(s, maps, x, y, tx, ty)) return 盤評価(s, captured, piece, x, y, tx, ty);
     DangerDelta delta{&maps->danger,
@@ -106,7 +104,7 @@ Tenths surveyAndScore(State& s, SearchMaps* maps, PieceCode captured, PieceCode 
     return 盤評価(s, captured, piece, x, y, tx, ty, &delta);
 }
 
-Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode& captured,
+Tenths trial(ComState& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode& captured,
              SearchMaps* maps) {
     s.movingPiece = s.Board[x][y];
     s.distToManKing = std::max(std::abs(x - s.manKingX), std::abs(y - s.manKingY));
@@ -116,15 +114,15 @@ Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode
     const PieceCode moving = s.movingPiece;
     // Promotion is asked with the trial already on the board, so only
     // entering the zone counts.
-    const int promotes = 調査_駒成(s, x, y, tx, ty, moving);
+    const PieceCode promotedPiece = promotionOf(s.Board, y, tx, ty, moving);
     Tenths score = surveyAndScore(s, maps, captured, moving, x, y, tx, ty);
     after = moving;
-    if (promotes == 1) {
-        s.Board[tx][ty] = s.promotedPiece;
-        const Tenths promoted = surveyAndScore(s, maps, captured, s.promotedPiece, x, y, tx, ty);
+    if (!promotedPiece.isEmpty()) {
+        s.Board[tx][ty] = promotedPiece;
+        const Tenths promoted = surveyAndScore(s, maps, captured, promotedPiece, x, y, tx, ty);
         if (promoted > score) {
             score = promoted;
-            after = s.promotedPiece;
+            after = promotedPiece;
         }
     }
     s.Board[tx][ty] = captured;
@@ -132,14 +130,14 @@ Tenths trial(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode
     return score;
 }
 
-ComChoice searchMoves(State& s, SearchMaps& maps) {
+ComChoice searchMoves(ComState& s, SearchMaps& maps) {
     ComChoice best;
     const ComSurveyBase& base = maps.com.base;
     // The squares the piece being tried reaches in the base survey, sorted.
     std::array<std::uint8_t, 169> squares;
     // Tries one destination; true when taking the human king ends the search.
     auto tryMove = [&](int x, int y, int tx, int ty) {
-        if (移動チェック(s, x, y, tx, ty, s.Board[x][y]) != 1) return false;
+        if (移動チェック(s, false, x, y, tx, ty, s.Board[x][y]) != 1) return false;
         PieceCode after, captured;
         const Tenths score = trial(s, x, y, tx, ty, after, captured, &maps);
         if (score > s.bestScore) {
@@ -156,7 +154,7 @@ ComChoice searchMoves(State& s, SearchMaps& maps) {
             const PieceCode c = s.Board[x][y];
             if (!(c >= 1)) continue;
             int x1 = 1, x2 = 12, y1 = 1, y2 = 12;
-            取得_駒移動座標(s, c, x, y, x1, x2, y1, y2);
+            取得_駒移動座標(c, x, y, x1, x2, y1, y2);
             if (c.isMidMove()) {
                 for (int tx = x1; tx <= x2; ++tx)
                     for (int ty = y1; ty <= y2; ++ty)
@@ -199,7 +197,7 @@ ComChoice searchMoves(State& s, SearchMaps& maps) {
 
 }  // namespace
 
-void com_準備(State& s) {
+void com_準備(ComState& s) {
     s.bestScore = -pts(99999);
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) s.savedBoard[x][y] = s.Board[x][y];
@@ -213,7 +211,7 @@ void com_準備(State& s) {
     com_前局面保存(s);
 }
 
-void com_前局面保存(State& s) {
+void com_前局面保存(ComState& s) {
     s.manInfluenceBefore = s.manInfluence;
     s.comInfluenceBefore = s.comInfluence;
     s.manAttackValueBefore = s.manAttackValue;
@@ -223,11 +221,11 @@ void com_前局面保存(State& s) {
     s.comAttackerYBefore = s.comAttackerY;
 }
 
-Tenths com_試行(State& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode& captured) {
+Tenths com_試行(ComState& s, int x, int y, int tx, int ty, PieceCode& after, PieceCode& captured) {
     return trial(s, x, y, tx, ty, after, captured, nullptr);
 }
 
-ComChoice com_探索(State& s) {
+ComChoice com_探索(ComState& s) {
     com_準備(s);
     // The base is the position before the search, whose maps com_準備 rebuilt.
     static thread_local SearchMaps maps;

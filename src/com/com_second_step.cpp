@@ -12,7 +12,7 @@ namespace {
 
 // Score of the second step to (tx, ty), with the trial put on Board and the
 // intermediate code put back afterwards. Only the human maps are rebuilt.
-Tenths trial(State& s, int p, int q, int tx, int ty, PieceCode c) {
+Tenths trial(ComState& s, int p, int q, int tx, int ty, PieceCode c) {
     const PieceCode whole = PieceCode(c.whole());
     const PieceCode captured = s.Board[tx][ty];
     s.Board[tx][ty] = whole;
@@ -32,7 +32,7 @@ Tenths trial(State& s, int p, int q, int tx, int ty, PieceCode c) {
 
 }  // namespace
 
-bool com_二手目選択(State& s, int 移動元X, int 移動元Y, PieceCode 移動駒, int& O_X, int& O_Y) {
+bool com_二手目選択(ComState& s, int 移動元X, int 移動元Y, PieceCode 移動駒, int& O_X, int& O_Y) {
     const int p = 移動元X, q = 移動元Y;
     const PieceCode c = 移動駒;
     int x1 = p, x2 = p;
@@ -49,7 +49,7 @@ bool com_二手目選択(State& s, int 移動元X, int 移動元Y, PieceCode 移
     for (int tx = x1; tx <= x2; ++tx)
         for (int ty = q - 1; ty <= q + 1; ++ty) {
             if (!onBoard(tx, ty)) continue;  // the move check refuses these too
-            if (移動チェック(s, p, q, tx, ty, c) != 1) continue;
+            if (移動チェック(s, false, p, q, tx, ty, c) != 1) continue;
             const Tenths score = trial(s, p, q, tx, ty, c);
             if (score > best) {
                 best = score;

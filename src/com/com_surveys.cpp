@@ -35,17 +35,17 @@ bool isPinnerKind(PieceCode c) {
 
 }  // namespace
 
-int 調査_移動可場所数(State& s, int 移動元X, int 移動元Y, PieceCode 移動駒) {
+int 調査_移動可場所数(ComState& s, int 移動元X, int 移動元Y, PieceCode 移動駒) {
     if (isLion(移動駒)) return 1;
     const IntGrid& enemy = 移動駒 >= 1 ? s.manInfluence : s.comInfluence;
     int count = 0;
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y)
-            if (移動チェック(s, 移動元X, 移動元Y, x, y, 移動駒) == 1 && enemy[x][y] == 0) ++count;
+            if (移動チェック(s, false, 移動元X, 移動元Y, x, y, 移動駒) == 1 && enemy[x][y] == 0) ++count;
     return count;
 }
 
-int 調査_自守駒MAN_直進駒(State& s, int 入力X, int 入力Y) {
+int 調査_自守駒MAN_直進駒(ComState& s, int 入力X, int 入力Y) {
     if (!onBoard(入力X, 入力Y)) return 0;
     int result = 0;
     PieceCode saved = s.Board[入力X][入力Y];
@@ -54,7 +54,7 @@ int 調査_自守駒MAN_直進駒(State& s, int 入力X, int 入力Y) {
         PieceCode c = s.Board[入力X][y];
         if (c >= 1) break;
         if (c == -3 || c == -14 || c == -15 || c == -16 || c == -17) {
-            result = 移動チェック(s, 入力X, y, 入力X, 入力Y, c);
+            result = 移動チェック(s, false, 入力X, y, 入力X, 入力Y, c);
             break;
         }
     }
@@ -62,7 +62,7 @@ int 調査_自守駒MAN_直進駒(State& s, int 入力X, int 入力Y) {
     return result;
 }
 
-int 調査_周辺状況(const State& s, int 移動先X, int 移動先Y) {
+int 調査_周辺状況(const ComState& s, int 移動先X, int 移動先Y) {
     int result = 0;
     for (int x = 移動先X - 1; x <= 移動先X + 1; ++x)
         for (int y = 移動先Y - 1; y <= 移動先Y + 1; ++y) {
@@ -73,7 +73,7 @@ int 調査_周辺状況(const State& s, int 移動先X, int 移動先Y) {
     return result;
 }
 
-void 調査_移動不可駒(State& s) {
+void 調査_移動不可駒(ComState& s) {
     s.comPinFlag = 0;
     // Lifting a piece of one side never changes where the other side's
     // pinning pieces stand, so each side's pinners are listed once, with
@@ -93,10 +93,10 @@ void 調査_移動不可駒(State& s) {
             if (!isPinnerKind(c)) continue;
             if (c >= 1)
                 comPinners[comCount++] = {x, y, c,
-                                          移動チェック(s, x, y, s.manKingX, s.manKingY, c) == 1};
+                                          移動チェック(s, false, x, y, s.manKingX, s.manKingY, c) == 1};
             else
                 manPinners[manCount++] = {x, y, c,
-                                          移動チェック(s, x, y, s.comKingX, s.comKingY, c) == 1};
+                                          移動チェック(s, false, x, y, s.comKingX, s.comKingY, c) == 1};
         }
     auto between = [](const Pinner& p, int kx, int ky, int x, int y) {
         const int dx = kx - p.x, dy = ky - p.y;
@@ -116,7 +116,7 @@ void 調査_移動不可駒(State& s) {
             if (!between(p, kx, ky, x, y)) continue;
             const PieceCode c = s.Board[x][y];
             s.Board[x][y] = code::EMPTY;
-            const bool reaches = 移動チェック(s, p.x, p.y, kx, ky, p.c) == 1;
+            const bool reaches = 移動チェック(s, false, p.x, p.y, kx, ky, p.c) == 1;
             s.Board[x][y] = c;
             if (reaches) return true;
         }

@@ -30,10 +30,12 @@ void 描画_移動可能桝色(State& s, int 移動元X, int 移動元Y, int 描
     if (描画色 == State::boardGridColour) return;
     // No code 0 moves, and the move check needs an origin on the board.
     if (移動駒.isEmpty() || !onBoard(移動元X, 移動元Y)) return;
+    Position& game = s;
+    game.history = lionHistoryOf(s.record, s.record.recordCount);
     bool stops[13][13] = {};
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
-            if (移動チェック(s, 移動元X, 移動元Y, x, y, 移動駒) != 1) continue;
+            if (移動チェック(game, s.moveStep == 2, 移動元X, 移動元Y, x, y, 移動駒) != 1) continue;
             描画_桝輪郭(s, 描画色, x, y);
             stops[x][y] = twoStepStop(移動駒, 移動元X, 移動元Y, x, y);
         }

@@ -1,11 +1,9 @@
-// The end of a game against the computer, judged on a Position. Counting and
-// royal presence are read here; the mate test is the window's own, run on a
-// scratch State only when it can matter (the side it tests has exactly one
-// royal piece), so the verdict is always the one the window announces.
+// The end of a game against the computer, judged on a Position with the
+// rules' symmetric facts: counting, royal presence, and the mate test only
+// when it can matter (the side it tests has exactly one royal piece).
 #include "engine.h"
 #include "game_end.h"
 #include "mate.h"
-#include "pieces.h"
 
 namespace zk::engine {
 
@@ -34,23 +32,6 @@ Census census(const BoardGrid& b) {
     return c;
 }
 
-// One scratch State per thread: it is large, and the surveys write into it.
-State& scratch(const BoardGrid& b) {
-    thread_local State s = [] {
-        State t;
-        駒価値設定(t);
-        return t;
-    }();
-    s.Board = b;
-    s.manKingX = s.manPrinceX = s.comKingX = s.comPrinceX = 0;
-    return s;
-}
-
-int reach(const IntGrid& g, int x, int y) {
-    if (x < 0 || x > 12 || y < 0 || y > 12) return 0;
-    return g[x][y];
-}
-
 }  // namespace
 
 Outcome outcomeAfter(const Position& after, int movedSide) {
@@ -59,14 +40,16 @@ Outcome outcomeAfter(const Position& after, int movedSide) {
         // The human moved: baring the computer wins, then mate, then royal capture.
         if ((c.bottom <= 1 || c.top <= 1) && c.bottom > c.top) return Outcome::BottomWins;
         if (c.topRoyals == 1) {
-            State& s = scratch(after.Board);
-            終局前調査_MAN手(s);
-            if (詰めかCOM(s) == State::flagOn) {
-                const bool ownRoyalAttacked =
-                    (s.manKingX > 0 && s.manPrinceX == 0 &&
-                     reach(s.comInfluence, s.manKingX, s.manKingY) > 0) ||
-                    (s.manKingX == 0 && s.manPrinceX > 0 &&
-                     reach(s.comInfluence, s.manPrinceX, s.manPrinceY) > 0);
+            BoardGrid b = after.Board;
+            const LionHistory& h = after.history;
+            const auto bottomReaches = [&](int x, int y) { return reaches(b, h, false, -1, x, y); };
+            if (詰めか(b, h, 1, royalSquaresOf(b, 1), RoyalCaptures::Excluded, bottomReaches) ==
+                1) {
+                const RoyalSquares own = royalSquaresOf(b, -1);
+                const bool ownRoyalAttacked = (own.kingX > 0 && own.princeX == 0 &&
+                                               reaches(b, h, false, 1, own.kingX, own.kingY)) ||
+                                              (own.kingX == 0 && own.princeX > 0 &&
+                                               reaches(b, h, false, 1, own.princeX, own.princeY));
                 if (!ownRoyalAttacked) return Outcome::BottomWins;
             }
         }
@@ -78,9 +61,11 @@ Outcome outcomeAfter(const Position& after, int movedSide) {
     // test; then baring the human is a draw; then royal capture.
     const bool bare = (c.bottom < 2 || c.top < 2) && c.top > c.bottom;
     if (bare && c.bottomRoyals == 1) {
-        State& s = scratch(after.Board);
-        終局前調査_COM手(s);
-        if (詰めかMAN(s) == State::flagOn) return Outcome::None;
+        BoardGrid b = after.Board;
+        const LionHistory& h = after.history;
+        const auto topReaches = [&](int x, int y) { return reaches(b, h, false, 1, x, y); };
+        if (詰めか(b, h, -1, royalSquaresOf(b, -1), RoyalCaptures::Included, topReaches) == 1)
+            return Outcome::None;
     }
     if (bare) return Outcome::Draw;
     if (c.bottomRoyals == 0) return Outcome::TopWins;

@@ -87,7 +87,8 @@ void 移動先クリック(State& s, int x, int y) {
     s.destX = x;
     s.destY = y;
     const bool secondStep = s.moveStep == 2;
-    if (secondStep && 移動チェック(s, s.selX, s.selY, s.destX, s.destY, s.secondStepPiece) == 0) {
+    if (secondStep && 移動チェック(現局面(s), s.moveStep == 2, s.selX, s.selY, s.destX, s.destY,
+                                   s.secondStepPiece) == 0) {
         禁止通知(s, "そこへ移動できません！", "2手目移動中");
         return;
     }
@@ -105,7 +106,8 @@ void 移動先クリック(State& s, int x, int y) {
     // The second step's reach is that of its mid-move code, already checked;
     // a lion that promoted on its first step must not lose it to kirin moves.
     const PieceCode mover = secondStep ? s.secondStepPiece : s.selPiece;
-    const int legal = 移動チェック(s, s.selX, s.selY, s.destX, s.destY, mover);
+    const int legal =
+        移動チェック(現局面(s), s.moveStep == 2, s.selX, s.selY, s.destX, s.destY, mover);
     if (相手の駒(s, target) && legal == 0) {
         描画_桝輪郭(s, State::boardGridColour, s.selX, s.selY);
         描画_移動可能桝色(s, x, y, s.guidanceColour, target);

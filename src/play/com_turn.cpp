@@ -1,8 +1,9 @@
 #include "com_turn.h"
 
+#include "com_mate.h"
 #include "dialog.h"
 #include "draw.h"
-#include "game_end.h"
+#include "end_rules.h"
 #include "platform.h"
 
 namespace zk {
@@ -24,7 +25,7 @@ PieceCode 二手目表示駒(const ComChoice& c) {
 // A lion, eagle or falcon whose score lies in the second-step window takes
 // its second step.
 void 二手目判定(State& s, const ComChoice& c, PieceCode& after) {
-    if (s.bestScore < kScoreSecondStep || s.bestScore > kScoreSecondStep + pts(30)) return;
+    if (s.com.bestScore < kScoreSecondStep || s.com.bestScore > kScoreSecondStep + pts(30)) return;
     const PieceCode mid = 二手目表示駒(c);
     if (mid.isEmpty()) return;
     after = mid;
@@ -34,7 +35,7 @@ void 二手目判定(State& s, const ComChoice& c, PieceCode& after) {
 
 // The second step from (x, y) to (bx, by), ending as the whole code.
 void 二手目着手(State& s, int x, int y, int bx, int by, PieceCode whole) {
-    手順保存(s, x, y, bx, by, whole, whole);
+    手順保存(s.record, s.Board, x, y, bx, by, whole, whole);
     駒移動(s, x, y, bx, by, whole);
     駒打音(s);
     描画_桝輪郭(s, State::textWhite, bx, by);
@@ -54,13 +55,13 @@ void 思考中表示(State& s, int depth, double reportY) {
 
 void com_ban2手目(State& s, int 移動元X, int 移動元Y, PieceCode 移動駒) {
     int bx = 0, by = 0;
-    if (!com_二手目選択(s, 移動元X, 移動元Y, 移動駒, bx, by)) return;
+    if (!com_二手目選択(computerPart(s), 移動元X, 移動元Y, 移動駒, bx, by)) return;
     二手目着手(s, 移動元X, 移動元Y, bx, by, PieceCode(移動駒.whole()));
 }
 
 ComOutcome com_着手(State& s, const ComChoice& c, PieceCode captured,
                     const std::function<void(PieceCode& after)>& secondStep) {
-    手順保存(s, c.x, c.y, c.tx, c.ty, c.pieceBefore, c.pieceAfter);
+    手順保存(s.record, s.Board, c.x, c.y, c.tx, c.ty, c.pieceBefore, c.pieceAfter);
     描画_駒点滅(s, c.pieceBefore, c.x, c.y, 2);
     駒移動(s, c.x, c.y, c.tx, c.ty, c.pieceAfter);
     駒打音(s);
@@ -72,7 +73,7 @@ ComOutcome com_着手(State& s, const ComChoice& c, PieceCode captured,
     s.moveCount += 1;
     描画_手数(s, s.moveCount, State::textWhite);
 
-    終局前調査_COM手(s);
+    終局前調査_COM手(computerPart(s));
     const EndVerdict v = 終局判定_COM手(s, captured);
     if (v.mateNotice) {
         通知(s, "よし！!", "詰め ?");
@@ -92,9 +93,9 @@ ComOutcome com_着手(State& s, const ComChoice& c, PieceCode captured,
 
 ComOutcome com_ban(State& s) {
     思考中表示(s);
-    const ComChoice c = com_探索(s);
+    const ComChoice c = com_探索(computerPart(s));
     if (!c.found) return {true, "あなた"};  // no legal move: the computer loses
-    return com_着手(s, c, s.savedBoard[c.tx][c.ty],
+    return com_着手(s, c, s.com.savedBoard[c.tx][c.ty],
                     [&](PieceCode& after) { 二手目判定(s, c, after); });
 }
 

@@ -42,7 +42,7 @@ void Form_Load(State& s) {
 
     s.guidanceColour = State::boardGridColour;
     s.turnNoticePending = State::flagOff;
-    駒価値設定(s);
+    駒価値設定(s.com);
 
     s.ui->screen().fillRect(0, 0, kWindowWidth, kWindowHeight, State::boardColour);
     初期設定(s);
@@ -92,7 +92,7 @@ void 初期設定(State& s) {
     s.clickPhase = 0;
     // A fresh board has no piece waiting between two steps.
     s.moveStep = 1;
-    初期配置(s);
+    初期配置(s.Board);
     画面_再描画(s);
 }
 

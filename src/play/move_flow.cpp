@@ -3,9 +3,9 @@
 #include "com_turn.h"
 #include "dialog.h"
 #include "draw.h"
+#include "end_rules.h"
 #include "engine_turn.h"
 #include "form1.h"
-#include "game_end.h"
 #include "move_check.h"
 #include "move_record.h"
 #include "two_step.h"
@@ -40,9 +40,10 @@ bool COM手番(State& s) {
 
 void 指し手実行(State& s) {
     const PieceCode pieceBefore = s.selPiece;
-    if (調査_駒成(s, s.selX, s.selY, s.destX, s.destY, s.selPiece) == 1)
-        s.selPiece = s.promotedPiece;
-    手順保存(s, s.selX, s.selY, s.destX, s.destY, pieceBefore, s.selPiece);
+    if (const PieceCode promoted = promotionOf(s.Board, s.selY, s.destX, s.destY, s.selPiece);
+        !promoted.isEmpty())
+        s.selPiece = promoted;
+    手順保存(s.record, s.Board, s.selX, s.selY, s.destX, s.destY, pieceBefore, s.selPiece);
     PieceCode captured = s.Board[s.destX][s.destY];
     // A royal piece taken by the first step of a two-step move still counts
     // when the second step lands on something else.

@@ -71,7 +71,8 @@ void 駒選択(State& s, int x, int y) {
 // Mode 2: a destination for the tried piece was pressed.
 void 移動先選択(State& s, int x, int y) {
     const PieceCode p = s.Board[s.helpPieceX][s.helpPieceY];
-    if (!onBoard(x, y) || 移動チェック(s, s.helpPieceX, s.helpPieceY, x, y, p) == 0) {
+    if (!onBoard(x, y) ||
+        移動チェック(現局面(s), s.moveStep == 2, s.helpPieceX, s.helpPieceY, x, y, p) == 0) {
         禁止通知(s, "そこへ移動できません！", "移動ﾍﾙﾌﾟ");
         return;
     }
@@ -99,7 +100,8 @@ void 移動先選択(State& s, int x, int y) {
     PieceCode c = PieceCode(p.whole());
     s.Board[s.helpPieceX][s.helpPieceY] = code::EMPTY;
     描画_桝(s, s.helpPieceX, s.helpPieceY);
-    if (調査_駒成(s, s.helpPieceX, s.helpPieceY, x, y, c) == 1) c = s.promotedPiece;
+    if (const PieceCode promoted = promotionOf(s.Board, s.helpPieceY, x, y, c); !promoted.isEmpty())
+        c = promoted;
     描画_駒(s, c, x, y);
     描画_移動可能桝色(s, x, y, State::textWhite, c);
     描画_桝輪郭(s, State::selectColour, x, y);

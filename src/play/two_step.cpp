@@ -26,7 +26,7 @@ int 一手目(State& s, int& fromX, int& fromY, int toX, int toY, PieceCode boar
     } else {
         // The board already shows the step, so this entry's captured piece is
         // the mover itself; it pairs with the entry made before the step.
-        手順保存(s, fromX, fromY, toX, toY, boardCode, boardCode);
+        手順保存(s.record, s.Board, fromX, fromY, toX, toY, boardCode, boardCode);
     }
     return answer;
 }

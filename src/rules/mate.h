@@ -7,7 +7,6 @@
 
 #include "game_end.h"
 #include "move_check.h"
-#include "state.h"
 
 namespace zk {
 
@@ -68,16 +67,5 @@ int 詰めか(BoardGrid& b, const LionHistory& h, int side, const RoyalSquares& 
                            stillAttacked);
     return 0;
 }
-
-int 詰めかMAN(State& s);
-int 詰めかCOM(State& s);
-int 詰めかMAN_王(State& s);
-int 詰めかMAN_太(State& s);
-int 詰めかCOM_王(State& s);
-int 詰めかCOM_太(State& s);
-int 詰めかMAN_COM王移動(State& s);
-int 詰めかMAN_COM太移動(State& s);
-// Safe empty squares next to the human king; marks them in kingEscapeMap.
-int 調査_自王逃道(State& s);
 
 }  // namespace zk

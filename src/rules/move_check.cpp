@@ -220,16 +220,10 @@ const std::vector<std::pair<std::int8_t, std::int8_t>>& emptyBoardSteps(PieceCod
     return table[index];
 }
 
-// The game's move check: the board, the record's lion history and whether the
-// player is making the second step of a two-step move.
-int 移動チェック(State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y,
+// The move check in a position: its board and the lion history it carries.
+int 移動チェック(Position& p, bool secondStep, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y,
                  PieceCode 移動駒種類) {
-    // Only a lion on the destination reads the history, so the record is
-    // looked up for nothing else.
-    const bool lionTarget = onBoard(移動先X, 移動先Y) && isLion(s.Board[移動先X][移動先Y]);
-    const LionHistory history =
-        lionTarget ? lionHistoryOf(s.record, s.record.recordCount) : LionHistory{};
-    return moveCheck(s.Board, history, s.moveStep == 2, 移動元X, 移動元Y, 移動先X, 移動先Y,
+    return moveCheck(p.Board, p.history, secondStep, 移動元X, 移動元Y, 移動先X, 移動先Y,
                      移動駒種類);
 }
 

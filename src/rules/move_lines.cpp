@@ -48,20 +48,20 @@ int lineDiagonal(const BoardGrid& b, int fx, int fy, int tx, int ty) {
     return clearBetween(b, fx, fy, tx, ty);
 }
 
-int 移動チェック飛車(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
-    return lineRook(s.Board, 移動元X, 移動元Y, 移動先X, 移動先Y);
+int 移動チェック飛車(const BoardGrid& b, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
+    return lineRook(b, 移動元X, 移動元Y, 移動先X, 移動先Y);
 }
 
-int 移動チェック上下(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
-    return lineFile(s.Board, 移動元X, 移動元Y, 移動先X, 移動先Y);
+int 移動チェック上下(const BoardGrid& b, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
+    return lineFile(b, 移動元X, 移動元Y, 移動先X, 移動先Y);
 }
 
-int 移動チェック左右(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
-    return lineRank(s.Board, 移動元X, 移動元Y, 移動先X, 移動先Y);
+int 移動チェック左右(const BoardGrid& b, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
+    return lineRank(b, 移動元X, 移動元Y, 移動先X, 移動先Y);
 }
 
-int 移動チェック角(const State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
-    return lineDiagonal(s.Board, 移動元X, 移動元Y, 移動先X, 移動先Y);
+int 移動チェック角(const BoardGrid& b, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
+    return lineDiagonal(b, 移動元X, 移動元Y, 移動先X, 移動先Y);
 }
 
 }  // namespace zk

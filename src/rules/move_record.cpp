@@ -1,14 +1,10 @@
 #include "move_record.h"
 
-#include "pieces.h"
-#include "state.h"
-
 namespace zk {
 
 // Append one step to the record; anything that was ahead of it is dropped.
-void 手順保存(State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, PieceCode 移動元駒,
-              PieceCode 移動成駒) {
-    GameRecord& r = s.record;
+void 手順保存(GameRecord& r, const BoardGrid& b, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y,
+              PieceCode 移動元駒, PieceCode 移動成駒) {
     if (r.recordCount < 0) r.recordCount = 0;  // never write before entry 1
     r.recordCount += 1;
     MoveRecord& e = r.slot(r.recordCount);
@@ -19,7 +15,7 @@ void 手順保存(State& s, int 移動元X, int 移動元Y, int 移動先X, int 
     e.movedPiece = 移動元駒;
     e.pieceAfter = 移動成駒;
     // A destination off the board holds nothing.
-    e.capturedPiece = onBoard(移動先X, 移動先Y) ? s.Board[移動先X][移動先Y] : code::EMPTY;
+    e.capturedPiece = onBoard(移動先X, 移動先Y) ? b[移動先X][移動先Y] : code::EMPTY;
     r.recordEnd = r.recordCount;
 }
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "piece_code.h"
+#include "board.h"
 
 namespace zk {
 
@@ -37,12 +37,9 @@ struct GameRecord {
     }
 };
 
-}  // namespace zk
+// Append one entry to the record: recordCount += 1, fill it (capturedPiece
+// from the board `b` now), recordEnd := recordCount.
+void 手順保存(GameRecord& r, const BoardGrid& b, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y,
+              PieceCode 移動元駒, PieceCode 移動成駒);
 
-namespace zk {
-struct State;
-// Append one entry: recordCount += 1, fill it (capturedPiece from the board
-// now), recordEnd := recordCount.
-void 手順保存(State& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, PieceCode 移動元駒,
-              PieceCode 移動成駒);
 }  // namespace zk

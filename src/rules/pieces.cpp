@@ -4,10 +4,6 @@ namespace zk {
 
 namespace {
 
-constexpr int kValues[40] = {0,  1,  7,  2,  6,  4,  12, 12, 14, 5,  13, 13, 15, 8,
-                             17, 17, 22, 22, 25, 9,  16, 16, 23, 23, 24, 21, 26, 26,
-                             11, 19, 10, 18, 20, 27, 27, 3,  28, 28, 29, 30};
-
 const char* const kKanji[40] = {"",   "歩", "と", "香", "白", "銅", "横", "横", "猪", "銀",
                                 "竪", "竪", "牛", "金", "飛", "飛", "龍", "龍", "鷲", "豹",
                                 "角", "角", "馬", "馬", "鷹", "鳳", "奔", "奔", "反", "鯨",
@@ -23,13 +19,7 @@ constexpr int kTopRows[3][12] = {
 
 }  // namespace
 
-void 駒価値設定(State& s) {
-    for (int i = 0; i < 40; ++i) s.pieceValue[i] = kValues[i];
-}
-
 const char* 駒漢字(int kind) { return (kind >= 1 && kind <= 39) ? kKanji[kind] : ""; }
-
-void 初期配置(State& s) { 初期配置(s.Board); }
 
 void 初期配置(BoardGrid& b) {
     for (int x = 1; x <= 12; ++x)

@@ -47,12 +47,4 @@ PieceCode promotionOf(const BoardGrid& b, int fromY, int tx, int ty, PieceCode c
     return code::EMPTY;
 }
 
-// Does this move promote the piece? On 1, promotedPiece holds its new code.
-int 調査_駒成(State& s, int, int 移動元Y, int 移動先X, int 移動先Y, PieceCode 移動駒種類) {
-    const PieceCode promoted = promotionOf(s.Board, 移動元Y, 移動先X, 移動先Y, 移動駒種類);
-    if (promoted.isEmpty()) return 0;
-    s.promotedPiece = promoted;
-    return 1;
-}
-
 }  // namespace zk

@@ -12,7 +12,7 @@ namespace zk::test {
 namespace {
 
 // The danger sum with the moved piece on a far square nobody reaches.
-Tenths dangerOf(State& s) { return 盤評価_COM危険座標(s, s.Board[12][12], 12, 12); }
+Tenths dangerOf(ComState& s) { return 盤評価_COM危険座標(s, s.Board[12][12], 12, 12); }
 
 TEST(Danger, SquaresNobodyReachesAddNothing) {
     ComFixture f;
@@ -241,7 +241,7 @@ TEST(Danger, ATrialWeighedFromTheBaseEqualsAWholePass) {
             f.put(7, 1, 39);
             f.put(8, 4, -33);
         }
-        State& s = f.s;
+        ComState& s = f.s;
         com_準備(s);
         ManSurveyBase manBase;
         ComSurveyBase comBase;
@@ -257,7 +257,8 @@ TEST(Danger, ATrialWeighedFromTheBaseEqualsAWholePass) {
                 if (!(moving >= 1) || moving.kind() >= 38) continue;
                 for (const auto& [dx, dy] : emptyBoardSteps(moving)) {
                     const int tx = x + dx, ty = y + dy;
-                    if (!onBoard(tx, ty) || 移動チェック(s, x, y, tx, ty, moving) != 1) continue;
+                    if (!onBoard(tx, ty) || 移動チェック(s, false, x, y, tx, ty, moving) != 1)
+                        continue;
                     const PieceCode taken = s.Board[tx][ty];
                     s.Board[x][y] = code::EMPTY;
                     s.Board[tx][ty] = moving;

@@ -365,7 +365,7 @@ TEST(EvalCapture, SmallWonEndgameIsDecisive) {
 
 TEST(EvalCapture, AtLevelOneACaptureCountsOnlyThroughTheEarlierStages) {
     SilverCapture one(-22);
-    one.s.comLevel = 1;
+    one.s.level = 1;
     EXPECT_EQ(盤評価(one.s, PieceCode(-22), PieceCode(9), 5, 5, 5, 6), 0);
     SilverCapture two(-22);
     EXPECT_EQ(盤評価(two.s, PieceCode(-22), PieceCode(9), 5, 5, 5, 6), 180 + 1150);

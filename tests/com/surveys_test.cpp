@@ -151,7 +151,7 @@ TEST(PinnedPieces, EqualLiftingEveryPieceOnRandomBoards) {
                     const int kind = 1 + static_cast<int>(rng() % 37);
                     f.put(x, y, rng() % 2 ? kind : -kind);
                 }
-        State& s = f.s;
+        ComState& s = f.s;
         s.manKingX = 1 + static_cast<int>(rng() % 12);
         s.manKingY = 1 + static_cast<int>(rng() % 12);
         s.comKingX = 1 + static_cast<int>(rng() % 12);
@@ -171,7 +171,7 @@ TEST(PinnedPieces, EqualLiftingEveryPieceOnRandomBoards) {
                         if (!pinnerKind(p) || (p >= 1) == (c >= 1)) continue;
                         const int kx = c >= 1 ? s.comKingX : s.manKingX;
                         const int ky = c >= 1 ? s.comKingY : s.manKingY;
-                        if (移動チェック(s, px, py, kx, ky, p) != 1) continue;
+                        if (移動チェック(s, false, px, py, kx, ky, p) != 1) continue;
                         if (c >= 1)
                             expectedFlag = 1;
                         else
@@ -183,6 +183,19 @@ TEST(PinnedPieces, EqualLiftingEveryPieceOnRandomBoards) {
         EXPECT_EQ(s.manPinned, expected) << "seed " << seed;
         EXPECT_EQ(s.comPinFlag, expectedFlag) << "seed " << seed;
     }
+}
+
+TEST(PieceValue, IndexesByMagnitudeIncludingMidMoveCodes) {
+    ComState s = test::emptyComState();
+    EXPECT_EQ(s.pieceValue[0], 0);
+    EXPECT_EQ(s.pieceValue[code::COM_鷲_1.kind()], 25);
+    EXPECT_EQ(s.pieceValue[code::MAN_鷲_1.kind()], 25);
+    EXPECT_EQ(s.pieceValue[code::MAN_王.kind()], 30);
+    EXPECT_EQ(s.pieceValue[code::COM_歩.kind()], 1);
+    // Paired kinds share one value.
+    const int pairs[][2] = {{6, 7},   {10, 11}, {14, 15}, {16, 17}, {20, 21},
+                            {22, 23}, {26, 27}, {33, 34}, {36, 37}};
+    for (auto& p : pairs) EXPECT_EQ(s.pieceValue[p[0]], s.pieceValue[p[1]]) << p[0];
 }
 
 }  // namespace

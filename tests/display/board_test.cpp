@@ -22,7 +22,7 @@ TEST(CellPosition, MapsCellsToTwipsRounded) {
 }
 
 TEST_F(BoardDrawing, RedrawOfInitialPositionShowsEveryPieceAndEmptySquare) {
-    初期配置(s);
+    初期配置(s.Board);
     画面_再描画(s);
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
@@ -79,7 +79,7 @@ TEST_F(BoardDrawing, RedrawnSquareLosesAGuidanceMark) {
 }
 
 TEST_F(BoardDrawing, GridRedrawWipesEveryMarkButKeepsPieces) {
-    初期配置(s);
+    初期配置(s.Board);
     画面_再描画(s);
     描画_桝輪郭(s, State::selectColour, 1, 1);
     描画_桝輪郭(s, State::textWhite, 12, 12);
@@ -98,7 +98,7 @@ TEST_F(BoardDrawing, RedrawClearsTheSidePanel) {
 }
 
 TEST_F(BoardDrawing, RepeatedRedrawsKeepTheDisplayListTheSameSize) {
-    初期配置(s);
+    初期配置(s.Board);
     画面_再描画(s);
     std::size_t once = screen().items().size();
     for (int i = 0; i < 20; ++i) 画面_再描画(s);

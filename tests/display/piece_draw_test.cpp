@@ -105,7 +105,7 @@ TEST(PieceBlink, MidMoveCodeShowsAnEmptyOutlinedSquareTwicePerRound) {
 }
 
 TEST_F(PieceDrawing, BlinkCountZeroDrawsNothingAndDoesNotWait) {
-    初期配置(s);
+    初期配置(s.Board);
     画面_再描画(s);
     auto before = screen().generation();
     double t = ui.now;

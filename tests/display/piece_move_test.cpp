@@ -8,7 +8,7 @@ using PieceMove = DisplayTest;
 using ReachMarks = DisplayTest;
 
 TEST_F(PieceMove, MovesThePieceOnBoardAndScreen) {
-    初期配置(s);
+    初期配置(s.Board);
     画面_再描画(s);
     描画_桝輪郭(s, State::textWhite, 3, 8);  // a guidance mark left from the selection
     駒移動(s, 3, 9, 3, 8, code::MAN_と);
@@ -21,7 +21,7 @@ TEST_F(PieceMove, MovesThePieceOnBoardAndScreen) {
 }
 
 TEST_F(PieceMove, OnlyTheTwoSquaresAreLeftToRepaint) {
-    初期配置(s);
+    初期配置(s.Board);
     画面_再描画(s);
     // The column numbers' text boxes reach into row 1, so the first wipe
     // after a repaint puts row 1's outlines back on top of them.
@@ -116,19 +116,20 @@ TEST_F(ReachMarks, TwoStepStopsOfEagleAndFalcon) {
 }
 
 TEST_F(ReachMarks, MarksFollowTheMoveCheck) {
-    初期配置(s);
+    初期配置(s.Board);
     画面_再描画(s);
     s.Board[5][5] = code::MAN_と;
     描画_移動可能桝色(s, 5, 5, State::textWhite, code::MAN_と);
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
-            bool reach = 移動チェック(s, 5, 5, x, y, code::MAN_と) == 1;
+            bool reach = moveCheck(s.Board, lionHistoryOf(s.record, s.record.recordCount),
+                                   s.moveStep == 2, 5, 5, x, y, code::MAN_と) == 1;
             EXPECT_EQ(outlineOf(x, y) == 15, reach) << x << "," << y;
         }
 }
 
 TEST_F(PieceMove, DisplayListStaysBoundedOverALongGame) {
-    初期配置(s);
+    初期配置(s.Board);
     画面_再描画(s);
     描画_手数(s, 0, 15);
     const std::size_t start = screen().items().size();

@@ -211,7 +211,7 @@ TEST_F(ClickFlow, DecliningRecordModeSetsUpAFreshBoard) {
     EXPECT_EQ(run("click 0 0"),
               (Lines{"ask [棋譜] 棋譜を '進 'で進めて下さい -> no", "sound 禁止.wav"}));
     State fresh;
-    初期配置(fresh);
+    初期配置(fresh.Board);
     EXPECT_EQ(s().Board, fresh.Board);
     EXPECT_EQ(s().recordMode, State::flagOff);
     EXPECT_EQ(s().turnPlayer, State::noPlayer);

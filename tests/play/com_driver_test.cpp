@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "com_fixture.h"
 #include "com_turn.h"
+#include "com_turn_fixture.h"
 #include "draw.h"
 
 namespace zk::test {
@@ -25,23 +25,23 @@ int count(const std::vector<std::string>& lines, const std::string& line) {
 
 TEST(Search, EqualScoresGoToTheFirstMoveInScanOrder) {
     // Two golds alone: every move scores 0 at level 1.
-    ComFixture f(1);
+    ComTurnFixture f(1);
     f.put(3, 5, 13);
     f.put(10, 5, 13);
-    const ComChoice c = com_探索(f.s);
+    const ComChoice c = com_探索(computerPart(f.s));
     ASSERT_TRUE(c.found);
-    EXPECT_EQ(f.s.bestScore, 0);
+    EXPECT_EQ(f.s.com.bestScore, 0);
     EXPECT_EQ(std::tuple(c.x, c.y, c.tx, c.ty), std::tuple(3, 5, 2, 5));
 }
 
 TEST(Search, PromotionIsTakenOnlyWhenItScoresStrictlyBetter) {
     for (bool attacked : {false, true}) {
-        ComFixture f(1);
+        ComTurnFixture f(1);
         f.put(5, 8, 2);
         if (attacked) f.put(5, 10, -1);  // a human pawn reaches (5, 9)
-        com_準備(f.s);
+        com_準備(computerPart(f.s));
         PieceCode after, captured;
-        com_試行(f.s, 5, 8, 5, 9, after, captured);
+        com_試行(computerPart(f.s), 5, 8, 5, 9, after, captured);
         // Attacked and undefended the piece costs its code: the pawn (1)
         // costs less than the tokin (2); otherwise both score alike.
         EXPECT_EQ(after, PieceCode(attacked ? 1 : 2)) << attacked;
@@ -51,24 +51,24 @@ TEST(Search, PromotionIsTakenOnlyWhenItScoresStrictlyBetter) {
 }
 
 TEST(Search, TakingTheHumanKingStopsTheSearchEvenIfALaterMoveScoresMore) {
-    ComFixture f(2);
+    ComTurnFixture f(2);
     f.put(2, 8, -39);
     f.put(2, 9, -13);    // defends the king's square
     f.put(12, 12, -38);  // the prince keeps the game going
     f.put(2, 7, 13);     // can take the king
     f.put(10, 1, 15);    // can take an undefended dragon later in the scan
     f.put(10, 5, -17);
-    const ComChoice c = com_探索(f.s);
+    const ComChoice c = com_探索(computerPart(f.s));
     ASSERT_TRUE(c.found);
     EXPECT_EQ(std::tuple(c.x, c.y, c.tx, c.ty), std::tuple(2, 7, 2, 8));
-    const Tenths kingCapture = f.s.bestScore;
+    const Tenths kingCapture = f.s.com.bestScore;
     PieceCode after, captured;
-    const Tenths later = com_試行(f.s, 10, 1, 10, 5, after, captured);
+    const Tenths later = com_試行(computerPart(f.s), 10, 1, 10, 5, after, captured);
     EXPECT_GT(later, kingCapture);
 }
 
 TEST(Driver, PlaysTheMoveWithCaptionBlinksSoundRecordAndReport) {
-    ComFixture f(3);
+    ComTurnFixture f(3);
     f.ui.keepSnapshots = true;
     f.put(1, 1, 39);
     f.put(12, 12, -39);
@@ -118,7 +118,7 @@ TEST(Driver, PlaysTheMoveWithCaptionBlinksSoundRecordAndReport) {
 }
 
 TEST(Driver, WithNoLegalMoveTheComputerLosesAndPlaysNothing) {
-    ComFixture f(3);
+    ComTurnFixture f(3);
     f.put(1, 12, 1);  // a pawn on the last row cannot move
     f.put(6, 6, -39);
     const BoardGrid before = f.s.Board;
@@ -132,7 +132,7 @@ TEST(Driver, WithNoLegalMoveTheComputerLosesAndPlaysNothing) {
 }
 
 TEST(Driver, ALionCaptureTakesItsSecondStep) {
-    ComFixture f(3);
+    ComTurnFixture f(3);
     f.put(1, 1, 39);
     f.put(6, 3, 34);
     f.put(6, 4, -1);
@@ -167,7 +167,7 @@ TEST(Driver, EagleAndFalconContinueAlongTheirFirstStepsLine) {
         {"falcon straight forward: 24.1", 24, 6, 3, 6, 4, {{6, 5}, {6, 3}}},
     };
     for (const Case& c : cases) {
-        ComFixture f(3);
+        ComTurnFixture f(3);
         f.put(1, 1, 39);
         f.put(c.fx, c.fy, c.piece);
         f.put(c.tx, c.ty, -13);
@@ -190,21 +190,21 @@ TEST(Driver, EagleAndFalconContinueAlongTheirFirstStepsLine) {
 
 TEST(Driver, ACaptureScoringAboveTheWindowIsASingleMove) {
     // 1000 + 36 for taking an elephant is outside 1000..1030.
-    ComFixture f(3);
+    ComTurnFixture f(3);
     f.put(1, 1, 39);
     f.put(5, 3, 18);
     f.put(6, 4, -36);
     f.put(12, 12, -39);
     f.put(1, 12, -13);
     com_ban(f.s);
-    EXPECT_EQ(f.s.bestScore, 10360);
+    EXPECT_EQ(f.s.com.bestScore, 10360);
     EXPECT_TRUE(f.boxes().empty());
     ASSERT_EQ(newEntries(f.s, 0), 1);
     EXPECT_EQ(f.s.Board[6][4], PieceCode(18));
 }
 
 TEST(SecondStep, WithNoLegalCandidateThePieceStaysWithItsWholeCode) {
-    ComFixture f(3);
+    ComTurnFixture f(3);
     // An eagle on (6, 4) after a first step toward column 1 (18.1): its
     // diagonal squares (5, 5) and (7, 3) hold its own pieces.
     f.put(6, 4, 18);
@@ -218,12 +218,12 @@ TEST(SecondStep, WithNoLegalCandidateThePieceStaysWithItsWholeCode) {
 }
 
 TEST(SecondStep, TrialsLeaveTheIntermediateCodeUntilThePieceMovesOn) {
-    ComFixture f(3);
+    ComTurnFixture f(3);
     f.put(1, 1, 39);
     f.put(6, 4, 24);
     f.put(12, 12, -39);
-    blankMaps(f.s);
-    勢力調査_COM(f.s);
+    blankMaps(computerPart(f.s));
+    勢力調査_COM(computerPart(f.s));
     com_ban2手目(f.s, 6, 4, code::COM_鷹_1);
     ASSERT_EQ(f.s.record.recordCount, 1);
     const MoveRecord& e = entry(f.s, 1);
@@ -234,7 +234,7 @@ TEST(SecondStep, TrialsLeaveTheIntermediateCodeUntilThePieceMovesOn) {
 }
 
 TEST(EndTest, BaringTheHumanIsADraw) {
-    ComFixture f(2);
+    ComTurnFixture f(2);
     f.put(1, 1, 39);
     f.put(6, 4, 13);
     f.put(6, 5, -1);
@@ -249,7 +249,7 @@ TEST(EndTest, BaringTheHumanIsADraw) {
 
 TEST(EndTest, TakingTheLastRoyalPieceWins) {
     for (int royal : {-39, -38}) {
-        ComFixture f(2);
+        ComTurnFixture f(2);
         f.put(1, 1, 39);
         f.put(6, 4, 13);
         f.put(6, 5, royal);
@@ -264,7 +264,7 @@ TEST(EndTest, TakingTheLastRoyalPieceWins) {
 }
 
 TEST(EndTest, TakingTheKingWhileThePrinceStandsGoesOnWithoutACheckNotice) {
-    ComFixture f(2);
+    ComTurnFixture f(2);
     f.put(1, 1, 39);
     f.put(6, 4, 13);
     f.put(6, 5, -39);
@@ -279,7 +279,7 @@ TEST(EndTest, TakingTheKingWhileThePrinceStandsGoesOnWithoutACheckNotice) {
 
 TEST(EndTest, CheckNoticesForTheKingAndThePrince) {
     for (int royal : {-39, -38}) {
-        ComFixture f(3);
+        ComTurnFixture f(3);
         f.put(5, 5, 1);  // the computer's only piece: a pawn that must advance
         f.put(5, 7, royal);
         f.put(12, 12, -13);
@@ -295,7 +295,7 @@ TEST(EndTest, CheckNoticesForTheKingAndThePrince) {
 TEST(EndTest, AMateIsOnlyAnnounced) {
     // The human king in the corner behind pieces that can capture nothing; a
     // kirin stepping to (1, 10) attacks it by its jump.
-    ComFixture f(3);
+    ComTurnFixture f(3);
     f.put(1, 12, -39);
     f.put(1, 11, -8);
     f.put(2, 11, -15);
@@ -303,7 +303,7 @@ TEST(EndTest, AMateIsOnlyAnnounced) {
     f.put(2, 9, 32);
     const ComOutcome out = com_ban(f.s);
     EXPECT_FALSE(out.ended);
-    EXPECT_EQ(f.s.bestScore, 99980);
+    EXPECT_EQ(f.s.com.bestScore, 99980);
     EXPECT_EQ(f.s.Board[1][10], PieceCode(32));
     EXPECT_EQ(f.boxes(), std::vector<std::string>{"box [詰め ?] よし！!"});
     EXPECT_EQ(f.s.turnPlayer, f.s.manPlayer);

@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "com_fixture.h"
 #include "com_turn.h"
+#include "com_turn_fixture.h"
 #include "game_end.h"
 #include "move_check.h"
 
@@ -47,8 +47,8 @@ bool anyMidMoveCode(const State& s) {
 TEST(Games, EveryComputerMoveChangesTheBoardByExactlyTheMovePlayed) {
     int comMoves = 0;
     for (std::uint32_t seed = 1; seed <= 9; ++seed) {
-        ComFixture f(1 + static_cast<int>(seed % 3));
-        初期配置(f.s);
+        ComTurnFixture f(1 + static_cast<int>(seed % 3));
+        初期配置(f.s.Board);
         std::mt19937 rng(seed);
         for (int ply = 0; ply < 80; ++ply) {
             Move m{};
@@ -81,7 +81,7 @@ TEST(Games, TwoStepMovesChangeTheBoardByBothStepsOnly) {
     int twoStepMoves = 0;
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
         std::mt19937 rng(seed);
-        ComFixture f(3);
+        ComTurnFixture f(3);
         f.put(1 + static_cast<int>(rng() % 12), 1, 39);
         f.put(1 + static_cast<int>(rng() % 12), 12, -39);
         const int px = 3 + static_cast<int>(rng() % 6), py = 3 + static_cast<int>(rng() % 5);

@@ -9,8 +9,8 @@
 
 #include <algorithm>
 
-#include "com_fixture.h"
 #include "com_turn.h"
+#include "com_turn_fixture.h"
 #include "form1.h"
 #include "notation.h"
 #include "record_commands.h"
@@ -164,8 +164,8 @@ TEST_F(Level4, AStoppedSearchPlaysNothing) {
 // The depth reached shows in the computer's move report as each iteration
 // ends, before the move.
 TEST(Level4Progress, TheCaptionCountsTheDepthsUp) {
-    test::ComFixture f(4);
-    初期配置(f.s);
+    test::ComTurnFixture f(4);
+    初期配置(f.s.Board);
     f.ui.keepSnapshots = true;
     思考ノード数設定(f.s, 4000);
     COM手番_探索(f.s);
@@ -190,7 +190,7 @@ TEST(Level4Progress, TheCaptionCountsTheDepthsUp) {
 TEST(Level4Move, AKingTakenOnEitherStepEndsTheGame) {
     for (const int kingY : {6, 7}) {
         SCOPED_TRACE(kingY);
-        test::ComFixture f(4);
+        test::ComTurnFixture f(4);
         f.put(6, 1, 39);
         f.put(1, 4, 1);
         f.put(2, 4, 1);
@@ -215,8 +215,8 @@ TEST(Level4Move, AKingTakenOnEitherStepEndsTheGame) {
 // The engine keeps its last limits; the session that owns the engine must
 // still go when the game's state lets go of it (the 64 MB table with it).
 TEST(Level4Session, GoesWithTheState) {
-    test::ComFixture f(4);
-    初期配置(f.s);
+    test::ComTurnFixture f(4);
+    初期配置(f.s.Board);
     思考ノード数設定(f.s, 500);
     COM手番_探索(f.s);
     f.ui.runPosted();

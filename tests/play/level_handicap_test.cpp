@@ -20,8 +20,8 @@ struct HandicapFixture {
 
     HandicapFixture() {
         s.ui = &ui;
-        駒価値設定(s);
-        初期配置(s);
+        駒価値設定(s.com);
+        初期配置(s.Board);
         initial = s.Board;
         s.record = GameRecord{};
         s.record.slot(0).pieceAfter = PieceCode(1);

@@ -15,7 +15,7 @@ int countSide(const BoardGrid& b, int sign) {
 // The start position with every applied record entry put on it.
 BoardGrid replay(const GameRecord& r) {
     State fresh;
-    初期配置(fresh);
+    初期配置(fresh.Board);
     for (int n = 1; n <= r.recordCount; ++n) {
         const MoveRecord& e = r.at(n);
         fresh.Board[e.fromX][e.fromY] = code::EMPTY;

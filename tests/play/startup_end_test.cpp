@@ -10,7 +10,7 @@ namespace {
 
 BoardGrid initialBoard() {
     State fresh;
-    初期配置(fresh);
+    初期配置(fresh.Board);
     return fresh.Board;
 }
 

@@ -68,8 +68,8 @@ struct HeadlessGame {
     State s;
     HeadlessGame() {
         s.ui = &ui;
-        駒価値設定(s);
-        初期配置(s);
+        駒価値設定(s.com);
+        初期配置(s.Board);
         s.record.slot(0).pieceAfter = 1;
         s.soundLibraryHandle = ui.dsInitialize(0);
         const std::uint8_t wav[1] = {0};

@@ -27,7 +27,7 @@ protected:
 
     // One step as the game makes it: recorded first, then put on the board.
     void step(int fx, int fy, int tx, int ty, PieceCode after) {
-        手順保存(s, fx, fy, tx, ty, s.Board[fx][fy], after);
+        手順保存(s.record, s.Board, fx, fy, tx, ty, s.Board[fx][fy], after);
         s.Board[tx][ty] = after;
         s.Board[fx][fy] = 0;
     }
@@ -35,7 +35,7 @@ protected:
     // The second entry of a declined two-step move, made after the step.
     void declined(int fx, int fy, int tx, int ty) {
         PieceCode c = s.Board[tx][ty];
-        手順保存(s, fx, fy, tx, ty, c, c);
+        手順保存(s.record, s.Board, fx, fy, tx, ty, c, c);
     }
     void endMove() {
         s.moveCount += 1;

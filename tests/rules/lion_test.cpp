@@ -98,7 +98,7 @@ TEST(LionAgainstLion, ProtectedLionsCannotBeTakenInOneStep) {
          1},
     };
     for (const LionCase& c : cases) {
-        State s = test::emptyState();
+        test::TestGame s = test::emptyState();
         for (auto [x, y, k] : c.pieces) s.Board[x][y] = PieceCode(k);
         s.moveStep = c.moveStep;
         const BoardGrid before = s.Board;
@@ -109,27 +109,21 @@ TEST(LionAgainstLion, ProtectedLionsCannotBeTakenInOneStep) {
 }
 
 TEST(LionProtection, AsksTheSideGivenAndPutsTheBoardBack) {
-    State s = test::emptyState();
+    test::TestGame s = test::emptyState();
     s.Board[6][7] = PieceCode(-33);
     s.Board[6][6] = PieceCode(34);
     s.Board[6][10] = PieceCode(15);  // protects through the capturer's square
     const BoardGrid before = s.Board;
-    EXPECT_EQ(調査_獅守(s, s.comPlayer, 6, 7, 6, 6), 1);
+    EXPECT_EQ(lionGuarded(s.Board, 1, 6, 7, 6, 6), 1);
     EXPECT_EQ(s.Board, before);
-    EXPECT_EQ(調査_獅守(s, s.manPlayer, 6, 7, 6, 6), 0);
+    EXPECT_EQ(lionGuarded(s.Board, -1, 6, 7, 6, 6), 0);
     EXPECT_EQ(s.Board, before);
-    EXPECT_EQ(調査_獅守(s, 0, 6, 7, 6, 6), 0);
-    EXPECT_EQ(調査_獅守(s, 5, 6, 7, 6, 6), 0);
+    EXPECT_EQ(lionGuarded(s.Board, 0, 6, 7, 6, 6), 0);
     EXPECT_EQ(s.Board, before);
-    // The player values are what decide the side, not the signs of the codes.
-    s.manPlayer = State::secondPlayer;
-    s.comPlayer = State::firstPlayer;
-    EXPECT_EQ(調査_獅守(s, State::firstPlayer, 6, 7, 6, 6), 1);
-    EXPECT_EQ(調査_獅守(s, State::secondPlayer, 6, 7, 6, 6), 0);
     // Squares off the board are never touched: the lion on (6, 7) stays and
     // blocks the rook.
-    EXPECT_EQ(調査_獅守(s, State::firstPlayer, -1, 20, 6, 6), 0);
-    EXPECT_EQ(調査_獅守(s, State::firstPlayer, 6, 7, 0, 13), 0);
+    EXPECT_EQ(lionGuarded(s.Board, 1, -1, 20, 6, 6), 0);
+    EXPECT_EQ(lionGuarded(s.Board, 1, 6, 7, 0, 13), 0);
     EXPECT_EQ(s.Board, before);
 }
 
@@ -162,7 +156,7 @@ TEST(LionRecapture, TheSideThatLostALionMayNotTakeTheLionOfThatCodeAtOnce) {
     };
     for (const RecaptureCase& c : cases)
         for (int mover : {-1, -34, -15}) {
-            State s = test::emptyState();
+            test::TestGame s = test::emptyState();
             s.record.slot(1) = c.before;
             s.record.slot(2) = c.last;
             s.record.recordCount = s.record.recordEnd = 2;
@@ -174,7 +168,7 @@ TEST(LionRecapture, TheSideThatLostALionMayNotTakeTheLionOfThatCodeAtOnce) {
 }
 
 TEST(LionRecapture, NeverAppliesBeforeTheFirstMove) {
-    State s = test::emptyState();
+    test::TestGame s = test::emptyState();
     s.Board[6][6] = PieceCode(-33);
     s.Board[6][5] = PieceCode(1);
     EXPECT_EQ(移動チェック(s, 6, 5, 6, 6, PieceCode(1)), 1);
@@ -183,15 +177,15 @@ TEST(LionRecapture, NeverAppliesBeforeTheFirstMove) {
 // A lion that took a lion and declined its second step leaves two entries;
 // the second has the lion itself as its capture, so it may be taken back.
 TEST(LionRecapture, ADeclinedTwoStepMoveMayBeAnsweredAtOnce) {
-    State s = test::emptyState();
+    test::TestGame s = test::emptyState();
     s.Board[6][6] = PieceCode(33);
     s.Board[6][7] = PieceCode(-33);
     s.Board[6][9] = PieceCode(-15);
     // The computer's lion takes the human lion with one step and stops.
-    手順保存(s, 6, 6, 6, 7, PieceCode(33), PieceCode(33));
+    手順保存(s.record, s.Board, 6, 6, 6, 7, PieceCode(33), PieceCode(33));
     s.Board[6][7] = PieceCode(33);
     s.Board[6][6] = code::EMPTY;
-    手順保存(s, 6, 6, 6, 7, PieceCode(33), PieceCode(33));
+    手順保存(s.record, s.Board, 6, 6, 6, 7, PieceCode(33), PieceCode(33));
     ASSERT_EQ(s.record.recordCount, 2);
     EXPECT_EQ(s.record.at(1).capturedPiece, PieceCode(-33));
     EXPECT_EQ(s.record.at(2).capturedPiece, PieceCode(33));

@@ -141,7 +141,7 @@ SquareSet expectedFrom(const Pattern& p, int ox, int oy, bool turn) {
     return out;
 }
 
-SquareSet reachable(State& s, int ox, int oy, PieceCode c) {
+SquareSet reachable(test::TestGame& s, int ox, int oy, PieceCode c) {
     SquareSet out;
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y)
@@ -165,7 +165,7 @@ TEST(MovePatterns, EveryCodeOfBothSidesOnAnOpenBoardAndAtTheEdges) {
     for (const Pattern& p : patterns())
         for (auto [ox, oy] : origins) {
             for (PieceCode c : p.man) {
-                State s = test::emptyState();
+                test::TestGame s = test::emptyState();
                 s.Board[ox][oy] = PieceCode(c.whole());
                 SquareSet got = reachable(s, ox, oy, c);
                 SquareSet want = expectedFrom(p, ox, oy, false);
@@ -176,7 +176,7 @@ TEST(MovePatterns, EveryCodeOfBothSidesOnAnOpenBoardAndAtTheEdges) {
             }
             const int cx = 13 - ox, cy = 13 - oy;
             for (PieceCode c : p.com) {
-                State s = test::emptyState();
+                test::TestGame s = test::emptyState();
                 s.Board[cx][cy] = PieceCode(c.whole());
                 SquareSet got = reachable(s, cx, cy, c);
                 SquareSet want = expectedFrom(p, cx, cy, true);

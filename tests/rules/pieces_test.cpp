@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "rules_fixture.h"
+
 namespace zk {
 namespace {
 
 TEST(InitialPosition, IsPointSymmetricWithFortySixPiecesASide) {
-    State s;
-    初期配置(s);
+    test::TestGame s;
+    初期配置(s.Board);
     int man = 0, com = 0, sum = 0;
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
@@ -22,8 +24,8 @@ TEST(InitialPosition, IsPointSymmetricWithFortySixPiecesASide) {
 }
 
 TEST(InitialPosition, RowsFourAndNineHoldTokinsAndMiddleRowsAreEmpty) {
-    State s;
-    初期配置(s);
+    test::TestGame s;
+    初期配置(s.Board);
     for (int x = 1; x <= 12; ++x) {
         EXPECT_EQ(s.Board[x][4], code::COM_と);
         EXPECT_EQ(s.Board[x][9], code::MAN_と);
@@ -37,8 +39,8 @@ TEST(InitialPosition, RowsFourAndNineHoldTokinsAndMiddleRowsAreEmpty) {
 }
 
 TEST(InitialPosition, RoyalsAndLionsStandWhereTheGameSetsThem) {
-    State s;
-    初期配置(s);
+    test::TestGame s;
+    初期配置(s.Board);
     EXPECT_EQ(s.Board[7][1], code::COM_王);
     EXPECT_EQ(s.Board[6][1], code::COM_太);
     EXPECT_EQ(s.Board[6][12], code::MAN_王);
@@ -51,19 +53,6 @@ TEST(InitialPosition, RoyalsAndLionsStandWhereTheGameSetsThem) {
     EXPECT_EQ(s.Board[9][8], code::MAN_象_R);
 }
 
-TEST(PieceValue, IndexesByMagnitudeIncludingMidMoveCodes) {
-    State s;
-    駒価値設定(s);
-    EXPECT_EQ(s.pieceValue[0], 0);
-    EXPECT_EQ(s.pieceValue[code::COM_鷲_1.kind()], 25);
-    EXPECT_EQ(s.pieceValue[code::MAN_鷲_1.kind()], 25);
-    EXPECT_EQ(s.pieceValue[code::MAN_王.kind()], 30);
-    EXPECT_EQ(s.pieceValue[code::COM_歩.kind()], 1);
-    // Paired kinds share one value.
-    const int pairs[][2] = {{6, 7},   {10, 11}, {14, 15}, {16, 17}, {20, 21},
-                            {22, 23}, {26, 27}, {33, 34}, {36, 37}};
-    for (auto& p : pairs) EXPECT_EQ(s.pieceValue[p[0]], s.pieceValue[p[1]]) << p[0];
-}
 
 TEST(PieceCode, MidMoveCodesAreDistinctAndCutToTheirPiece) {
     EXPECT_NE(code::COM_鷲_1, code::COM_鷲_2);

@@ -38,11 +38,11 @@ TEST(Promotion, EnteringTheZoneOrCapturingInsideIt) {
         {"destination column off the board", 5, 13, 3, PieceCode(-2), 0, 0, 0},
     };
     for (const PromotionCase& c : cases) {
-        State s = test::emptyState();
+        test::TestGame s = test::emptyState();
         if (onBoard(c.toX, c.toY)) s.Board[c.toX][c.toY] = PieceCode(c.onTarget);
-        s.promotedPiece = PieceCode(99);
-        EXPECT_EQ(調査_駒成(s, 7, c.fromY, c.toX, c.toY, c.piece), c.expected) << c.what;
-        EXPECT_EQ(s.promotedPiece, PieceCode(c.expected ? c.promoted : 99)) << c.what;
+        const PieceCode promoted = promotionOf(s.Board, c.fromY, c.toX, c.toY, c.piece);
+        EXPECT_EQ(promoted.isEmpty() ? 0 : 1, c.expected) << c.what;
+        EXPECT_EQ(promoted, PieceCode(c.expected ? c.promoted : 0)) << c.what;
     }
 }
 
@@ -50,40 +50,42 @@ TEST(Promotion, EveryPromotedFormDropsOneAndNoOtherCodePromotes) {
     const std::set<int> promoted = {2,  4,  6,  8,  10, 12, 14, 16, 18,
                                     20, 22, 24, 26, 29, 31, 33, 36, 38};
     for (int k = 1; k <= 39; ++k) {
-        State s = test::emptyState();
-        EXPECT_EQ(調査_駒成(s, 1, 8, 1, 9, PieceCode(k)), promoted.count(k) ? 1 : 0) << k;
+        test::TestGame s = test::emptyState();
+        const PieceCode top = promotionOf(s.Board, 8, 1, 9, PieceCode(k));
+        EXPECT_EQ(top.isEmpty() ? 0 : 1, promoted.count(k) ? 1 : 0) << k;
         if (promoted.count(k)) {
-            EXPECT_EQ(s.promotedPiece, PieceCode(k - 1)) << k;
+            EXPECT_EQ(top, PieceCode(k - 1)) << k;
         }
-        EXPECT_EQ(調査_駒成(s, 1, 5, 1, 4, PieceCode(-k)), promoted.count(k) ? 1 : 0) << -k;
+        const PieceCode bottom = promotionOf(s.Board, 5, 1, 4, PieceCode(-k));
+        EXPECT_EQ(bottom.isEmpty() ? 0 : 1, promoted.count(k) ? 1 : 0) << -k;
         if (promoted.count(k)) {
-            EXPECT_EQ(s.promotedPiece, PieceCode(-k + 1)) << -k;
+            EXPECT_EQ(bottom, PieceCode(-k + 1)) << -k;
         }
     }
 }
 
 TEST(MoveRecordSave, AppendsWithTheCaptureAndDropsWhatWasAhead) {
-    State s = test::emptyState();
+    test::TestGame s = test::emptyState();
     s.Board[3][4] = PieceCode(5);
-    手順保存(s, 3, 6, 3, 4, PieceCode(-2), PieceCode(-1));
+    手順保存(s.record, s.Board, 3, 6, 3, 4, PieceCode(-2), PieceCode(-1));
     ASSERT_EQ(s.record.recordCount, 1);
     EXPECT_EQ(s.record.recordEnd, 1);
     EXPECT_EQ(s.record.at(1), (MoveRecord{3, 6, 3, 4, PieceCode(5), PieceCode(-2), PieceCode(-1)}));
     EXPECT_EQ(s.record.at(0).pieceAfter, PieceCode(1));
 
-    手順保存(s, 1, 1, 1, 2, PieceCode(3), PieceCode(3));
-    手順保存(s, 1, 2, 1, 3, PieceCode(3), PieceCode(3));
+    手順保存(s.record, s.Board, 1, 1, 1, 2, PieceCode(3), PieceCode(3));
+    手順保存(s.record, s.Board, 1, 2, 1, 3, PieceCode(3), PieceCode(3));
     s.record.recordCount = 1;  // two moves taken back
-    手順保存(s, 5, 5, 5, 6, PieceCode(-1), PieceCode(-1));
+    手順保存(s.record, s.Board, 5, 5, 5, 6, PieceCode(-1), PieceCode(-1));
     EXPECT_EQ(s.record.recordCount, 2);
     EXPECT_EQ(s.record.recordEnd, 2);
     EXPECT_EQ(s.record.at(2).fromX, 5);
 }
 
 TEST(MoveRecordSave, GrowsPastFiveHundredEntries) {
-    State s = test::emptyState();
+    test::TestGame s = test::emptyState();
     for (int i = 1; i <= 1200; ++i)
-        手順保存(s, 1 + i % 12, 1, 1 + i % 12, 2, PieceCode(1), PieceCode(1));
+        手順保存(s.record, s.Board, 1 + i % 12, 1, 1 + i % 12, 2, PieceCode(1), PieceCode(1));
     EXPECT_EQ(s.record.recordCount, 1200);
     EXPECT_EQ(s.record.recordEnd, 1200);
     EXPECT_EQ(s.record.at(1200).fromX, 1 + 1200 % 12);

@@ -1,6 +1,6 @@
-// Shared set-up for the computer-player tests: a state with a headless
-// platform, piece placement, blank maps for hand-made evaluation cases, and
-// the trial-position helper that mirrors what the search does.
+// Shared set-up for the computer-player tests: the computer's part with piece
+// values, piece placement, blank maps for hand-made evaluation cases, and the
+// trial-position helper that mirrors what the search does.
 #pragma once
 
 #include <algorithm>
@@ -9,58 +9,53 @@
 #include <vector>
 
 #include "com_eval.h"
-#include "com_games.h"
 #include "com_search.h"
-#include "headless_platform.h"
+#include "com_state.h"
 #include "influence.h"
 #include "pieces.h"
-#include "state.h"
+#include "rules_fixture.h"
 
 namespace zk::test {
 
-// A headless platform that can keep a copy of the picture at every flush.
-class RecordingPlatform : public HeadlessPlatform {
-public:
-    void flush() override {
-        HeadlessPlatform::flush();
-        if (keepSnapshots) snapshots.push_back(screen().items());
-    }
-    bool keepSnapshots = false;
-    std::vector<std::vector<ScreenItem>> snapshots;
-};
-
-// An empty board with piece values, the human moving first, the sounds
-// loaded under their file names and the computer at `level`.
+// An empty board with piece values, the lion history of a game's start and
+// the computer at `level`.
 struct ComFixture {
-    RecordingPlatform ui;
-    State s;
+    ComState s;
 
     explicit ComFixture(int level = 3) {
-        s.ui = &ui;
-        bench::setUpComTurn(s, level);
-        s.soundLibraryHandle = ui.dsInitialize(0);
-        const std::uint8_t byte = 0;
-        s.soundOther = ui.dsCreateDSB(s.soundLibraryHandle, &byte, 1, 3, "その他.wav");
-        s.soundForbidden = ui.dsCreateDSB(s.soundLibraryHandle, &byte, 1, 3, "禁止.wav");
-        s.soundPiece = ui.dsCreateDSB(s.soundLibraryHandle, &byte, 1, 3, "駒打音.wav");
-        s.soundBgm = ui.dsCreateDSB(s.soundLibraryHandle, &byte, 1, 1, "BGM.wav");
+        駒価値設定(s);
+        s.level = level;
     }
 
     void put(int x, int y, int c) { s.Board[x][y] = PieceCode(c); }
-
-    // Transcript lines of boxes only ("box [title] text").
-    std::vector<std::string> boxes() const {
-        std::vector<std::string> out;
-        for (const auto& line : ui.transcript)
-            if (line.rfind("box", 0) == 0 || line.rfind("ask", 0) == 0) out.push_back(line);
-        return out;
-    }
 };
+
+// An empty board with piece values and the lion history of a game's start.
+inline ComState emptyComState() {
+    ComState s;
+    駒価値設定(s);
+    return s;
+}
+
+inline ComState initialComState() {
+    ComState s = emptyComState();
+    初期配置(s.Board);
+    return s;
+}
+
+// The position turned by 180 degrees with every code negated, the lion
+// history negated with it.
+inline ComState turnedComState(const ComState& s) {
+    ComState t = s;
+    t.Board = turnedBoard(s.Board);
+    t.history = {-s.history.lastCaptured, -s.history.lastAfter, -s.history.previousAfter};
+    return t;
+}
 
 // Every map as a fresh survey of an empty board leaves it, the before-move
 // copies likewise, and savedBoard equal to Board: a blank page for
 // hand-made map entries.
-inline void blankMaps(State& s) {
+inline void blankMaps(ComState& s) {
     for (int x = 0; x <= 12; ++x)
         for (int y = 0; y <= 12; ++y) {
             s.manInfluence[x][y] = s.comInfluence[x][y] = 0;
@@ -83,7 +78,7 @@ inline void blankMaps(State& s) {
 
 // Put the trial move of the piece on (x, y) to (tx, ty) on the board as the
 // search does (after com_準備), rebuild both maps and return the score.
-inline Tenths scoreTrial(State& s, int x, int y, int tx, int ty, PieceCode piece) {
+inline Tenths scoreTrial(ComState& s, int x, int y, int tx, int ty, PieceCode piece) {
     s.movingPiece = s.Board[x][y];
     s.distToManKing = std::max(std::abs(x - s.manKingX), std::abs(y - s.manKingY));
     const PieceCode captured = s.Board[tx][ty];

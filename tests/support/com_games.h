@@ -9,11 +9,12 @@
 #include <vector>
 
 #include "com_search.h"
-#include "game_end.h"
+#include "end_rules.h"
 #include "headless_platform.h"
 #include "move_check.h"
 #include "pieces.h"
 #include "position.h"
+#include "state.h"
 
 namespace zk::bench {
 
@@ -24,7 +25,7 @@ struct Move {
 // Piece values, an empty record, the human moving first and the computer at
 // `level` to move.
 inline void setUpComTurn(State& s, int level) {
-    駒価値設定(s);
+    駒価値設定(s.com);
     s.record = GameRecord{};
     s.record.slot(0).pieceAfter = PieceCode(1);
     s.manPlayer = State::firstPlayer;
@@ -40,7 +41,7 @@ inline void setUpComTurn(State& s, int level) {
 inline State newGame(HeadlessPlatform& ui, int level) {
     State s;
     s.ui = &ui;
-    初期配置(s);
+    初期配置(s.Board);
     setUpComTurn(s, level);
     return s;
 }
@@ -62,9 +63,11 @@ inline std::vector<Move> legalMoves(State& s, int sign) {
 inline PieceCode playHuman(State& s, const Move& m) {
     const PieceCode piece = s.Board[m.x][m.y];
     PieceCode after = piece;
-    if (調査_駒成(s, m.x, m.y, m.tx, m.ty, piece) == 1) after = s.promotedPiece;
+    if (const PieceCode promoted = promotionOf(s.Board, m.y, m.tx, m.ty, piece);
+        !promoted.isEmpty())
+        after = promoted;
     const PieceCode captured = s.Board[m.tx][m.ty];
-    手順保存(s, m.x, m.y, m.tx, m.ty, piece, after);
+    手順保存(s.record, s.Board, m.x, m.y, m.tx, m.ty, piece, after);
     s.Board[m.tx][m.ty] = after;
     s.Board[m.x][m.y] = code::EMPTY;
     s.moveCount += 1;

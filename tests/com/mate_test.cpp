@@ -1,18 +1,17 @@
 // Mate tests of both sides and the human king's escape squares.
-#include "mate.h"
-
 #include <gtest/gtest.h>
 
+#include "com_fixture.h"
+#include "com_mate.h"
 #include "influence.h"
-#include "rules_fixture.h"
 
 namespace zk {
 namespace {
 
 using Pieces = std::vector<std::tuple<int, int, int>>;
 
-State position(const Pieces& pieces) {
-    State s = test::emptyState();
+ComState position(const Pieces& pieces) {
+    ComState s = test::emptyComState();
     for (auto [x, y, k] : pieces) s.Board[x][y] = PieceCode(k);
     勢力調査_MAN(s);
     勢力調査_COM(s);
@@ -59,7 +58,7 @@ TEST(MateMan, Cases) {
          0},
     };
     for (const MateCase& c : cases) {
-        State s = position(c.pieces);
+        ComState s = position(c.pieces);
         const BoardGrid before = s.Board;
         EXPECT_EQ(詰めかMAN(s), c.expected) << c.what;
         EXPECT_EQ(s.Board, before) << c.what;
@@ -68,7 +67,7 @@ TEST(MateMan, Cases) {
 
 TEST(MateMan, TheCrownPrinceAloneAndTheKingTakesNoPart) {
     // The prince boxed on (1, 12); only the king could take the attacker.
-    State s =
+    ComState s =
         position({{1, 12, -38}, {1, 11, -1}, {2, 11, -1}, {2, 12, -1}, {3, 12, 32}, {4, 12, -39}});
     ASSERT_EQ(s.manKingX, 4);
     s.manKingX = 0;  // the king is not counted as a royal piece here
@@ -82,12 +81,12 @@ TEST(MateMan, TheCrownPrinceAloneAndTheKingTakesNoPart) {
 TEST(MateCom, TheComputerKingDoesNotCaptureButTheHumanKingDoes) {
     // COM king boxed on (12, 1) by a pawn and a bishop, attacked by a human
     // gold on (11, 2) that only the king could take.
-    State c = position({{12, 1, 39}, {12, 2, 1}, {11, 1, 21}, {11, 2, -13}});
+    ComState c = position({{12, 1, 39}, {12, 2, 1}, {11, 1, 21}, {11, 2, -13}});
     const BoardGrid before = c.Board;
     EXPECT_EQ(詰めかCOM(c), 1);
     EXPECT_EQ(c.Board, before);
 
-    State m = test::turnedState(c);
+    ComState m = test::turnedComState(c);
     勢力調査_MAN(m);
     勢力調査_COM(m);
     EXPECT_EQ(詰めかMAN(m), 0);
@@ -96,7 +95,7 @@ TEST(MateCom, TheComputerKingDoesNotCaptureButTheHumanKingDoes) {
 TEST(MateCom, CasesAndTheLeftoverMapsOfTheLastTry) {
     // A rook that can take a far pawn without lifting the attack: mated, and
     // the MAN maps show the board with that pawn gone.
-    State s =
+    ComState s =
         position({{12, 1, 39}, {12, 2, 1}, {11, 1, 21}, {11, 2, -13}, {1, 1, 15}, {1, 6, -1}});
     ASSERT_EQ(s.manInfluence[1][5], 1);
     const BoardGrid before = s.Board;
@@ -108,25 +107,25 @@ TEST(MateCom, CasesAndTheLeftoverMapsOfTheLastTry) {
     EXPECT_EQ(s.manInfluence[1][5], 1);
 
     // Taking the gold itself saves the king.
-    State t = position({{12, 1, 39}, {12, 2, 1}, {11, 1, 21}, {11, 2, -13}, {11, 12, 15}});
+    ComState t = position({{12, 1, 39}, {12, 2, 1}, {11, 1, 21}, {11, 2, -13}, {11, 12, 15}});
     EXPECT_EQ(詰めかCOM(t), 0);
 
     // Both royals: never mated. The prince alone: neither royal captures.
-    State both = position({{12, 1, 39}, {12, 2, 1}, {11, 1, 21}, {11, 2, -13}, {5, 5, 38}});
+    ComState both = position({{12, 1, 39}, {12, 2, 1}, {11, 1, 21}, {11, 2, -13}, {5, 5, 38}});
     EXPECT_EQ(詰めかCOM(both), 0);
-    State prince = position({{12, 1, 38}, {12, 2, 1}, {11, 1, 21}, {11, 2, -13}, {10, 3, 39}});
+    ComState prince = position({{12, 1, 38}, {12, 2, 1}, {11, 1, 21}, {11, 2, -13}, {10, 3, 39}});
     prince.comKingX = 0;
     EXPECT_EQ(詰めかCOM(prince), 1);
     EXPECT_EQ(詰めかCOM_太(prince), 1);
 }
 
 TEST(MateTests, AStaleRoyalSquareThatIsEmptyIsNoMate) {
-    State s = position(kBoxedKing);
+    ComState s = position(kBoxedKing);
     s.Board[1][12] = code::EMPTY;
     EXPECT_EQ(詰めかMAN_王(s), 0);
     s.manKingX = 0;
     EXPECT_EQ(詰めかMAN_王(s), 0);
-    State c = test::emptyState();
+    ComState c = test::emptyComState();
     c.comKingX = 3, c.comKingY = 3;
     EXPECT_EQ(詰めかCOM_王(c), 0);
 }
@@ -157,7 +156,7 @@ TEST(KingEscape, CountsEmptyUnreachedNeighbours) {
         {"king never placed", {}, 0, 0, {{0, 1}, {1, 1}, {1, 0}}},
     };
     for (const EscapeCase& c : cases) {
-        State s = position(c.pieces);
+        ComState s = position(c.pieces);
         s.manKingX = c.kx;
         s.manKingY = c.ky;
         s.kingEscapeMap = IntGrid{};

@@ -8,10 +8,16 @@ int 手番符号(const State& s) {
     return s.turnPlayer == s.comPlayer ? 1 : 0;
 }
 
-const Position& 現局面(State& s) {
+Position& 現局面(State& s) {
     s.mover = 手番符号(s);
     s.history = lionHistoryOf(s.record, s.record.recordCount);
     return s;
+}
+
+ComState& computerPart(State& s) {
+    static_cast<Position&>(s.com) = 現局面(s);
+    s.com.level = s.comLevel;
+    return s.com;
 }
 
 }  // namespace zk

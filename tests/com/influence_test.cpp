@@ -4,14 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "com_fixture.h"
 #include "move_check.h"
-#include "rules_fixture.h"
 
 namespace zk {
 namespace {
 
 // Each member of one side's maps that a patch must leave as a rebuild does.
-::testing::AssertionResult sameManMaps(const State& a, const State& b) {
+::testing::AssertionResult sameManMaps(const ComState& a, const ComState& b) {
     const bool same = a.manInfluence == b.manInfluence && a.manGuardValue == b.manGuardValue &&
                       a.manAttackValue == b.manAttackValue && a.manAttackerX == b.manAttackerX &&
                       a.manAttackerY == b.manAttackerY && a.manLionX == b.manLionX &&
@@ -20,7 +20,7 @@ namespace {
                 : ::testing::AssertionFailure() << "MAN maps differ";
 }
 
-::testing::AssertionResult sameComMaps(const State& a, const State& b) {
+::testing::AssertionResult sameComMaps(const ComState& a, const ComState& b) {
     const bool same = a.comInfluence == b.comInfluence && a.comGuardValue == b.comGuardValue &&
                       a.comAttackValue == b.comAttackValue && a.comGuardX == b.comGuardX &&
                       a.comGuardY == b.comGuardY && a.comAttackerX == b.comAttackerX &&
@@ -40,7 +40,7 @@ TEST(Influence, ALonePieceReachesWhereItMayMove) {
     for (int k = 1; k <= 39; ++k)
         for (auto [x, y] : std::vector<test::Square>{{6, 6}, {1, 1}, {12, 12}, {2, 11}, {11, 3}}) {
             for (int sign : {-1, 1}) {
-                State s = test::emptyState();
+                ComState s = test::emptyComState();
                 const PieceCode c(sign * k);
                 s.Board[x][y] = c;
                 勢力調査_MAN(s);
@@ -49,7 +49,7 @@ TEST(Influence, ALonePieceReachesWhereItMayMove) {
                 const IntGrid& theirs = sign < 0 ? s.comInfluence : s.manInfluence;
                 for (int tx = 1; tx <= 12; ++tx)
                     for (int ty = 1; ty <= 12; ++ty) {
-                        EXPECT_EQ(mine[tx][ty], 移動チェック(s, x, y, tx, ty, c))
+                        EXPECT_EQ(mine[tx][ty], 移動チェック(s, false, x, y, tx, ty, c))
                             << "code " << sign * k << " at " << x << "," << y << " onto " << tx
                             << "," << ty;
                         EXPECT_EQ(theirs[tx][ty], 0);
@@ -59,7 +59,7 @@ TEST(Influence, ALonePieceReachesWhereItMayMove) {
 }
 
 TEST(Influence, AnEmptySideResetsItsMaps) {
-    State s = test::initialState();
+    ComState s = test::initialComState();
     s.Board[6][6] = PieceCode(-15);  // attacks the tokin on (6, 4)
     勢力調査_MAN(s);
     勢力調査_COM(s);
@@ -79,7 +79,7 @@ TEST(Influence, AnEmptySideResetsItsMaps) {
 }
 
 TEST(Influence, ComSquaresAndAllRoyalSquaresSurviveASurvey) {
-    State s = test::emptyState();
+    ComState s = test::emptyComState();
     s.comAttackerX[3][3] = 7;
     s.comAttackerY[3][3] = 8;
     s.comGuardX[4][4] = 9;
@@ -87,7 +87,7 @@ TEST(Influence, ComSquaresAndAllRoyalSquaresSurviveASurvey) {
     s.manKingX = 3, s.manKingY = 4, s.manPrinceX = 5, s.manPrinceY = 6;
     s.manLionX = 7, s.manLionY = 8;
     s.comKingX = 9, s.comKingY = 10, s.comPrinceX = 11, s.comPrinceY = 12;
-    const State before = s;
+    const ComState before = s;
     勢力調査_MAN(s);
     勢力調査_COM(s);
     EXPECT_EQ(s.comAttackerX, before.comAttackerX);
@@ -100,7 +100,7 @@ TEST(Influence, ComSquaresAndAllRoyalSquaresSurviveASurvey) {
 }
 
 TEST(Influence, RoyalAndLionSquaresAreFoundTheLastLionWinning) {
-    State s = test::emptyState();
+    ComState s = test::emptyComState();
     s.Board[2][9] = PieceCode(-33);
     s.Board[5][3] = PieceCode(-34);
     s.Board[5][2] = PieceCode(-39);
@@ -119,7 +119,7 @@ TEST(Influence, RoyalAndLionSquaresAreFoundTheLastLionWinning) {
 
 // A MAN rook looks through the COM king and marks the checking line.
 TEST(Influence, RankingLineSeesThroughTheEnemyKing) {
-    State s = test::emptyState();
+    ComState s = test::emptyComState();
     s.Board[5][9] = PieceCode(-15);
     s.Board[5][7] = PieceCode(39);
     s.Board[5][5] = PieceCode(1);
@@ -136,7 +136,7 @@ TEST(Influence, RankingLineSeesThroughTheEnemyKing) {
     }
 
     // The same seen from the other side, on the turned board.
-    State t = test::turnedState(s);
+    ComState t = test::turnedComState(s);
     勢力調査_COM(t);
     for (int y : {5, 6, 7, 8}) EXPECT_EQ(t.comInfluence[8][y], 1) << y;
     EXPECT_EQ(t.comInfluence[8][9], 0);
@@ -150,7 +150,7 @@ TEST(Influence, RankingLineSeesThroughTheEnemyKing) {
 }
 
 TEST(Influence, DiagonalChecksMarkTheSquaresBetweenAndTheCrownPrinceBlocks) {
-    State s = test::emptyState();
+    ComState s = test::emptyComState();
     s.Board[9][9] = PieceCode(-21);  // bishop toward the COM king on (5, 5)
     s.Board[5][5] = PieceCode(39);
     s.Board[1][9] = PieceCode(-15);  // rook toward the COM prince on (1, 4)
@@ -181,14 +181,14 @@ TEST(Influence, CheckMarksOfEachMember) {
              {"line at the prince", -15, 38, 0},
              {"king never marks", -39, 39, 0},
          }) {
-        State s = test::emptyState();
+        ComState s = test::emptyComState();
         s.Board[6][7] = PieceCode(r.piece);
         s.Board[6][6] = PieceCode(r.target);
         勢力調査_MAN(s);
         EXPECT_EQ(s.manCheckMarks[6][7], r.manMark) << r.what;
 
         // The same pieces for COM on the turned board.
-        State t = test::turnedState(s);
+        ComState t = test::turnedComState(s);
         勢力調査_COM(t);
         const int comMark = (r.piece == -1 && r.target == 38) ? 9 : r.manMark;
         EXPECT_EQ(t.comCheckMarks[7][6], comMark) << r.what << " (COM)";
@@ -196,7 +196,7 @@ TEST(Influence, CheckMarksOfEachMember) {
 }
 
 TEST(Influence, CheapestAttackerKeepsTheFirstInScanOrder) {
-    State s = test::emptyState();
+    ComState s = test::emptyComState();
     s.Board[5][6] = PieceCode(5);
     s.Board[4][7] = PieceCode(-9);  // silver, value 5, earlier in scan order
     s.Board[6][7] = PieceCode(-9);
@@ -212,7 +212,7 @@ TEST(Influence, CheapestAttackerKeepsTheFirstInScanOrder) {
     EXPECT_EQ(s.manAttackerY[5][6], 7);
 
     // COM guards and attackers, with their squares.
-    State c = test::emptyState();
+    ComState c = test::emptyComState();
     c.Board[5][7] = PieceCode(-5);
     c.Board[5][6] = PieceCode(5);
     c.Board[4][5] = PieceCode(9);
@@ -230,7 +230,7 @@ TEST(Influence, CheapestAttackerKeepsTheFirstInScanOrder) {
 }
 
 TEST(Influence, KingRuleGuardsWithItsSignedCode) {
-    State s = test::emptyState();
+    ComState s = test::emptyComState();
     s.Board[6][12] = PieceCode(-39);
     s.Board[7][11] = PieceCode(-5);
     s.Board[7][12] = PieceCode(-1);  // a pawn guards (7, 11) too
@@ -242,7 +242,7 @@ TEST(Influence, KingRuleGuardsWithItsSignedCode) {
     EXPECT_EQ(s.manAttackValue[5][11], 999);
     EXPECT_EQ(s.manCheckMarks[6][12], 0);
 
-    State c = test::emptyState();
+    ComState c = test::emptyComState();
     c.Board[7][1] = PieceCode(39);
     c.Board[6][2] = PieceCode(5);
     c.Board[6][1] = PieceCode(1);  // a pawn guards (6, 2)
@@ -259,7 +259,7 @@ TEST(Influence, KingRuleGuardsWithItsSignedCode) {
 
 TEST(Influence, GoldPatternsDifferBetweenTheSides) {
     // COM gold on (6, 6): a MAN piece in front, a COM piece beside it.
-    State c = test::emptyState();
+    ComState c = test::emptyComState();
     c.Board[6][6] = PieceCode(13);
     c.Board[6][7] = PieceCode(-5);
     c.Board[7][6] = PieceCode(1);
@@ -273,7 +273,7 @@ TEST(Influence, GoldPatternsDifferBetweenTheSides) {
     EXPECT_EQ(c.comGuardX[7][6], 3);
 
     // The MAN gold on the turned board enters its attack with the square.
-    State m = test::turnedState(c);
+    ComState m = test::turnedComState(c);
     勢力調査_MAN(m);
     EXPECT_EQ(m.manAttackValue[7][6], 8);
     EXPECT_EQ(m.manAttackerX[7][6], 7);
@@ -282,7 +282,7 @@ TEST(Influence, GoldPatternsDifferBetweenTheSides) {
 }
 
 TEST(Influence, LionReachesItsBlockAndJumpsPassBlockers) {
-    State s = test::emptyState();
+    ComState s = test::emptyComState();
     s.Board[1][1] = PieceCode(-34);
     勢力調査_MAN(s);
     int reached = 0;
@@ -293,7 +293,7 @@ TEST(Influence, LionReachesItsBlockAndJumpsPassBlockers) {
     EXPECT_EQ(s.manInfluence[3][3], 1);
 
     // The falcon's two-square forward reach ignores the square between.
-    State f = test::emptyState();
+    ComState f = test::emptyComState();
     f.Board[4][9] = PieceCode(-24);
     f.Board[4][8] = PieceCode(5);
     f.Board[4][7] = PieceCode(5);
@@ -314,11 +314,12 @@ namespace {
 TEST(Influence, APatchAfterAComputerMoveEqualsARebuild) {
     int patched = 0;
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
-        State a = test::randomPosition(seed, 30, [](int) { return true; });
+        ComState a = test::emptyComState();
+        a.Board = test::randomBoard(seed, 30, [](int) { return true; });
         勢力調査_MAN(a);
         ManSurveyBase base;
         勢力基準_MAN(a, base);
-        State b = a;
+        ComState b = a;
         for (int x = 1; x <= 12; ++x)
             for (int y = 1; y <= 12; ++y) {
                 const PieceCode moving = base.board[x][y];
@@ -327,7 +328,7 @@ TEST(Influence, APatchAfterAComputerMoveEqualsARebuild) {
                     for (int ty = 1; ty <= 12; ++ty) {
                         const PieceCode taken = base.board[tx][ty];
                         if (taken >= 1) continue;
-                        for (State* s : {&a, &b}) {
+                        for (ComState* s : {&a, &b}) {
                             s->Board[x][y] = code::EMPTY;
                             s->Board[tx][ty] = moving;
                         }
@@ -340,7 +341,7 @@ TEST(Influence, APatchAfterAComputerMoveEqualsARebuild) {
                             const auto where = trialOf(seed, x, y, tx, ty);
                             ASSERT_TRUE(sameManMaps(a, b)) << where;
                         }
-                        for (State* s : {&a, &b}) {
+                        for (ComState* s : {&a, &b}) {
                             s->Board[x][y] = moving;
                             s->Board[tx][ty] = taken;
                         }
@@ -362,11 +363,12 @@ namespace {
 TEST(Influence, APatchOfTheComMapsEqualsARebuildOverASequence) {
     int patched = 0;
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
-        State a = test::randomPosition(seed, 30, [](int) { return true; });
+        ComState a = test::emptyComState();
+        a.Board = test::randomBoard(seed, 30, [](int) { return true; });
         勢力調査_COM(a);
         ComSurveyBase base;
         勢力基準_COM(a, base);
-        State b = a;
+        ComState b = a;
         for (int x = 1; x <= 12; ++x)
             for (int y = 1; y <= 12; ++y) {
                 const PieceCode moving = base.board[x][y];
@@ -379,7 +381,7 @@ TEST(Influence, APatchOfTheComMapsEqualsARebuildOverASequence) {
                         const PieceCode landed = (tx + ty) % 2 && moving.kind() < 30
                                                      ? PieceCode(moving.kind() + 1)
                                                      : moving;
-                        for (State* s : {&a, &b}) {
+                        for (ComState* s : {&a, &b}) {
                             s->Board[x][y] = code::EMPTY;
                             s->Board[tx][ty] = landed;
                         }
@@ -391,7 +393,7 @@ TEST(Influence, APatchOfTheComMapsEqualsARebuildOverASequence) {
                             const auto where = trialOf(seed, x, y, tx, ty);
                             ASSERT_TRUE(sameComMaps(a, b)) << where;
                         }
-                        for (State* s : {&a, &b}) {
+                        for (ComState* s : {&a, &b}) {
                             s->Board[x][y] = moving;
                             s->Board[tx][ty] = taken;
                         }
@@ -413,7 +415,8 @@ namespace {
 TEST(Influence, PatchesAlongATrailEqualRebuilds) {
     int patched = 0;
     for (std::uint32_t seed = 1; seed <= 6; ++seed) {
-        State a = test::randomPosition(seed, 30, [](int) { return true; });
+        ComState a = test::emptyComState();
+        a.Board = test::randomBoard(seed, 30, [](int) { return true; });
         勢力調査_MAN(a);
         勢力調査_COM(a);
         ManSurveyBase manBase;
@@ -422,7 +425,7 @@ TEST(Influence, PatchesAlongATrailEqualRebuilds) {
         勢力基準_COM(a, comBase);
         PatchTrail manTrail, comTrail;
         manTrail.known = comTrail.known = true;
-        State b = a;
+        ComState b = a;
         int trial = 0;
         for (int x = 1; x <= 12; ++x)
             for (int y = 1; y <= 12; ++y) {
@@ -433,7 +436,7 @@ TEST(Influence, PatchesAlongATrailEqualRebuilds) {
                         const PieceCode taken = comBase.board[tx][ty];
                         const int k = taken.kind();
                         if (taken >= 1 || k == 33 || k == 34 || k >= 38) continue;
-                        for (State* s : {&a, &b}) {
+                        for (ComState* s : {&a, &b}) {
                             s->Board[x][y] = code::EMPTY;
                             s->Board[tx][ty] = moving;
                         }
@@ -453,7 +456,7 @@ TEST(Influence, PatchesAlongATrailEqualRebuilds) {
                         const auto where = trialOf(seed, x, y, tx, ty);
                         ASSERT_TRUE(sameManMaps(a, b)) << where;
                         ASSERT_TRUE(sameComMaps(a, b)) << where;
-                        for (State* s : {&a, &b}) {
+                        for (ComState* s : {&a, &b}) {
                             s->Board[x][y] = moving;
                             s->Board[tx][ty] = taken;
                         }
@@ -475,7 +478,8 @@ namespace {
 TEST(Influence, EveryComputerMoveLandsOnASquareItsPieceReaches) {
     int moves = 0;
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
-        State s = test::randomPosition(seed, seed % 2 ? 25 : 60, [](int) { return true; });
+        ComState s = test::emptyComState();
+        s.Board = test::randomBoard(seed, seed % 2 ? 25 : 60, [](int) { return true; });
         勢力調査_COM(s);
         ComSurveyBase base;
         勢力基準_COM(s, base);
@@ -490,7 +494,7 @@ TEST(Influence, EveryComputerMoveLandsOnASquareItsPieceReaches) {
                     reached[base.reached[base.reachedFrom[from] + k]] = true;
                 for (int tx = 1; tx <= 12; ++tx)
                     for (int ty = 1; ty <= 12; ++ty) {
-                        if (移動チェック(s, x, y, tx, ty, c) != 1) continue;
+                        if (移動チェック(s, false, x, y, tx, ty, c) != 1) continue;
                         ++moves;
                         ASSERT_TRUE(reached[tx * 13 + ty])
                             << "seed " << seed << ": " << x << "," << y << " to " << tx << "," << ty
@@ -499,6 +503,82 @@ TEST(Influence, EveryComputerMoveLandsOnASquareItsPieceReaches) {
             }
     }
     EXPECT_GT(moves, 3000);
+}
+
+// The MAN maps of a position against the COM maps of the turned position.
+// Counts always match. Guard values match without kings (the king rule
+// differs), attack values without golds and tokins (the COM gold pattern
+// enters no attack), check marks without crown princes (the COM step
+// recorder also marks checks on the prince). Attacker and guard squares are
+// not compared: equal values keep the first piece in scan order, and the
+// turn reverses that order.
+TEST(Symmetry, InfluenceMapsMirrorBetweenTheSurveys) {
+    int guardsCompared = 0, attacksCompared = 0, checksCompared = 0;
+    for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+        const bool noKings = seed % 3 == 0, noGolds = seed % 3 == 1, noPrinces = seed % 2 == 0;
+        ComState s = test::emptyComState();
+        s.Board = test::randomBoard(seed, 15 + seed % 50, [&](int k) {
+            if (noKings && k == 39) return false;
+            if (noGolds && (k == 2 || k == 13)) return false;
+            if (noPrinces && k == 38) return false;
+            return true;
+        });
+        if (seed % 5 == 0) {  // make sure kings give checks along lines too
+            s.Board[1 + seed % 12][1 + seed / 12 % 12] = noKings ? PieceCode(0) : PieceCode(39);
+        }
+        ComState t = test::turnedComState(s);
+        勢力調査_MAN(s);
+        勢力調査_COM(s);
+        勢力調査_MAN(t);
+        勢力調査_COM(t);
+        bool hasKing = false, hasGold = false, hasPrince = false;
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                const int k = s.Board[x][y].kind();
+                hasKing |= k == 39;
+                hasGold |= k == 2 || k == 13;
+                hasPrince |= k == 38;
+            }
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                const int rx = 13 - x, ry = 13 - y;
+                ASSERT_EQ(s.manInfluence[x][y], t.comInfluence[rx][ry]) << seed;
+                ASSERT_EQ(s.comInfluence[x][y], t.manInfluence[rx][ry]) << seed;
+                if (!hasKing) {
+                    ASSERT_EQ(s.manGuardValue[x][y], t.comGuardValue[rx][ry]) << seed;
+                    ++guardsCompared;
+                }
+                if (!hasGold) {
+                    ASSERT_EQ(s.manAttackValue[x][y], t.comAttackValue[rx][ry]) << seed;
+                    ASSERT_EQ(s.comAttackValue[x][y], t.manAttackValue[rx][ry]) << seed;
+                    ++attacksCompared;
+                }
+                if (!hasPrince) {
+                    ASSERT_EQ(s.manCheckMarks[x][y], t.comCheckMarks[rx][ry]) << seed;
+                    ASSERT_EQ(s.comCheckMarks[x][y], t.manCheckMarks[rx][ry]) << seed;
+                    ++checksCompared;
+                }
+            }
+        // With one royal piece of a kind the found squares mirror too (with
+        // several, the last in scan order wins, and the turn reverses it).
+        int manKings = 0, manPrinces = 0;
+        for (int x = 1; x <= 12; ++x)
+            for (int y = 1; y <= 12; ++y) {
+                manKings += s.Board[x][y] == -39;
+                manPrinces += s.Board[x][y] == -38;
+            }
+        if (manKings == 1) {
+            EXPECT_EQ(t.comKingX, 13 - s.manKingX);
+            EXPECT_EQ(t.comKingY, 13 - s.manKingY);
+        }
+        if (manPrinces == 1) {
+            EXPECT_EQ(t.comPrinceX, 13 - s.manPrinceX);
+            EXPECT_EQ(t.comPrinceY, 13 - s.manPrinceY);
+        }
+    }
+    EXPECT_GT(guardsCompared, 0);
+    EXPECT_GT(attacksCompared, 0);
+    EXPECT_GT(checksCompared, 0);
 }
 
 }  // namespace

@@ -6,26 +6,26 @@
 #include <array>
 #include <cstdint>
 
-#include "state.h"
+#include "com_state.h"
 
 namespace zk {
 
-void 勢力調査_MAN(State& s);
-void 勢力調査_COM(State& s);
+void 勢力調査_MAN(ComState& s);
+void 勢力調査_COM(ComState& s);
 
 // Members (record one reach; walk one line; the gold pattern).
-void 勢力調査_自駒(State& s, int IN_X1, int IN_Y1, int IN_X2, int IN_Y2, PieceCode IN_駒);
-void 勢力調査_敵駒(State& s, int IN_X1, int IN_Y1, int IN_X2, int IN_Y2, PieceCode IN_駒);
-void 勢力確定上直進(State& s, PieceCode 駒種類, int 入力X, int 入力Y);
-void 勢力確定下直進(State& s, PieceCode 駒種類, int 入力X, int 入力Y);
-void 勢力確定右直進(State& s, PieceCode 駒種類, int 入力X, int 入力Y);
-void 勢力確定左直進(State& s, PieceCode 駒種類, int 入力X, int 入力Y);
-void 勢力確定自角_上(State& s, PieceCode 入力駒, int 入力X, int 入力Y);
-void 勢力確定自角_下(State& s, PieceCode 入力駒, int 入力X, int 入力Y);
-void 勢力確定敵角_上(State& s, PieceCode 駒種類, int 入力X, int 入力Y);
-void 勢力確定敵角_下(State& s, PieceCode 駒種類, int 入力X, int 入力Y);
-void 勢力確定自金(State& s, PieceCode 駒種類, int 移動元X, int 移動元Y);
-void 勢力確定敵金(State& s, PieceCode 駒種類, int 移動元X, int 移動元Y);
+void 勢力調査_自駒(ComState& s, int IN_X1, int IN_Y1, int IN_X2, int IN_Y2, PieceCode IN_駒);
+void 勢力調査_敵駒(ComState& s, int IN_X1, int IN_Y1, int IN_X2, int IN_Y2, PieceCode IN_駒);
+void 勢力確定上直進(ComState& s, PieceCode 駒種類, int 入力X, int 入力Y);
+void 勢力確定下直進(ComState& s, PieceCode 駒種類, int 入力X, int 入力Y);
+void 勢力確定右直進(ComState& s, PieceCode 駒種類, int 入力X, int 入力Y);
+void 勢力確定左直進(ComState& s, PieceCode 駒種類, int 入力X, int 入力Y);
+void 勢力確定自角_上(ComState& s, PieceCode 入力駒, int 入力X, int 入力Y);
+void 勢力確定自角_下(ComState& s, PieceCode 入力駒, int 入力X, int 入力Y);
+void 勢力確定敵角_上(ComState& s, PieceCode 駒種類, int 入力X, int 入力Y);
+void 勢力確定敵角_下(ComState& s, PieceCode 駒種類, int 入力X, int 入力Y);
+void 勢力確定自金(ComState& s, PieceCode 駒種類, int 移動元X, int 移動元Y);
+void 勢力確定敵金(ComState& s, PieceCode 駒種類, int 移動元X, int 移動元Y);
 
 // The MAN maps of one position with, for every square, the human pieces that
 // reach it in the surveys' order, so that the maps after one computer move
@@ -61,14 +61,14 @@ struct PatchTrail {
 };
 
 // Take Board and the MAN maps now in `s` (just rebuilt for Board) as the base.
-void 勢力基準_MAN(const State& s, ManSurveyBase& base);
+void 勢力基準_MAN(const ComState& s, ManSurveyBase& base);
 
 // Patch the MAN maps for Board, which differs from the base only by a computer
 // piece moved from (x, y) to (tx, ty), taking what stood there. The check
 // marks are left as they were. False, with nothing written, when the move is
 // not of that shape or takes a royal piece or a lion: then rebuild instead.
 // With a trail, the squares written are left in it.
-bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx, int ty,
+bool 勢力差分_MAN(ComState& s, const ManSurveyBase& base, int x, int y, int tx, int ty,
                   PatchTrail* trail = nullptr);
 
 // The same for the COM maps. The survey leaves the COM guard and attacker
@@ -107,11 +107,11 @@ struct ComSurveyBase {
     std::array<std::uint8_t, 169> guardKept{};
 };
 
-void 勢力基準_COM(const State& s, ComSurveyBase& base);
+void 勢力基準_COM(const ComState& s, ComSurveyBase& base);
 
 // Patch the COM maps as 勢力差分_MAN patches the MAN maps; refused when a
 // royal piece moves.
-bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx, int ty,
+bool 勢力差分_COM(ComState& s, const ComSurveyBase& base, int x, int y, int tx, int ty,
                   PatchTrail* trail = nullptr);
 
 std::uint64_t 勢力調査_COM_回数();

@@ -12,13 +12,13 @@ enum class Attack { None, ValueAndSquare };
 enum class Check { None, King, KingOrPrince };
 
 // The value of a reaching piece; a kind beyond the table is worth 0.
-int valueOf(const State& s, PieceCode p) {
+int valueOf(const ComState& s, PieceCode p) {
     const int k = p.kind();
     return k < static_cast<int>(s.pieceValue.size()) ? s.pieceValue[k] : 0;
 }
 
 // Enter one MAN reach from (x1, y1) onto (x2, y2).
-void recordMan(State& s, int x1, int y1, int x2, int y2, PieceCode p, Check check) {
+void recordMan(ComState& s, int x1, int y1, int x2, int y2, PieceCode p, Check check) {
     if (!onBoard(x1, y1) || !onBoard(x2, y2)) return;
     const int v = valueOf(s, p);
     const PieceCode t = s.Board[x2][y2];
@@ -38,7 +38,7 @@ void recordMan(State& s, int x1, int y1, int x2, int y2, PieceCode p, Check chec
 }
 
 // Enter one COM reach from (x1, y1) onto (x2, y2).
-void recordCom(State& s, int x1, int y1, int x2, int y2, PieceCode p, Guard guard, Attack attack,
+void recordCom(ComState& s, int x1, int y1, int x2, int y2, PieceCode p, Guard guard, Attack attack,
                Check check) {
     if (!onBoard(x1, y1) || !onBoard(x2, y2)) return;
     const int v = valueOf(s, p);
@@ -67,7 +67,7 @@ void recordCom(State& s, int x1, int y1, int x2, int y2, PieceCode p, Guard guar
 // Walk one ranging line from the piece's square in direction (sx, sy). The
 // line records every square up to and including the first piece, but looks
 // through the enemy king, marking the checking line on its way.
-void walkLine(State& s, bool man, PieceCode p, int x, int y, int sx, int sy) {
+void walkLine(ComState& s, bool man, PieceCode p, int x, int y, int sx, int sy) {
     const PieceCode enemyKing = man ? code::COM_王 : code::MAN_王;
     IntGrid& marks = man ? s.manCheckMarks : s.comCheckMarks;
     for (int tx = x + sx, ty = y + sy; onBoard(tx, ty); tx += sx, ty += sy) {
@@ -101,59 +101,59 @@ void goldPattern(int x, int y, int forward, Record record) {
 }  // namespace
 
 // One MAN reach from a step, jump or area.
-void 勢力調査_自駒(State& s, int IN_X1, int IN_Y1, int IN_X2, int IN_Y2, PieceCode IN_駒) {
+void 勢力調査_自駒(ComState& s, int IN_X1, int IN_Y1, int IN_X2, int IN_Y2, PieceCode IN_駒) {
     recordMan(s, IN_X1, IN_Y1, IN_X2, IN_Y2, IN_駒, Check::King);
 }
 
 // One COM reach from a step, jump or area.
-void 勢力調査_敵駒(State& s, int IN_X1, int IN_Y1, int IN_X2, int IN_Y2, PieceCode IN_駒) {
+void 勢力調査_敵駒(ComState& s, int IN_X1, int IN_Y1, int IN_X2, int IN_Y2, PieceCode IN_駒) {
     recordCom(s, IN_X1, IN_Y1, IN_X2, IN_Y2, IN_駒, Guard::ValueAndSquare, Attack::ValueAndSquare,
               Check::KingOrPrince);
 }
 
 // The straight lines choose their side by the sign of the code.
-void 勢力確定上直進(State& s, PieceCode 駒種類, int 入力X, int 入力Y) {
+void 勢力確定上直進(ComState& s, PieceCode 駒種類, int 入力X, int 入力Y) {
     walkLine(s, 駒種類 < 0, 駒種類, 入力X, 入力Y, 0, -1);
 }
 
-void 勢力確定下直進(State& s, PieceCode 駒種類, int 入力X, int 入力Y) {
+void 勢力確定下直進(ComState& s, PieceCode 駒種類, int 入力X, int 入力Y) {
     walkLine(s, 駒種類 < 0, 駒種類, 入力X, 入力Y, 0, 1);
 }
 
-void 勢力確定右直進(State& s, PieceCode 駒種類, int 入力X, int 入力Y) {
+void 勢力確定右直進(ComState& s, PieceCode 駒種類, int 入力X, int 入力Y) {
     walkLine(s, 駒種類 < 0, 駒種類, 入力X, 入力Y, 1, 0);
 }
 
-void 勢力確定左直進(State& s, PieceCode 駒種類, int 入力X, int 入力Y) {
+void 勢力確定左直進(ComState& s, PieceCode 駒種類, int 入力X, int 入力Y) {
     walkLine(s, 駒種類 < 0, 駒種類, 入力X, 入力Y, -1, 0);
 }
 
 // MAN diagonals toward row 1: up-left, then up-right.
-void 勢力確定自角_上(State& s, PieceCode 入力駒, int 入力X, int 入力Y) {
+void 勢力確定自角_上(ComState& s, PieceCode 入力駒, int 入力X, int 入力Y) {
     walkLine(s, true, 入力駒, 入力X, 入力Y, -1, -1);
     walkLine(s, true, 入力駒, 入力X, 入力Y, 1, -1);
 }
 
 // MAN diagonals toward row 12: down-left, then down-right.
-void 勢力確定自角_下(State& s, PieceCode 入力駒, int 入力X, int 入力Y) {
+void 勢力確定自角_下(ComState& s, PieceCode 入力駒, int 入力X, int 入力Y) {
     walkLine(s, true, 入力駒, 入力X, 入力Y, -1, 1);
     walkLine(s, true, 入力駒, 入力X, 入力Y, 1, 1);
 }
 
 // COM diagonals toward row 1.
-void 勢力確定敵角_上(State& s, PieceCode 駒種類, int 入力X, int 入力Y) {
+void 勢力確定敵角_上(ComState& s, PieceCode 駒種類, int 入力X, int 入力Y) {
     walkLine(s, false, 駒種類, 入力X, 入力Y, -1, -1);
     walkLine(s, false, 駒種類, 入力X, 入力Y, 1, -1);
 }
 
 // COM diagonals toward row 12.
-void 勢力確定敵角_下(State& s, PieceCode 駒種類, int 入力X, int 入力Y) {
+void 勢力確定敵角_下(ComState& s, PieceCode 駒種類, int 入力X, int 入力Y) {
     walkLine(s, false, 駒種類, 入力X, 入力Y, -1, 1);
     walkLine(s, false, 駒種類, 入力X, 入力Y, 1, 1);
 }
 
 // The gold pattern of a MAN と or 金 (forward is toward row 1).
-void 勢力確定自金(State& s, PieceCode 駒種類, int 移動元X, int 移動元Y) {
+void 勢力確定自金(ComState& s, PieceCode 駒種類, int 移動元X, int 移動元Y) {
     goldPattern(移動元X, 移動元Y, -1, [&](int tx, int ty) {
         recordMan(s, 移動元X, 移動元Y, tx, ty, 駒種類, Check::KingOrPrince);
     });
@@ -161,7 +161,7 @@ void 勢力確定自金(State& s, PieceCode 駒種類, int 移動元X, int 移�
 
 // The gold pattern of a COM と or 金: its guard square is not kept and an
 // enemy piece it reaches only counts in comInfluence.
-void 勢力確定敵金(State& s, PieceCode 駒種類, int 移動元X, int 移動元Y) {
+void 勢力確定敵金(ComState& s, PieceCode 駒種類, int 移動元X, int 移動元Y) {
     goldPattern(移動元X, 移動元Y, 1, [&](int tx, int ty) {
         recordCom(s, 移動元X, 移動元Y, tx, ty, 駒種類, Guard::ValueOnly, Attack::None,
                   Check::KingOrPrince);

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "move_check.h"
+#include "com_search.h"
 
 namespace zk {
 
@@ -13,8 +13,8 @@ int clampToBoard(int v) { return std::clamp(v, 1, 12); }
 
 // The rectangle that holds every destination of a computer piece, so that the
 // search need not ask about all 144 squares. Other pieces get the whole board.
-void 取得_駒移動座標(const State&, PieceCode IN_駒, int IN_X, int IN_Y, int& O_X1, int& O_X2,
-                     int& O_Y1, int& O_Y2) {
+void 取得_駒移動座標(PieceCode IN_駒, int IN_X, int IN_Y, int& O_X1, int& O_X2, int& O_Y1,
+                     int& O_Y2) {
     int x1 = 1, x2 = 12, y1 = 1, y2 = 12;
     const PieceCode c = IN_駒;
     const int x = IN_X, y = IN_Y;

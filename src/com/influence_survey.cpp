@@ -432,7 +432,7 @@ inline void kingRule(const Maps& m, const KindReach& r, int x, int y) {
 
 // Enter every reach of the piece c on (x, y).
 template <bool man>
-inline void reachOf(State& s, const Maps& m, int x, int y, PieceCode c) {
+inline void reachOf(ComState& s, const Maps& m, int x, int y, PieceCode c) {
     if (c.isMidMove()) return;  // a piece between two steps reaches nothing
     const int kind = c.kind();
     const KindReach& r = man ? kManReach[kind] : kComReach[kind];
@@ -640,7 +640,7 @@ void clearSquares(IntGrid& g, int v) {
 
 // Rebuild the MAN maps from the board. The MAN attacker squares are cleared;
 // royal and lion squares are only written when the piece is found.
-void 勢力調査_MAN(State& s) {
+void 勢力調査_MAN(ComState& s) {
     ++manSurveys;
     clearSquares(s.manInfluence, 0);
     clearSquares(s.manCheckMarks, 0);
@@ -667,7 +667,7 @@ void 勢力調査_MAN(State& s) {
 
 // Rebuild the COM maps from the board. The COM guard and attacker squares are
 // not cleared: an entry is read only where its value map is below 999.
-void 勢力調査_COM(State& s) {
+void 勢力調査_COM(ComState& s) {
     ++comSurveys;
     clearSquares(s.comInfluence, 0);
     clearSquares(s.comCheckMarks, 0);
@@ -690,7 +690,7 @@ namespace zk {
 
 std::uint64_t 勢力調査_MAN_回数() { return manSurveys; }
 
-void 勢力基準_MAN(const State& s, ManSurveyBase& base) {
+void 勢力基準_MAN(const ComState& s, ManSurveyBase& base) {
     // Taken whole, row and column 0 included, so that whole grids copy back.
     base.board = s.Board;
     base.influence = s.manInfluence;
@@ -729,7 +729,7 @@ void 勢力基準_MAN(const State& s, ManSurveyBase& base) {
         }
 }
 
-bool 勢力差分_MAN(State& s, const ManSurveyBase& base, int x, int y, int tx, int ty,
+bool 勢力差分_MAN(ComState& s, const ManSurveyBase& base, int x, int y, int tx, int ty,
                   PatchTrail* trail) {
     if (!base.valid || !onBoard(x, y) || !onBoard(tx, ty) || (x == tx && y == ty)) return false;
     const PieceCode taken = base.board[tx][ty];
@@ -893,7 +893,7 @@ namespace zk {
 
 std::uint64_t 勢力調査_COM_回数() { return comSurveys; }
 
-void 勢力基準_COM(const State& s, ComSurveyBase& base) {
+void 勢力基準_COM(const ComState& s, ComSurveyBase& base) {
     base.board = s.Board;
     // Row and column 0 as the maps hold them, so that whole grids copy back.
     base.influence = s.comInfluence;
@@ -965,7 +965,7 @@ void 勢力基準_COM(const State& s, ComSurveyBase& base) {
         }
 }
 
-bool 勢力差分_COM(State& s, const ComSurveyBase& base, int x, int y, int tx, int ty,
+bool 勢力差分_COM(ComState& s, const ComSurveyBase& base, int x, int y, int tx, int ty,
                   PatchTrail* trail) {
     if (!base.valid || !onBoard(x, y) || !onBoard(tx, ty) || (x == tx && y == ty)) return false;
     const PieceCode was = base.board[x][y], moved = s.Board[tx][ty];

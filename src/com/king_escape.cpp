@@ -1,11 +1,11 @@
-#include "mate.h"
+#include "com_mate.h"
 
 namespace zk {
 
 // Count the empty neighbours of the human king that no COM piece reaches and
 // mark them in kingEscapeMap. With the king off the board (manKingX = 0) the
 // squares of column 0 are visited too and count, as the callers expect.
-int 調査_自王逃道(State& s) {
+int 調査_自王逃道(ComState& s) {
     const int kx = s.manKingX, ky = s.manKingY;
     // Beyond the grid nothing can be read; such a square is no escape.
     if (kx < 0 || kx > 12 || ky < 0 || ky > 12) return 0;

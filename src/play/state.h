@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "com_state.h"
 #include "move_record.h"
 #include "piece_code.h"
 #include "position.h"
@@ -43,9 +44,6 @@ struct State : Position {
     // searching computer and its thinking); made on first use, opaque here.
     std::shared_ptr<void> playSession;
 
-    // Piece values.
-    std::array<int, 40> pieceValue{};
-
     // Play state.
     int turnPlayer = noPlayer;
     int manPlayer = firstPlayer;
@@ -59,7 +57,6 @@ struct State : Position {
     int moveCount = 0;
     int comLevel = 3;
     int guidanceColour = boardGridColour;
-    PieceCode promotedPiece;
 
     // The board-click handler's own state between presses.
     int selX = 0, selY = 0;
@@ -91,27 +88,9 @@ struct State : Position {
     SavedGame savedGame;
     bool autosaveFailureShown = false;
 
-    // Influence maps and the royal squares (an x of 0: not on the board).
-    IntGrid manInfluence{}, manGuardValue{}, manAttackValue{}, manAttackerX{}, manAttackerY{},
-        manCheckMarks{};
-    IntGrid comInfluence{}, comGuardValue{}, comGuardX{}, comGuardY{}, comAttackValue{},
-        comAttackerX{}, comAttackerY{}, comCheckMarks{};
-    int manKingX = 0, manKingY = 0, manPrinceX = 0, manPrinceY = 0;
-    int manLionX = 0, manLionY = 0;
-    int comKingX = 0, comKingY = 0, comPrinceX = 0, comPrinceY = 0;
-    IntGrid kingEscapeMap{};
-    IntGrid manPinned{};
-    int comPinFlag = 0;
-
-    // The computer's turn: scratch values read by the evaluation.
-    BoardGrid savedBoard{};
-    std::int64_t bestScore = 0;  // tenths
-    PieceCode movingPiece;
-    int distToManKing = 0;
-    int comKingXBefore = 0, comKingYBefore = 0;
-    int manKingEscapesBefore = 0;
-    IntGrid manInfluenceBefore{}, comInfluenceBefore{}, manAttackValueBefore{},
-        manAttackerXBefore{}, manAttackerYBefore{}, comAttackerXBefore{}, comAttackerYBefore{};
+    // The level 1..3 computer's own part: its copy of the position, its maps
+    // and its scratch values, kept from turn to turn.
+    ComState com;
 
     // Move help.
     BoardGrid helpBoardBackup{};
@@ -130,8 +109,11 @@ struct State : Position {
 
 // The position of the game now: Board, the side to move and the lion history
 // read from the record (side 0 when no game is running).
-const Position& 現局面(State& s);
+Position& 現局面(State& s);
 // Sign of the codes of the side to move: -1 the bottom side, +1 the top side.
 int 手番符号(const State& s);
+// The computer's part, brought up to the position of the game now and the
+// level chosen; every call from the window into the computer goes through it.
+ComState& computerPart(State& s);
 
 }  // namespace zk

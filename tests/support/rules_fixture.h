@@ -9,34 +9,46 @@
 #include <utility>
 #include <vector>
 
+#include "move_check.h"
 #include "pieces.h"
-#include "state.h"
+#include "position.h"
 
 namespace zk::test {
 
 using Square = std::pair<int, int>;
 using SquareSet = std::set<Square>;
 
-// An empty board with piece values, an empty record (entry 0 after 1) and the
-// human moving first.
-inline State emptyState() {
-    State s;
-    駒価値設定(s);
+// A position with the record it came from, the players' values and the
+// press step, as the window keeps them beside its board.
+struct TestGame : Position {
+    GameRecord record;
+    int manPlayer = 1, comPlayer = -1;  // first and second player
+    int moveStep = 1;
+};
+
+// The move check as the window asks it: the lion history read from the
+// record, the second step from the press step.
+inline int 移動チェック(TestGame& s, int fx, int fy, int tx, int ty, PieceCode c) {
+    s.history = lionHistoryOf(s.record, s.record.recordCount);
+    return 移動チェック(static_cast<Position&>(s), s.moveStep == 2, fx, fy, tx, ty, c);
+}
+
+// An empty board, an empty record (entry 0 after 1) and the human moving
+// first.
+inline TestGame emptyState() {
+    TestGame s;
     s.record = GameRecord{};
     s.record.slot(0).pieceAfter = PieceCode(1);
-    s.manPlayer = State::firstPlayer;
-    s.comPlayer = State::secondPlayer;
-    s.moveStep = 1;
     return s;
 }
 
-inline State initialState() {
-    State s = emptyState();
-    初期配置(s);
+inline TestGame initialState() {
+    TestGame s = emptyState();
+    初期配置(s.Board);
     return s;
 }
 
-inline void put(State& s, int x, int y, PieceCode c) { s.Board[x][y] = c; }
+inline void put(TestGame& s, int x, int y, PieceCode c) { s.Board[x][y] = c; }
 
 // The 180-degree turn of a code: the side changes; an eagle between its two
 // steps keeps its diagonal, which flips the number after the point
@@ -56,12 +68,19 @@ inline PieceCode turned(PieceCode c) {
     }
 }
 
+// The board turned by 180 degrees with every code negated.
+inline BoardGrid turnedBoard(const BoardGrid& b) {
+    BoardGrid t{};
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) t[13 - x][13 - y] = turned(b[x][y]);
+    return t;
+}
+
 // The position turned by 180 degrees with every code negated, the players'
 // values exchanged and the record entries negated.
-inline State turnedState(const State& s) {
-    State t = s;
-    for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y) t.Board[13 - x][13 - y] = turned(s.Board[x][y]);
+inline TestGame turnedState(const TestGame& s) {
+    TestGame t = s;
+    t.Board = turnedBoard(s.Board);
     t.manPlayer = s.comPlayer;
     t.comPlayer = s.manPlayer;
     for (auto& e : t.record.entries) {
@@ -88,16 +107,23 @@ inline std::vector<PieceCode> allCodes() {
 
 // A random scattering of pieces. `allow` filters the kinds that may appear.
 template <typename Allow>
-State randomPosition(std::uint32_t seed, int percent, Allow allow) {
+BoardGrid randomBoard(std::uint32_t seed, int percent, Allow allow) {
     std::mt19937 rng(seed);
-    State s = emptyState();
+    BoardGrid b{};
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
             if (static_cast<int>(rng() % 100) >= percent) continue;
             const int kind = 1 + static_cast<int>(rng() % 39);
             if (!allow(kind)) continue;
-            s.Board[x][y] = PieceCode(rng() % 2 ? kind : -kind);
+            b[x][y] = PieceCode(rng() % 2 ? kind : -kind);
         }
+    return b;
+}
+
+template <typename Allow>
+TestGame randomPosition(std::uint32_t seed, int percent, Allow allow) {
+    TestGame s = emptyState();
+    s.Board = randomBoard(seed, percent, allow);
     return s;
 }
 
