@@ -42,8 +42,8 @@ void 評価_上位駒(const ComState& s, const EvalMove& m, Tenths& score) {
     }
 }
 
-Tenths 盤評価(ComState& s, PieceCode 取得駒, PieceCode 移動駒, int 移動元X, int 移動元Y, int 移動先X,
-              int 移動先Y, DangerDelta* delta) {
+Tenths 盤評価(ComState& s, PieceCode 取得駒, PieceCode 移動駒, int 移動元X, int 移動元Y,
+              int 移動先X, int 移動先Y, DangerDelta* delta) {
     const EvalMove m{取得駒, 移動駒, 移動元X, 移動元Y, 移動先X, 移動先Y};
     Tenths score = 0;
     if (評価_王族結果(s, m, score)) return score;

@@ -12,8 +12,8 @@ namespace zk {
 // Score of the trial move of 移動駒 from (移動元X, 移動元Y) to (移動先X, 移動先Y)
 // that took 取得駒 (0 when nothing). How much runs depends on comLevel. The
 // search passes what its map patches changed (see 盤評価_COM危険座標).
-Tenths 盤評価(ComState& s, PieceCode 取得駒, PieceCode 移動駒, int 移動元X, int 移動元Y, int 移動先X,
-              int 移動先Y, DangerDelta* delta = nullptr);
+Tenths 盤評価(ComState& s, PieceCode 取得駒, PieceCode 移動駒, int 移動元X, int 移動元Y,
+              int 移動先X, int 移動先Y, DangerDelta* delta = nullptr);
 
 // The trial move as the stages see it.
 struct EvalMove {

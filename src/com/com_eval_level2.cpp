@@ -4,9 +4,9 @@
 #include <cstdlib>
 
 #include "com_eval.h"
+#include "com_mate.h"
 #include "com_surveys.h"
 #include "game_end.h"
-#include "com_mate.h"
 #include "move_check.h"
 
 namespace zk {

@@ -7,9 +7,9 @@
 
 #include "com_danger.h"
 #include "com_eval.h"
+#include "com_mate.h"
 #include "com_surveys.h"
 #include "influence.h"
-#include "com_mate.h"
 #include "move_check.h"
 
 namespace zk {
@@ -91,8 +91,8 @@ bool surveyBoth(ComState& s, SearchMaps* maps, int x, int y, int tx, int ty) {
 }
 
 // Bring the maps up to the trial on Board and score it.
-Tenths surveyAndScore(ComState& s, SearchMaps* maps, PieceCode captured, PieceCode piece, int x, int y,
-                      int tx, int ty) {
+Tenths surveyAndScore(ComState& s, SearchMaps* maps, PieceCode captured, PieceCode piece, int x,
+                      int y, int tx, int ty) {
     if (!surveyBoth(s, maps, x, y, tx, ty)) return 盤評価(s, captured, piece, x, y, tx, ty);
     DangerDelta delta{&maps->danger,
                       &maps->man.trail,

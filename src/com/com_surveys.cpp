@@ -41,7 +41,8 @@ int 調査_移動可場所数(ComState& s, int 移動元X, int 移動元Y, Piece
     int count = 0;
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y)
-            if (移動チェック(s, false, 移動元X, 移動元Y, x, y, 移動駒) == 1 && enemy[x][y] == 0) ++count;
+            if (移動チェック(s, false, 移動元X, 移動元Y, x, y, 移動駒) == 1 && enemy[x][y] == 0)
+                ++count;
     return count;
 }
 
@@ -92,11 +93,11 @@ void 調査_移動不可駒(ComState& s) {
             const PieceCode c = s.Board[x][y];
             if (!isPinnerKind(c)) continue;
             if (c >= 1)
-                comPinners[comCount++] = {x, y, c,
-                                          移動チェック(s, false, x, y, s.manKingX, s.manKingY, c) == 1};
+                comPinners[comCount++] = {
+                    x, y, c, 移動チェック(s, false, x, y, s.manKingX, s.manKingY, c) == 1};
             else
-                manPinners[manCount++] = {x, y, c,
-                                          移動チェック(s, false, x, y, s.comKingX, s.comKingY, c) == 1};
+                manPinners[manCount++] = {
+                    x, y, c, 移動チェック(s, false, x, y, s.comKingX, s.comKingY, c) == 1};
         }
     auto between = [](const Pinner& p, int kx, int ky, int x, int y) {
         const int dx = kx - p.x, dy = ky - p.y;

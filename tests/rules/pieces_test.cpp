@@ -53,7 +53,6 @@ TEST(InitialPosition, RoyalsAndLionsStandWhereTheGameSetsThem) {
     EXPECT_EQ(s.Board[9][8], code::MAN_象_R);
 }
 
-
 TEST(PieceCode, MidMoveCodesAreDistinctAndCutToTheirPiece) {
     EXPECT_NE(code::COM_鷲_1, code::COM_鷲_2);
     EXPECT_NE(code::COM_鷲_1, code::COM_鷲);
