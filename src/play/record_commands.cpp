@@ -8,7 +8,7 @@
 #include "move_help.h"
 #include "panel.h"
 #include "record_panel.h"
-#include "record_storage.h"
+#include "record_save_load.h"
 #include "replay.h"
 #include "settings.h"
 

@@ -1,6 +1,6 @@
-// Saving the game record to a "*.棋譜" file and loading one for replay. The
-// menu and panel handlers call these; the fresh start between reading and
-// replaying (Form_Load) is theirs.
+// Saving the game record to a "*.棋譜" file and loading one for replay: the
+// checks, the file work and the text of every refusal. The play layer asks,
+// shows the boxes and draws around these.
 #pragma once
 
 #include <string>
@@ -10,20 +10,32 @@
 
 namespace zk {
 
-// The RETURN button: write entries 1..recordEnd under the typed name in the
-// file list's directory. Names the file list could not show again are
-// refused, an existing file is replaced only after the user agrees and only
-// if it is a writable regular file (a link's target is replaced in its
-// place), and a failed write leaves any earlier file whole.
-void 棋譜_保存(State& s);
+// A save the RETURN button asked for, checked.
+struct RecordSave {
+    bool named = false;     // a name was typed (blanks alone are none)
+    std::string refusal;    // why the save may not be made; "" when it may
+    int end = 0;            // entries 1..end are written
+    std::string fileName;   // the typed name and ".棋譜"
+    std::string target;     // the path to write: a link's target in its place
+    bool replaces = false;  // a writable file of that name is there already
+};
 
-// Read and check the clicked file whole. On refusal (a file without entries
-// too): the forbidden sound and one box (title "棋譜") that says why; nothing
-// of the game is touched and the result is false.
-bool 棋譜_読取(State& s, const std::string& fileName, RecordFileContent& out);
+// Check a save of `r` under the typed name in the directory `dir`. Names the
+// file list could not show again are refused, and so is an existing file
+// that is not a writable regular file.
+RecordSave planRecordSave(const GameRecord& r, const std::string& typedName,
+                          const std::string& dir);
+// Write `text` for a save that was not refused: "" when it is written, else
+// why not. A failed write leaves any earlier file whole.
+std::string writeRecordSave(const RecordSave& save, const std::string& text);
 
-// After the fresh start: record mode on, the header lines, the entries, the
-// sides from the first entry, the side labels and the two notices.
-void 棋譜_再生準備(State& s, const RecordFileContent& content);
+// Read and check the file `fileName` in `dir` whole: "" when it is a record
+// with entries, else why it is refused.
+std::string readRecordFile(const std::string& dir, const std::string& fileName,
+                           RecordFileContent& out);
+
+// The file's entries as the game record, none of them on the board yet:
+// record mode on, move 0, and the text an automatic save compares with.
+void recordFromFile(State& s, const RecordFileContent& content);
 
 }  // namespace zk

@@ -1,12 +1,10 @@
 // legalMoves on hand-made positions for each lion rule, apply's lion history,
-// positions made from a record, and the move's text.
+// and positions made from a record.
 #include "position.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include "notation.h"
 
 namespace zk {
 namespace {
@@ -128,24 +126,6 @@ TEST(PositionFromRecord, ReplaysEntriesAndReadsTheLionHistory) {
         if (m.fromX == 6 && m.fromY == 4 && m.toY == 5 && m.toX == 6) apply(q, m);
     EXPECT_EQ(p, q);
     EXPECT_EQ(Position::fromRecord(start.Board, -1, r, 0), start);
-}
-
-TEST(MoveText, NamesColumnFromTheRightRowInKanjiAndBothSquaresOfATwoStepMove) {
-    EXPECT_EQ(升目表記(12, 12), "１十二");
-    EXPECT_EQ(升目表記(1, 1), "12一");
-    Move m;
-    m.fromX = 6;
-    m.fromY = 9;
-    m.toX = 6;
-    m.toY = 8;
-    m.after = code::MAN_と;
-    EXPECT_EQ(指し手表記(m), "７八と");
-    m.midX = 6;
-    m.midY = 8;
-    m.toX = 5;
-    m.toY = 7;
-    m.after = code::MAN_獅_R;
-    EXPECT_EQ(指し手表記(m), "７八・８七獅");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Helpers of the record tests: a private temporary directory that is the
-// current directory while a test runs, and a State on a headless platform
-// with the four sounds loaded.
+// Helpers of the settings and replay tests: a private temporary directory
+// that is the current directory while a test runs, and a State on a headless
+// platform with the four sounds loaded.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 // Stepping through the game record: one move back (戻), one move forward (進)
 // and turning the board (反転). A two-step move (two entries of one lion,
-// horned falcon or soaring eagle) is one move in both directions. The menu
-// handlers end move help before they call these.
+// horned falcon or soaring eagle) is one move in both directions. These refuse,
+// draw and sound; record_steps makes the change. The menu handlers end move
+// help before they call these.
 #pragma once
 
 #include "move_span.h"

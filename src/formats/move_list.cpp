@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "move_span.h"
 #include "notation.h"
-#include "replay.h"
 
 namespace zk {
 

@@ -6,6 +6,7 @@
 #include "draw.h"
 #include "pieces.h"
 #include "platform.h"
+#include "record_steps.h"
 
 namespace zk {
 
@@ -35,26 +36,17 @@ void 棋譜_戻(State& s) {
     s.clickPhase = 0;
     描画_将棋盤桝(s);
 
-    const MoveSpan move = 調査_手範囲(r, r.recordCount);
-    while (r.recordCount >= move.first) {
-        const MoveRecord e = r.at(r.recordCount);
+    for (const MoveRecord& e : takeBackMove(s)) {
         if (onBoard(e.toX, e.toY)) {
             if (e.capturedPiece == 0)
                 描画_桝(s, e.toX, e.toY);
             else
                 描画_駒(s, e.capturedPiece, e.toX, e.toY);
-            s.Board[e.toX][e.toY] = e.capturedPiece;
         }
-        if (onBoard(e.fromX, e.fromY)) {
-            s.Board[e.fromX][e.fromY] = e.movedPiece;
-            描画_駒(s, e.movedPiece, e.fromX, e.fromY);
-        }
+        if (onBoard(e.fromX, e.fromY)) 描画_駒(s, e.movedPiece, e.fromX, e.fromY);
         駒打音(s);
         消去_移動結果(s, State::comReportX, reportLine(e.movedPiece));
-        r.recordCount -= 1;
     }
-    s.moveCount -= 1;
-    s.turnPlayer = -s.turnPlayer;
     描画_手数(s, s.moveCount, State::textWhite);
 }
 
@@ -75,24 +67,13 @@ void 棋譜_進(State& s) {
         return;
     }
 
-    const MoveSpan move = 調査_手範囲(r, r.recordCount + 1);
-    while (r.recordCount < move.last) {
-        r.recordCount += 1;
-        const MoveRecord& e = r.at(r.recordCount);
-        if (onBoard(e.fromX, e.fromY)) {
-            s.Board[e.fromX][e.fromY] = 0;
-            描画_桝(s, e.fromX, e.fromY);
-        }
-        if (onBoard(e.toX, e.toY)) {
-            s.Board[e.toX][e.toY] = e.pieceAfter;
-            描画_駒(s, e.pieceAfter, e.toX, e.toY);
-        }
+    for (const MoveRecord& e : replayMove(s)) {
+        if (onBoard(e.fromX, e.fromY)) 描画_桝(s, e.fromX, e.fromY);
+        if (onBoard(e.toX, e.toY)) 描画_駒(s, e.pieceAfter, e.toX, e.toY);
         駒打音(s);
     }
-    s.moveCount += 1;
     描画_手数(s, s.moveCount, State::textWhite);
     描画_現在手報告(s);
-    s.turnPlayer = -s.turnPlayer;
 }
 
 void 盤_反転(State& s) {
@@ -107,9 +88,7 @@ void 盤_反転(State& s) {
     s.isReversed = State::flagOn;
     s.clickPhase = 0;
 
-    const BoardGrid scratch = s.Board;
-    for (int x = 1; x <= State::boardSize; ++x)
-        for (int y = 1; y <= State::boardSize; ++y) s.Board[13 - x][13 - y] = -scratch[x][y];
+    reverseBoard(s.Board);
 
     画面_再描画(s);
     描画_手数(s, s.moveCount, State::textWhite);
@@ -120,9 +99,7 @@ void 盤_反転(State& s) {
     駒打音(s);
 
     // The record described the other orientation; nothing of it is kept.
-    s.record.entries.assign(1, MoveRecord{});
-    s.record.recordCount = 0;
-    s.record.recordEnd = 0;
+    clearRecord(s.record);
     描画_最終手(s);
 
     s.turnPlayer = -s.turnPlayer;
