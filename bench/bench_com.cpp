@@ -85,7 +85,7 @@ int main() {
         ms.reserve(positions.size());
         for (const State& p : positions) {
             State s = p;
-            s.comLevel = level;
+            s.game.comLevel = level;
             const auto start = std::chrono::steady_clock::now();
             const ComChoice c = com_探索(computerPart(s));
             const auto stop = std::chrono::steady_clock::now();

@@ -31,7 +31,7 @@ constexpr int kOpening = 6;      // seeded random moves (both sides) before a le
 std::string positionKey(const State& s, bool bottomToMove) {
     std::string key(1, bottomToMove ? 'b' : 't');
     for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y) key += static_cast<char>(s.Board[x][y].whole() + 64);
+        for (int y = 1; y <= 12; ++y) key += static_cast<char>(s.game.Board[x][y].whole() + 64);
     return key;
 }
 
@@ -129,7 +129,7 @@ int levelGame(int top, int bottom, bool bottomFirst, std::uint32_t seed, int& le
         }
     }
     limited = true;
-    balance = materialBalance(t, t.Board);  // t holds the last position in its own view
+    balance = materialBalance(t, t.game.Board);  // t holds the last position in its own view
     return 0;
 }
 

@@ -19,16 +19,16 @@ namespace zk::bench {
 inline bool playEngineMove(State& t, const zk::Move& m, const Position& after) {
     const PieceCode first = m.isTwoStep() ? m.midAfter : m.after;
     const int fx = m.isTwoStep() ? m.midX : m.toX, fy = m.isTwoStep() ? m.midY : m.toY;
-    手順保存(t.record, t.Board, m.fromX, m.fromY, fx, fy, m.piece, first);
-    手順保存(t.record, t.Board, fx, fy, m.toX, m.toY, first, m.after);
-    t.Board = after.Board;
-    MoveRecord& last = t.record.slot(t.record.recordCount);
-    MoveRecord& before = t.record.slot(t.record.recordCount - 1);
+    手順保存(t.game.record, t.game.Board, m.fromX, m.fromY, fx, fy, m.piece, first);
+    手順保存(t.game.record, t.game.Board, fx, fy, m.toX, m.toY, first, m.after);
+    t.game.Board = after.Board;
+    MoveRecord& last = t.game.record.slot(t.game.record.recordCount);
+    MoveRecord& before = t.game.record.slot(t.game.record.recordCount - 1);
     last.capturedPiece = after.history.lastCaptured;
     last.pieceAfter = after.history.lastAfter;
     before.pieceAfter = after.history.previousAfter;
-    t.moveCount += 1;
-    return lionHistoryOf(t.record, t.record.recordCount) == after.history;
+    t.game.moveCount += 1;
+    return lionHistoryOf(t.game.record, t.game.record.recordCount) == after.history;
 }
 
 // How one game ended, for the engine on the top side.
@@ -58,8 +58,8 @@ inline EngineGame engineVsLevel(int level, std::uint32_t seed, const engine::Lim
     engine::Engine e(64);
     for (g.length = opening; g.length < moveLimit; ++g.length, side = -side) {
         if (side > 0) {
-            Position p = Position::fromBoard(t.Board, 1);
-            p.history = lionHistoryOf(t.record, t.record.recordCount);
+            Position p = Position::fromBoard(t.game.Board, 1);
+            p.history = lionHistoryOf(t.game.record, t.game.record.recordCount);
             const engine::Result r = e.search(p, 1, limits);
             if (!r.found) {
                 g.result = -1;
@@ -93,7 +93,7 @@ inline EngineGame engineVsLevel(int level, std::uint32_t seed, const engine::Lim
         }
     }
     g.limited = !over;
-    g.board = t.Board;
+    g.board = t.game.Board;
     return g;
 }
 

@@ -60,7 +60,7 @@ void press(zkqt::MainWindow& w, int x, int y) {
 int startup(QApplication& app) {
     zkqt::MainWindow w;
     QObject::connect(w.view(), &zkqt::BoardView::painted, &app, [&w] {
-        if (w.state().ui == nullptr || w.platform() == nullptr) return;
+        if (w.state().screen.ui == nullptr || w.platform() == nullptr) return;
         if (w.view()->cachedImages() == 0) return;  // no square painted yet
         std::printf("%.3f\n", wallMs());
         std::fflush(stdout);

@@ -21,19 +21,20 @@ namespace {
 // What an installed program needs, as found after start-up; true when all is there.
 bool report(zkqt::MainWindow& w, const zk::Platform& platform) {
     const zk::State& s = w.state();
-    const int sounds =
-        (s.soundOther != 0) + (s.soundForbidden != 0) + (s.soundPiece != 0) + (s.soundBgm != 0);
+    const int sounds = (s.sounds.soundOther != 0) + (s.sounds.soundForbidden != 0) +
+                       (s.sounds.soundPiece != 0) + (s.sounds.soundBgm != 0);
     const QString font = zkqt::mincho();
     QString settings = QStringLiteral("Zenkoru.ini");
     if (!QFileInfo::exists(settings))
         settings =
             QString::fromStdString(platform.settingsFolder()) + QStringLiteral("/Zenkoru.ini");
     std::printf("sound library: %s\nsounds: %d of 4\nfont: %s\nsettings: %s\nsaved games: %s\n",
-                s.soundLibraryHandle != 0 ? "started" : "missing", sounds, qPrintable(font),
+                s.sounds.soundLibraryHandle != 0 ? "started" : "missing", sounds, qPrintable(font),
                 qPrintable(QFileInfo(settings).absoluteFilePath()),
                 platform.autosaveFolder().c_str());
     std::fflush(stdout);
-    return s.soundLibraryHandle != 0 && sounds == 4 && font.contains(QLatin1String("Mincho"));
+    return s.sounds.soundLibraryHandle != 0 && sounds == 4 &&
+           font.contains(QLatin1String("Mincho"));
 }
 
 }  // namespace

@@ -117,7 +117,7 @@ QStringList drives(const QString& savedGames) {
 MainWindow::MainWindow(bool instantWaits) {
     setWindowTitle(QStringLiteral(" Zenkoru"));
     platform_ = std::make_unique<QtPlatform>(*this, instantWaits);
-    state_.ui = platform_.get();
+    state_.screen.ui = platform_.get();
     view_ = new BoardView(platform_->screen(), this);
     setCentralWidget(view_);
     connect(view_, &BoardView::pressed, this, [this](int button, int shift, int x, int y) {
@@ -137,7 +137,7 @@ MainWindow::~MainWindow() {
     zk::思考中止(state_);
     // A window torn down without the program's own ending still frees its sounds.
     if (!closing_) zk::終了処理(state_);
-    state_.ui = nullptr;
+    state_.screen.ui = nullptr;
 }
 
 QSize MainWindow::defaultViewSize(int reservedHeight) {

@@ -14,7 +14,7 @@ namespace {
 // The side mark of a row: who made the move in a game against the computer
 // (the computer plays the top side), else the first mover's ▲ and the other's △.
 QString sideOf(const zk::State& s, const zk::MoveListItem& item) {
-    if (s.gameMode == zk::State::modeCom)
+    if (s.game.gameMode == zk::Game::modeCom)
         return item.move.piece >= 1 ? QStringLiteral("COM ") : QStringLiteral("MAN ");
     return QString::fromStdString(item.mark);
 }
@@ -42,7 +42,7 @@ MoveListPanel::MoveListPanel(const zk::State& state, std::function<void(int)> go
 }
 
 void MoveListPanel::refresh() {
-    const std::vector<zk::MoveListItem> moves = zk::moveList(state_.record);
+    const std::vector<zk::MoveListItem> moves = zk::moveList(state_.game.record);
     list_->setUpdatesEnabled(false);
     // Rows are reused: a move made adds one row, a move taken back none.
     const int rows = static_cast<int>(moves.size()) + 1;
@@ -55,7 +55,7 @@ void MoveListPanel::refresh() {
                                  .arg(item.number, 4)
                                  .arg(sideOf(state_, item), QString::fromStdString(item.text));
         list_->item(item.number)->setText(text);
-        if (item.lastEntry <= state_.record.recordCount) current = item.number;
+        if (item.lastEntry <= state_.game.record.recordCount) current = item.number;
     }
     list_->setCurrentRow(current);
     list_->scrollToItem(list_->item(current));

@@ -38,8 +38,9 @@ void BoxAnswerer::poll() {
 }
 
 void pressSquare(MainWindow& w, int x, int y) {
-    const int tx = zk::State::originX + x * zk::State::squareWidth + zk::State::squareWidth / 2;
-    const int ty = zk::State::originY + y * zk::State::squareHeight + zk::State::squareHeight / 2;
+    const int tx = zk::Screen::originX + x * zk::Screen::squareWidth + zk::Screen::squareWidth / 2;
+    const int ty =
+        zk::Screen::originY + y * zk::Screen::squareHeight + zk::Screen::squareHeight / 2;
     BoardView* v = w.view();
     const QPointF pixel(v->offset().x() + tx * v->scale(), v->offset().y() + ty * v->scale());
     QMouseEvent press(QEvent::MouseButtonPress, pixel, v->mapToGlobal(pixel), Qt::LeftButton,

@@ -32,8 +32,10 @@ bool parseCode(const std::string& text, PieceCode& out) {
 // Whether the middle of square (x, y) can be given in int twips.
 bool squareInTwips(int x, int y) {
     const auto fits = [](std::int64_t v) { return v >= INT_MIN && v <= INT_MAX; };
-    return fits(State::originX + std::int64_t{x} * State::squareWidth + State::squareWidth / 2) &&
-           fits(State::originY + std::int64_t{y} * State::squareHeight + State::squareHeight / 2);
+    return fits(Screen::originX + std::int64_t{x} * Screen::squareWidth +
+                Screen::squareWidth / 2) &&
+           fits(Screen::originY + std::int64_t{y} * Screen::squareHeight +
+                Screen::squareHeight / 2);
 }
 
 // The output of a script line that could not be run.
@@ -50,7 +52,7 @@ std::string oneLine(std::string text) {
 }  // namespace
 
 ScriptRunner::ScriptRunner() {
-    s_.ui = &ui_;
+    s_.screen.ui = &ui_;
     Form_Load(s_);
     startup_ = ui_.takeTranscript();
 }
@@ -62,11 +64,11 @@ std::vector<std::string> ScriptRunner::takeStartup() {
 }
 
 int ScriptRunner::squareCentreX(int x) {
-    return State::originX + x * State::squareWidth + State::squareWidth / 2;
+    return Screen::originX + x * Screen::squareWidth + Screen::squareWidth / 2;
 }
 
 int ScriptRunner::squareCentreY(int y) {
-    return State::originY + y * State::squareHeight + State::squareHeight / 2;
+    return Screen::originY + y * Screen::squareHeight + Screen::squareHeight / 2;
 }
 
 void ScriptRunner::pressSquare(int x, int y) {
@@ -139,14 +141,14 @@ std::vector<std::string> ScriptRunner::execute(const std::string& line) {
         PieceCode c;
         if (a < 1 || a > 12 || b < 1 || b > 12 || !parseCode(word, c))
             return errorLine("put needs a square 1..12 and a piece code");
-        s_.Board[a][b] = c;
-        描画_桝(s_, a, b);
-        if (!c.isEmpty()) 描画_駒(s_, c, a, b);
+        s_.game.Board[a][b] = c;
+        描画_桝(s_.screen, a, b);
+        if (!c.isEmpty()) 描画_駒(s_.screen, c, a, b);
     } else if (command == "clear-board") {
         for (int x = 1; x <= 12; ++x)
             for (int y = 1; y <= 12; ++y) {
-                s_.Board[x][y] = code::EMPTY;
-                描画_桝(s_, x, y);
+                s_.game.Board[x][y] = code::EMPTY;
+                描画_桝(s_.screen, x, y);
             }
     } else if (command == "unload") {
         Form_Unload(s_);

@@ -27,7 +27,7 @@ std::vector<std::string> ScriptRunner::boardDump() const {
         std::string row = head;
         for (int x = 1; x <= 12; ++x) {
             char cell[12];
-            std::snprintf(cell, sizeof cell, "%6s", codeText(s_.Board[x][y]).c_str());
+            std::snprintf(cell, sizeof cell, "%6s", codeText(s_.game.Board[x][y]).c_str());
             row += cell;
         }
         out.push_back(row);
@@ -54,7 +54,7 @@ std::vector<std::string> ScriptRunner::screenDump() const {
 }
 
 std::vector<std::string> ScriptRunner::recordDump() const {
-    const GameRecord& r = s_.record;
+    const GameRecord& r = s_.game.record;
     std::vector<std::string> out;
     out.push_back("recordCount=" + std::to_string(r.recordCount) +
                   " recordEnd=" + std::to_string(r.recordEnd));
@@ -70,11 +70,11 @@ std::vector<std::string> ScriptRunner::recordDump() const {
 }
 
 std::vector<std::string> ScriptRunner::movesDump() const {
-    const std::vector<MoveListItem> list = moveList(s_.record);
+    const std::vector<MoveListItem> list = moveList(s_.game.record);
     const std::vector<std::string> lines = moveListLines(list);
     std::vector<std::string> out{"moves=" + std::to_string(list.size())};
     for (std::size_t i = 0; i < list.size(); ++i)
-        out.push_back((list[i].lastEntry <= s_.record.recordCount ? "* " : "  ") + lines[i]);
+        out.push_back((list[i].lastEntry <= s_.game.record.recordCount ? "* " : "  ") + lines[i]);
     return out;
 }
 
@@ -85,7 +85,7 @@ std::vector<std::string> ScriptRunner::marksDump() const {
         for (int x = 1; x <= 12; ++x) {
             const int left = cellX(x), top = cellY(y);
             if (screen.outlineColour(left, top, cellX(x + 1) - left, cellY(y + 1) - top) ==
-                State::lastMoveColour) {
+                Screen::lastMoveColour) {
                 char square[16];
                 std::snprintf(square, sizeof square, " %d,%d", x, y);
                 line += square;
@@ -96,15 +96,16 @@ std::vector<std::string> ScriptRunner::marksDump() const {
 
 std::vector<std::string> ScriptRunner::stateDump() const {
     std::ostringstream line;
-    line << "turnPlayer=" << s_.turnPlayer << " manPlayer=" << s_.manPlayer
-         << " comPlayer=" << s_.comPlayer << " gameMode=" << s_.gameMode
-         << " clickPhase=" << s_.clickPhase << " moveStep=" << s_.moveStep
-         << " moveCount=" << s_.moveCount << " recordCount=" << s_.record.recordCount
-         << " recordEnd=" << s_.record.recordEnd << " recordMode=" << s_.recordMode
-         << " moveHelpMode=" << s_.moveHelpMode << " turnNoticePending=" << s_.turnNoticePending
-         << " sel=" << s_.selX << ',' << s_.selY << " selPiece=" << codeText(s_.selPiece)
-         << " comLevel=" << s_.comLevel << " guidanceColour=" << s_.guidanceColour
-         << " handicapLevel=" << s_.handicapLevel << " isReversed=" << s_.isReversed;
+    line << "turnPlayer=" << s_.game.turnPlayer << " manPlayer=" << s_.game.manPlayer
+         << " comPlayer=" << s_.game.comPlayer << " gameMode=" << s_.game.gameMode
+         << " clickPhase=" << s_.press.clickPhase << " moveStep=" << s_.press.moveStep
+         << " moveCount=" << s_.game.moveCount << " recordCount=" << s_.game.record.recordCount
+         << " recordEnd=" << s_.game.record.recordEnd << " recordMode=" << s_.game.recordMode
+         << " moveHelpMode=" << s_.help.moveHelpMode
+         << " turnNoticePending=" << s_.press.turnNoticePending << " sel=" << s_.press.selX << ','
+         << s_.press.selY << " selPiece=" << codeText(s_.press.selPiece)
+         << " comLevel=" << s_.game.comLevel << " guidanceColour=" << s_.press.guidanceColour
+         << " handicapLevel=" << s_.game.handicapLevel << " isReversed=" << s_.game.isReversed;
     return {line.str()};
 }
 

@@ -20,20 +20,21 @@ std::uint32_t ScriptRunner::nextRandom(std::uint32_t bound) {
 // complete is reported as an error line.
 std::vector<std::string> ScriptRunner::randomMove() {
     lastRandom_ = RandomMove{};
-    if (s_.turnPlayer == State::noPlayer || s_.recordMode == State::flagOn || s_.moveHelpMode != 0)
+    if (s_.game.turnPlayer == Game::noPlayer || s_.game.recordMode == Game::flagOn ||
+        s_.help.moveHelpMode != 0)
         return {"random-move: no game to move in"};
     // Against the computer, a press while it is its turn lets it move first.
-    if (s_.gameMode == State::modeCom && s_.turnPlayer == s_.comPlayer) {
+    if (s_.game.gameMode == Game::modeCom && s_.game.turnPlayer == s_.game.comPlayer) {
         Form_MouseDown(s_, 1, 0, -10000, -10000);
-        if (ended() || s_.turnPlayer == State::noPlayer) return {"random-move: game over"};
+        if (ended() || s_.game.turnPlayer == Game::noPlayer) return {"random-move: game over"};
     }
     // A selection click starts every move, whatever the last press left.
-    s_.moveStep = 1;
-    const std::vector<Move> moves = legalMoves(現局面(s_), Mover::Presses);
+    s_.press.moveStep = 1;
+    const std::vector<Move> moves = legalMoves(現局面(s_.game), Mover::Presses);
     if (moves.empty()) return {"random-move: no legal move"};
     const Move m = moves[nextRandom(static_cast<std::uint32_t>(moves.size()))];
 
-    const int movesBefore = s_.moveCount;
+    const int movesBefore = s_.game.moveCount;
     std::ostringstream text;
     text << "random-move " << int{m.fromX} << ' ' << int{m.fromY} << " -> ";
     pressSquare(m.fromX, m.fromY);
@@ -56,7 +57,8 @@ std::vector<std::string> ScriptRunner::randomMove() {
     text << int{m.toX} << ' ' << int{m.toY} << (m.stopped ? " (one step)" : "");
     lastRandom_.fromX = m.fromX;
     lastRandom_.fromY = m.fromY;
-    lastRandom_.made = s_.moveCount != movesBefore || s_.turnPlayer == State::noPlayer || ended();
+    lastRandom_.made =
+        s_.game.moveCount != movesBefore || s_.game.turnPlayer == Game::noPlayer || ended();
     if (!lastRandom_.made) return {"error: random-move " + text.str().substr(12) + " was refused"};
     return {text.str()};
 }

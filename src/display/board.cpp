@@ -9,53 +9,44 @@
 namespace zk {
 
 // Paint every square, its piece and its outline.
-void 描画_盤(State& s) {
-    for (int x = 1; x <= State::boardSize; ++x)
-        for (int y = 1; y <= State::boardSize; ++y) {
+void 描画_盤(Screen& s, const BoardGrid& board) {
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) {
             描画_桝(s, x, y);
-            if (!s.Board[x][y].isEmpty()) 描画_駒(s, s.Board[x][y], x, y);
-            描画_桝輪郭(s, State::boardColour, x, y);
+            if (!board[x][y].isEmpty()) 描画_駒(s, board[x][y], x, y);
+            描画_桝輪郭(s, Screen::boardColour, x, y);
         }
     s.lastMoveMarkCount = 0;
 }
 
 // Redraw every square outline in the grid colour, wiping all marks but the
 // last move's.
-void 描画_将棋盤桝(State& s) {
+void 描画_将棋盤桝(Screen& s) {
     // One bit a square of each column; move help's empty board has no last move.
     std::array<std::uint16_t, 13> marked{};
-    if (s.moveHelpMode == 0)
+    if (s.lastMoveShown)
         for (int i = 0; i < s.lastMoveMarkCount; ++i)
             marked[s.lastMoveMarks[i].x] |= static_cast<std::uint16_t>(1u << s.lastMoveMarks[i].y);
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y)
-            描画_桝輪郭(s, (marked[x] >> y & 1u) ? State::lastMoveColour : State::boardGridColour,
+            描画_桝輪郭(s, (marked[x] >> y & 1u) ? Screen::lastMoveColour : Screen::boardGridColour,
                         x, y);
 }
 
 // Column numbers 12..1 above the board and row numerals 一..十二 to its right,
 // each with a black shadow.
-void 描画_桝_数値(State& s) {
+void 描画_桝_数値(Screen& s) {
     const bool bold = true;
     for (int i = 1; i <= 12; ++i) {
         // The patch stops at the board's top edge so it never cuts into row 1.
-        描画_四角形(s, i + 0.1, 0.6, 210, 240, State::boardColour);
-        描画_数値(s, i + 0.2, 0.7, 13 - i, State::textBlack, 0, 10, bold);
-        描画_数値(s, i + 0.1, 0.6, 13 - i, State::textWhite, 0, 10, bold);
+        描画_四角形(s, i + 0.1, 0.6, 210, 240, Screen::boardColour);
+        描画_数値(s, i + 0.2, 0.7, 13 - i, Screen::textBlack, 0, 10, bold);
+        描画_数値(s, i + 0.1, 0.6, 13 - i, Screen::textWhite, 0, 10, bold);
 
-        描画_四角形(s, 13.1, i + 0.3, 210, 400, State::boardColour);
-        描画_数値(s, 13.2, i + 0.4, i, State::textBlack, 1, 10, bold);
-        描画_数値(s, 13.1, i + 0.3, i, State::textWhite, 1, 10, bold);
+        描画_四角形(s, 13.1, i + 0.3, 210, 400, Screen::boardColour);
+        描画_数値(s, 13.2, i + 0.4, i, Screen::textBlack, 1, 10, bold);
+        描画_数値(s, 13.1, i + 0.3, i, Screen::textWhite, 1, 10, bold);
     }
-}
-
-// The full repaint: side panel, board, labels and the title.
-void 画面_再描画(State& s) {
-    描画_四角形(s, 14, 2, 2000, 4000, State::boardColour);
-    描画_盤(s);
-    描画_桝_数値(s);
-    s.ui->screen().image(cellX(14.2), cellY(1), "TITLE");
-    描画_最終手(s);
 }
 
 }  // namespace zk

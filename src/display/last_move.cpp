@@ -8,7 +8,7 @@ namespace zk {
 
 namespace {
 
-bool marked(const State& s, int x, int y) {
+bool marked(const Screen& s, int x, int y) {
     for (int i = 0; i < s.lastMoveMarkCount; ++i)
         if (s.lastMoveMarks[i].x == x && s.lastMoveMarks[i].y == y) return true;
     return false;
@@ -16,11 +16,10 @@ bool marked(const State& s, int x, int y) {
 
 }  // namespace
 
-void 描画_最終手(State& s) {
-    const State::Square before[3] = {s.lastMoveMarks[0], s.lastMoveMarks[1], s.lastMoveMarks[2]};
+void 描画_最終手(Screen& s, const GameRecord& r) {
+    const Screen::Square before[3] = {s.lastMoveMarks[0], s.lastMoveMarks[1], s.lastMoveMarks[2]};
     const int countBefore = s.lastMoveMarkCount;
     s.lastMoveMarkCount = 0;
-    const GameRecord& r = s.record;
     if (r.recordCount >= 1) {
         const MoveSpan span = 調査_手範囲(r, r.recordCount);
         const MoveRecord& a = r.at(span.first);
@@ -34,9 +33,9 @@ void 描画_最終手(State& s) {
     }
     for (int i = 0; i < countBefore; ++i)
         if (!marked(s, before[i].x, before[i].y))
-            描画_桝輪郭(s, State::boardGridColour, before[i].x, before[i].y);
+            描画_桝輪郭(s, Screen::boardGridColour, before[i].x, before[i].y);
     for (int i = 0; i < s.lastMoveMarkCount; ++i)
-        描画_桝輪郭(s, State::lastMoveColour, s.lastMoveMarks[i].x, s.lastMoveMarks[i].y);
+        描画_桝輪郭(s, Screen::lastMoveColour, s.lastMoveMarks[i].x, s.lastMoveMarks[i].y);
     s.ui->recordChanged();
 }
 

@@ -28,28 +28,28 @@ std::string 駒画像名(PieceCode c) {
 
 // Paint the face of a code on a square and outline it; a code without a face
 // only gets the outline.
-void 描画_駒(State& s, PieceCode 駒種類, int 座標X, int 座標Y) {
+void 描画_駒(Screen& s, PieceCode 駒種類, int 座標X, int 座標Y) {
     std::string name = 駒画像名(駒種類);
     if (!name.empty()) s.ui->screen().image(cellX(座標X), cellY(座標Y), name);
-    描画_桝輪郭(s, State::boardColour, 座標X, 座標Y);
+    描画_桝輪郭(s, Screen::boardColour, 座標X, 座標Y);
 }
 
 // Blink a piece on its square: empty, then the piece, each shown for 0.25 s.
-void 描画_駒点滅(State& s, PieceCode 入力_駒, int 入力_X, int 入力_Y, int 入力_点滅回数) {
+void 描画_駒点滅(Screen& s, PieceCode 入力_駒, int 入力_X, int 入力_Y, int 入力_点滅回数) {
     for (int i = 0; i < 入力_点滅回数; ++i) {
         描画_桝(s, 入力_X, 入力_Y);
-        描画_桝輪郭(s, State::boardColour, 入力_X, 入力_Y);
+        描画_桝輪郭(s, Screen::boardColour, 入力_X, 入力_Y);
         s.ui->flush();
         待ち時間(s, 0.25);
         描画_駒(s, 入力_駒, 入力_X, 入力_Y);
-        描画_桝輪郭(s, State::boardColour, 入力_X, 入力_Y);
+        描画_桝輪郭(s, Screen::boardColour, 入力_X, 入力_Y);
         s.ui->flush();
         待ち時間(s, 0.25);
     }
 }
 
 // Block for the given seconds on the monotonic clock, in short sleeps.
-void 待ち時間(State& s, double IN_秒) {
+void 待ち時間(Screen& s, double IN_秒) {
     const double start = s.ui->clockSeconds();
     for (;;) {
         double left = IN_秒 - (s.ui->clockSeconds() - start);

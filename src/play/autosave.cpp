@@ -31,8 +31,8 @@ std::string freshPath(const State& s, const std::string& folder) {
 }
 
 void reportFailure(State& s, const std::string& folder, const std::string& why) {
-    if (s.autosaveFailureShown) return;
-    s.autosaveFailureShown = true;
+    if (s.game.autosaveFailureShown) return;
+    s.game.autosaveFailureShown = true;
     通知(s,
          "対局を「" + folder + "」に自動保存できませんでした" +
              (why.empty() ? "" : "（" + why + "）"),
@@ -47,25 +47,25 @@ std::string autosaveFileName(const State& s, std::time_t when) {
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H%M", &local);
     std::string sides = "先手-後手";
-    if (s.gameMode == State::modeCom)
-        sides = s.manPlayer == State::firstPlayer ? "先手-COM" : "COM-後手";
+    if (s.game.gameMode == Game::modeCom)
+        sides = s.game.manPlayer == Game::firstPlayer ? "先手-COM" : "COM-後手";
     return std::string(stamp) + "_" + sides + ".棋譜";
 }
 
 void autosaveGame(State& s) {
-    const std::string folder = s.ui->autosaveFolder();
+    const std::string folder = s.screen.ui->autosaveFolder();
     if (folder.empty()) return;
-    if (s.isReversed == State::flagOn || s.handicapChanged == State::flagOn ||
-        s.importedStart == State::flagOn)
+    if (s.game.isReversed == Game::flagOn || s.game.handicapChanged == Game::flagOn ||
+        s.game.importedStart == Game::flagOn)
         return;
-    const GameRecord& r = s.record;
+    const GameRecord& r = s.game.record;
     // Entries on the board count even if recordEnd fell behind them; an entry
     // a file cannot hold ends what is saved.
     int end = 0;
     while (end < std::max(r.recordEnd, r.recordCount) && entryFitsFile(r.at(end + 1))) ++end;
     if (end == 0) return;
     const std::string text = formatRecordFile(r, end);
-    if (text == s.savedGame.text) return;
+    if (text == s.game.savedGame.text) return;
 
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
@@ -73,13 +73,13 @@ void autosaveGame(State& s) {
         reportFailure(s, folder, writeFailureReason(ec.value()));
         return;
     }
-    std::string path = s.savedGame.file.empty() ? freshPath(s, folder) : s.savedGame.file;
+    std::string path = s.game.savedGame.file.empty() ? freshPath(s, folder) : s.game.savedGame.file;
     std::string error;
     if (!writeFileAtomically(path, text, error)) {
         reportFailure(s, folder, error);
         return;
     }
-    s.savedGame = {text, path};
+    s.game.savedGame = {text, path};
 }
 
 }  // namespace zk

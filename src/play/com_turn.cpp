@@ -1,5 +1,6 @@
 #include "com_turn.h"
 
+#include "board_screen.h"
 #include "com_mate.h"
 #include "dialog.h"
 #include "draw.h"
@@ -35,10 +36,10 @@ void 二手目判定(State& s, const ComChoice& c, PieceCode& after) {
 
 // The second step from (x, y) to (bx, by), ending as the whole code.
 void 二手目着手(State& s, int x, int y, int bx, int by, PieceCode whole) {
-    手順保存(s.record, s.Board, x, y, bx, by, whole, whole);
+    手順保存(s.game.record, s.game.Board, x, y, bx, by, whole, whole);
     駒移動(s, x, y, bx, by, whole);
     駒打音(s);
-    描画_桝輪郭(s, State::textWhite, bx, by);
+    描画_桝輪郭(s.screen, Screen::textWhite, bx, by);
 }
 
 bool isRoyal(PieceCode c) { return c.kind() == 38 || c.kind() == 39; }
@@ -47,10 +48,10 @@ bool isRoyal(PieceCode c) { return c.kind() == 38 || c.kind() == 39; }
 
 void 思考中表示(State& s, int depth, double reportY) {
     const std::string text = depth > 0 ? " 思考中 " + std::to_string(depth) : " 思考中";
-    描画_四角形(s, State::comReportX - 0.3, reportY, 1250, 400, State::boardGridColour);
-    描画_文字(s, State::comReportX - 0.2, reportY + 0.1, text, State::textBlack, 12);
-    描画_文字(s, State::comReportX - 0.3, reportY, text, State::reportColour, 12);
-    s.ui->flush();
+    描画_四角形(s.screen, Screen::comReportX - 0.3, reportY, 1250, 400, Screen::boardGridColour);
+    描画_文字(s.screen, Screen::comReportX - 0.2, reportY + 0.1, text, Screen::textBlack, 12);
+    描画_文字(s.screen, Screen::comReportX - 0.3, reportY, text, Screen::reportColour, 12);
+    s.screen.ui->flush();
 }
 
 void com_ban2手目(State& s, int 移動元X, int 移動元Y, PieceCode 移動駒) {
@@ -61,17 +62,17 @@ void com_ban2手目(State& s, int 移動元X, int 移動元Y, PieceCode 移動�
 
 ComOutcome com_着手(State& s, const ComChoice& c, PieceCode captured,
                     const std::function<void(PieceCode& after)>& secondStep) {
-    手順保存(s.record, s.Board, c.x, c.y, c.tx, c.ty, c.pieceBefore, c.pieceAfter);
-    描画_駒点滅(s, c.pieceBefore, c.x, c.y, 2);
+    手順保存(s.game.record, s.game.Board, c.x, c.y, c.tx, c.ty, c.pieceBefore, c.pieceAfter);
+    描画_駒点滅(s.screen, c.pieceBefore, c.x, c.y, 2);
     駒移動(s, c.x, c.y, c.tx, c.ty, c.pieceAfter);
     駒打音(s);
-    描画_桝輪郭(s, State::textWhite, c.tx, c.ty);
+    描画_桝輪郭(s.screen, Screen::textWhite, c.tx, c.ty);
 
     PieceCode after = c.pieceAfter;
     secondStep(after);
 
-    s.moveCount += 1;
-    描画_手数(s, s.moveCount, State::textWhite);
+    s.game.moveCount += 1;
+    描画_手数(s.screen, s.game.moveCount, Screen::textWhite, s.game.record);
 
     終局前調査_COM手(computerPart(s));
     const EndVerdict v = 終局判定_COM手(s, captured);
@@ -86,8 +87,9 @@ ComOutcome com_着手(State& s, const ComChoice& c, PieceCode captured,
         通知(s, v.checkNotice, "");
     }
 
-    描画_移動結果(s, State::comReportX, State::comReportY, c.tx, c.ty, after, State::textWhite);
-    s.turnPlayer = s.manPlayer;
+    描画_移動結果(s.screen, Screen::comReportX, Screen::comReportY, c.tx, c.ty, after,
+                  Screen::textWhite);
+    s.game.turnPlayer = s.game.manPlayer;
     return {};
 }
 

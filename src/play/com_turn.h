@@ -34,6 +34,6 @@ ComOutcome com_指し手(State& s, const Move& m);
 
 // The shadowed " 思考中" caption in a side's move report (the computer's by
 // default), with the depth reached when it is above 0; painted at once.
-void 思考中表示(State& s, int depth = 0, double reportY = State::comReportY);
+void 思考中表示(State& s, int depth = 0, double reportY = Screen::comReportY);
 
 }  // namespace zk

@@ -26,7 +26,7 @@ int comReach(const ComState& s, int x, int y) {
 
 // End test after a human move against the computer.
 EndVerdict 終局判定_対COM(State& s, PieceCode captured) {
-    const Census count = 調査_駒数(s.Board);
+    const Census count = 調査_駒数(s.game.Board);
     const int man = count.pieces[0], com = count.pieces[1];
     ComState& c = computerPart(s);
     終局前調査_MAN手(c);
@@ -49,7 +49,7 @@ EndVerdict 終局判定_対COM(State& s, PieceCode captured) {
 
 // End test after a move in two-human play; there is no mate test.
 EndVerdict 終局判定_対人(State& s, PieceCode captured) {
-    const Census count = 調査_駒数(s.Board);
+    const Census count = 調査_駒数(s.game.Board);
     const int man = count.pieces[0], com = count.pieces[1];
     ComState& c = computerPart(s);
     終局前調査_MAN手(c);
@@ -71,7 +71,7 @@ EndVerdict 終局判定_COM手(State& s, PieceCode captured) {
         return v;
     }
 
-    const Census count = 調査_駒数(s.Board);
+    const Census count = 調査_駒数(s.game.Board);
     const int man = count.pieces[0], com = count.pieces[1];
     if ((man < 2 || com < 2) && com > man) return endsWith("引き分け", true);
 

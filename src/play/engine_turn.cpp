@@ -49,7 +49,7 @@ const char* const kThinkControls[] = {"THINK1", "THINK5", "THINK15"};
 const int kThinkSeconds[] = {1, 5, 15};
 
 void chooseThinkingTime(State& s, int index) {
-    for (int i = 0; i < 3; ++i) s.ui->setMenuChecked(kThinkControls[i], i == index);
+    for (int i = 0; i < 3; ++i) s.screen.ui->setMenuChecked(kThinkControls[i], i == index);
     書込_環境設定ファイル(s);
 }
 
@@ -69,7 +69,7 @@ void startSearch(State& s, const Position& position, double reportY, Finish fini
     limits.nodes = session->nodes;
     limits.millis = session->nodes ? 0 : std::int64_t{思考時間(s)} * 1000;
     limits.stop = &session->stop;
-    Platform* ui = s.ui;
+    Platform* ui = s.screen.ui;
     State* state = &s;
     // Weak: the engine keeps its last limits, and with them this test; a
     // strong hold would make the session own itself.
@@ -85,13 +85,13 @@ void startSearch(State& s, const Position& position, double reportY, Finish fini
     auto result = std::make_shared<engine::Result>();
     // The job owns what it reads: the position copy, the session (engine and
     // stop flag) and the result, so nothing of State crosses threads.
-    s.ui->runOffThread([session, position, limits,
-                        result] { *result = session->engine->search(position, +1, limits); },
-                       [state, session, current, result, finish] {
-                           if (!current()) return;
-                           session->busy = false;
-                           finish(*state, *result);
-                       });
+    s.screen.ui->runOffThread([session, position, limits,
+                               result] { *result = session->engine->search(position, +1, limits); },
+                              [state, session, current, result, finish] {
+                                  if (!current()) return;
+                                  session->busy = false;
+                                  finish(*state, *result);
+                              });
 }
 
 }  // namespace
@@ -117,9 +117,9 @@ bool 思考中禁止(State& s, const std::string& title) {
 void COM手番_探索(State& s) {
     // The turn stays the human's in the play state until the computer's move
     // is played; the position says whose move it is.
-    Position p = 現局面(s);
+    Position p = 現局面(s.game);
     p.mover = +1;
-    startSearch(s, p, State::comReportY, [](State& st, const engine::Result& r) {
+    startSearch(s, p, Screen::comReportY, [](State& st, const engine::Result& r) {
         if (!r.found) {  // no legal move: the computer loses
             終了(st, "あなた");
             return;
@@ -131,15 +131,15 @@ void COM手番_探索(State& s) {
 
 void HINT_Click(State& s) {
     if (思考中禁止(s, "ﾋﾝﾄ")) return;
-    if (s.gameMode != State::modeCom || s.turnPlayer == State::noPlayer ||
-        s.turnPlayer != s.manPlayer || s.recordMode == State::flagOn || s.moveStep == 2 ||
-        s.moveHelpMode > 0) {
+    if (s.game.gameMode != Game::modeCom || s.game.turnPlayer == Game::noPlayer ||
+        s.game.turnPlayer != s.game.manPlayer || s.game.recordMode == Game::flagOn ||
+        s.press.moveStep == 2 || s.help.moveHelpMode > 0) {
         禁止通知(s, "COM対局のあなたの番に使えます", "ﾋﾝﾄ");
         return;
     }
     ヒント消去(s);
-    startSearch(s, 現局面(s), State::manReportY, [](State& st, const engine::Result& r) {
-        消去_移動結果(st, State::manReportX, State::manReportY);
+    startSearch(s, 現局面(s.game), Screen::manReportY, [](State& st, const engine::Result& r) {
+        消去_移動結果(st.screen, Screen::manReportX, Screen::manReportY);
         if (!r.found) return;
         const Move& m = r.best;
         std::vector<std::pair<int, int>> squares = {{m.fromX, m.fromY}};
@@ -147,12 +147,13 @@ void HINT_Click(State& s) {
         squares.emplace_back(m.toX, m.toY);
         std::vector<Session::Outlined>& kept = sessionOf(st)->hintSquares;
         for (const auto& [x, y] : squares) {
-            const int was = st.ui->screen().outlineColour(cellX(x), cellY(y), State::squareWidth,
-                                                          State::squareHeight);
-            kept.push_back({x, y, was < 0 ? State::boardColour : was});
-            描画_桝輪郭(st, kHintColour, x, y);
+            const int was = st.screen.ui->screen().outlineColour(
+                cellX(x), cellY(y), Screen::squareWidth, Screen::squareHeight);
+            kept.push_back({x, y, was < 0 ? Screen::boardColour : was});
+            描画_桝輪郭(st.screen, kHintColour, x, y);
         }
-        描画_移動結果(st, State::manReportX, State::manReportY, m.toX, m.toY, m.after, kHintColour);
+        描画_移動結果(st.screen, Screen::manReportX, Screen::manReportY, m.toX, m.toY, m.after,
+                      kHintColour);
     });
 }
 
@@ -161,15 +162,16 @@ void ヒント消去(State& s) {
     std::vector<Session::Outlined>& kept = sessionOf(s)->hintSquares;
     // Last first: a square outlined twice (a lion back home) gets its own colour.
     if (kept.empty()) return;
-    for (auto it = kept.rbegin(); it != kept.rend(); ++it) 描画_桝輪郭(s, it->colour, it->x, it->y);
+    for (auto it = kept.rbegin(); it != kept.rend(); ++it)
+        描画_桝輪郭(s.screen, it->colour, it->x, it->y);
     kept.clear();
     // The human's report line shows the human's last move again, not the hint.
-    消去_移動結果(s, State::manReportX, State::manReportY);
-    for (int i = s.record.recordCount; i >= 1; --i) {
-        const MoveRecord& e = s.record.at(i);
+    消去_移動結果(s.screen, Screen::manReportX, Screen::manReportY);
+    for (int i = s.game.record.recordCount; i >= 1; --i) {
+        const MoveRecord& e = s.game.record.at(i);
         if (e.pieceAfter >= 0) continue;
-        描画_移動結果(s, State::manReportX, State::manReportY, e.toX, e.toY, e.pieceAfter,
-                      State::reportColour);
+        描画_移動結果(s.screen, Screen::manReportX, Screen::manReportY, e.toX, e.toY, e.pieceAfter,
+                      Screen::reportColour);
         break;
     }
 }
@@ -180,7 +182,7 @@ void THINK15_Click(State& s) { chooseThinkingTime(s, 2); }
 
 int 思考時間(const State& s) {
     for (int i = 0; i < 3; ++i)
-        if (s.ui->menuChecked(kThinkControls[i])) return kThinkSeconds[i];
+        if (s.screen.ui->menuChecked(kThinkControls[i])) return kThinkSeconds[i];
     return 5;
 }
 

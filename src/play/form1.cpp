@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "autosave.h"
+#include "board_screen.h"
 #include "dialog.h"
 #include "draw.h"
 #include "engine_turn.h"
@@ -19,12 +20,12 @@ constexpr int kWindowWidth = 9400, kWindowHeight = 8500;
 // Release what an earlier start-up loaded, so that starting up again (loading
 // a record does) neither leaks the buffers nor plays the music twice.
 void 旧サウンド解放(State& s) {
-    if (s.soundLibraryHandle == 0 && s.soundOther == 0 && s.soundForbidden == 0 &&
-        s.soundPiece == 0 && s.soundBgm == 0)
+    if (s.sounds.soundLibraryHandle == 0 && s.sounds.soundOther == 0 &&
+        s.sounds.soundForbidden == 0 && s.sounds.soundPiece == 0 && s.sounds.soundBgm == 0)
         return;
     終了処理(s);
-    s.soundLibraryHandle = 0;
-    s.soundOther = s.soundForbidden = s.soundPiece = s.soundBgm = 0;
+    s.sounds.soundLibraryHandle = 0;
+    s.sounds.soundOther = s.sounds.soundForbidden = s.sounds.soundPiece = s.sounds.soundBgm = 0;
 }
 
 }  // namespace
@@ -33,30 +34,30 @@ void Form_Load(State& s) {
     旧サウンド解放(s);
 
     // One level entry is checked at a time, also when starting up again.
-    s.ui->setMenuChecked("SIDOU", false);
-    s.ui->setMenuChecked("LEVEL1", false);
-    s.ui->setMenuChecked("LEVEL2", false);
-    s.ui->setMenuChecked("LEVEL3", true);
-    s.ui->setMenuChecked("LEVEL4", false);
-    s.comLevel = 3;
+    s.screen.ui->setMenuChecked("SIDOU", false);
+    s.screen.ui->setMenuChecked("LEVEL1", false);
+    s.screen.ui->setMenuChecked("LEVEL2", false);
+    s.screen.ui->setMenuChecked("LEVEL3", true);
+    s.screen.ui->setMenuChecked("LEVEL4", false);
+    s.game.comLevel = 3;
 
-    s.guidanceColour = State::boardGridColour;
-    s.turnNoticePending = State::flagOff;
+    s.press.guidanceColour = Screen::boardGridColour;
+    s.press.turnNoticePending = Game::flagOff;
     駒価値設定(s.com);
 
-    s.ui->screen().fillRect(0, 0, kWindowWidth, kWindowHeight, State::boardColour);
+    s.screen.ui->screen().fillRect(0, 0, kWindowWidth, kWindowHeight, Screen::boardColour);
     初期設定(s);
     // The board is on the screen before the sounds load: preparing them for
     // the device takes longer than painting it. The settings start the music.
-    s.ui->flush();
+    s.screen.ui->flush();
     サウンド初期化(s, 0);
-    s.soundOther = サウンド読込(s, "その他.wav", 3);
-    s.soundForbidden = サウンド読込(s, "禁止.wav", 3);
-    s.soundPiece = サウンド読込(s, "駒打音.wav", 3);
-    s.soundBgm = サウンド読込(s, "BGM.wav", 1);
+    s.sounds.soundOther = サウンド読込(s, "その他.wav", 3);
+    s.sounds.soundForbidden = サウンド読込(s, "禁止.wav", 3);
+    s.sounds.soundPiece = サウンド読込(s, "駒打音.wav", 3);
+    s.sounds.soundBgm = サウンド読込(s, "BGM.wav", 1);
     読込_環境設定ファイル(s);
     // Over the painted board, not an empty window, and each only once a run.
-    s.ui->flush();
+    s.screen.ui->flush();
     サウンド不可通知(s);
     サウンド問題通知(s);
 }
@@ -65,7 +66,7 @@ void Form_Unload(State& s) {
     思考中止(s);
     autosaveGame(s);
     終了処理(s);
-    s.ui->quit();
+    s.screen.ui->quit();
 }
 
 void Form_KeyPress(State& s, int keyAscii) {
@@ -73,26 +74,27 @@ void Form_KeyPress(State& s, int keyAscii) {
     思考中止(s);
     autosaveGame(s);
     終了処理(s);
-    s.ui->quit();
+    s.screen.ui->quit();
 }
 
 void 初期設定(State& s) {
-    s.handicapLevel = 0;
-    s.handicapChanged = State::flagOff;
-    s.importedStart = State::flagOff;
-    s.recordMode = State::flagOff;
-    s.turnPlayer = State::noPlayer;
-    s.moveCount = 0;
-    s.moveHelpMode = 0;
-    s.record.recordCount = 0;
-    s.record.recordEnd = 0;
-    s.isReversed = State::flagOff;
-    s.savedGame = {};
-    s.record.slot(0).pieceAfter = PieceCode(1);
-    s.clickPhase = 0;
+    s.game.handicapLevel = 0;
+    s.game.handicapChanged = Game::flagOff;
+    s.game.importedStart = Game::flagOff;
+    s.game.recordMode = Game::flagOff;
+    s.game.turnPlayer = Game::noPlayer;
+    s.game.moveCount = 0;
+    s.help.moveHelpMode = 0;
+    s.screen.lastMoveShown = true;
+    s.game.record.recordCount = 0;
+    s.game.record.recordEnd = 0;
+    s.game.isReversed = Game::flagOff;
+    s.game.savedGame = {};
+    s.game.record.slot(0).pieceAfter = PieceCode(1);
+    s.press.clickPhase = 0;
     // A fresh board has no piece waiting between two steps.
-    s.moveStep = 1;
-    初期配置(s.Board);
+    s.press.moveStep = 1;
+    初期配置(s.game.Board);
     画面_再描画(s);
 }
 
@@ -106,7 +108,7 @@ void 終了(State& s, const std::string& 勝手) {
         初期設定(s);
     } else {
         終了処理(s);
-        s.ui->quit();
+        s.screen.ui->quit();
     }
 }
 

@@ -7,14 +7,14 @@
 namespace zk {
 
 void SIDOU_Click(State& s) {
-    if (s.ui->menuChecked("SIDOU")) {
+    if (s.screen.ui->menuChecked("SIDOU")) {
         for (int x = 1; x <= 12; ++x)
-            for (int y = 1; y <= 12; ++y) 描画_桝輪郭(s, State::boardGridColour, x, y);
-        s.ui->setMenuChecked("SIDOU", false);
-        s.guidanceColour = State::boardGridColour;
+            for (int y = 1; y <= 12; ++y) 描画_桝輪郭(s.screen, Screen::boardGridColour, x, y);
+        s.screen.ui->setMenuChecked("SIDOU", false);
+        s.press.guidanceColour = Screen::boardGridColour;
     } else {
-        s.ui->setMenuChecked("SIDOU", true);
-        s.guidanceColour = State::textWhite;
+        s.screen.ui->setMenuChecked("SIDOU", true);
+        s.press.guidanceColour = Screen::textWhite;
     }
     書込_環境設定ファイル(s);
 }

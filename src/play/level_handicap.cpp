@@ -44,46 +44,46 @@ HandicapSquare squareOfLevel(int level) {
 
 void chooseLevel(State& s, int n) {
     const std::string item = "LEVEL" + std::to_string(n);
-    if (s.ui->menuChecked(item)) return;
-    for (int i = 1; i <= 4; ++i) s.ui->setMenuChecked("LEVEL" + std::to_string(i), i == n);
-    s.comLevel = n;
-    描画_レベル(s, n);
+    if (s.screen.ui->menuChecked(item)) return;
+    for (int i = 1; i <= 4; ++i) s.screen.ui->setMenuChecked("LEVEL" + std::to_string(i), i == n);
+    s.game.comLevel = n;
+    描画_レベル(s.screen, n);
 }
 
 void emptySquare(State& s, const HandicapSquare& q) {
-    s.Board[q.x][q.y] = code::EMPTY;
-    描画_桝(s, q.x, q.y);
+    s.game.Board[q.x][q.y] = code::EMPTY;
+    描画_桝(s.screen, q.x, q.y);
 }
 
 void restoreSquare(State& s, const HandicapSquare& q) {
-    s.Board[q.x][q.y] = q.piece;
-    描画_駒(s, q.piece, q.x, q.y);
+    s.game.Board[q.x][q.y] = q.piece;
+    描画_駒(s.screen, q.piece, q.x, q.y);
 }
 
 // One handicap step up (+1) or down (-1).
 void stepHandicap(State& s, int direction) {
-    描画_可視(s, false, false, false);
-    描画_可視(s, false, false, false);
+    描画_可視(s.screen, false, false, false);
+    描画_可視(s.screen, false, false, false);
     描画_棋譜_IO(s, 1);
     移動ヘルプ終了(s);
     const std::string title = "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定";
-    if (s.recordMode == State::flagOn) {
+    if (s.game.recordMode == Game::flagOn) {
         禁止通知(s, "棋譜ﾓｰﾄﾞではできません(局面→最初)", title);
         return;
     }
-    if (s.record.recordCount > 0) {
+    if (s.game.record.recordCount > 0) {
         禁止通知(s, "対局途中ではできません", title);
         return;
     }
-    if (s.turnPlayer != State::noPlayer || s.isReversed == State::flagOn) {
+    if (s.game.turnPlayer != Game::noPlayer || s.game.isReversed == Game::flagOn) {
         禁止通知(s, "'局面 '→ '最初 'にして下さい", title);
-    } else if ((direction > 0 && s.handicapLevel >= 4) ||
-               (direction < 0 && s.handicapLevel <= -4)) {
+    } else if ((direction > 0 && s.game.handicapLevel >= 4) ||
+               (direction < 0 && s.game.handicapLevel <= -4)) {
         禁止音(s);
     } else {
-        s.handicapLevel += direction;
-        描画_ハンデレベル(s, s.handicapLevel);
-        const int level = s.handicapLevel;
+        s.game.handicapLevel += direction;
+        描画_ハンデレベル(s.screen, s.game.handicapLevel);
+        const int level = s.game.handicapLevel;
         if (direction > 0) {
             if (level >= 1)
                 emptySquare(s, squareOfLevel(level));
@@ -97,7 +97,7 @@ void stepHandicap(State& s, int direction) {
         }
         駒打音(s);
     }
-    s.handicapChanged = State::flagOn;
+    s.game.handicapChanged = Game::flagOn;
 }
 
 }  // namespace

@@ -7,8 +7,9 @@ namespace zk {
 
 int 獅子取り禁手(State& s) {
     const LionRefusal why =
-        lionCaptureRefusal(s.Board, lionHistoryOf(s.record, s.record.recordCount), s.moveStep != 1,
-                           s.selX, s.selY, s.selPiece, s.destX, s.destY);
+        lionCaptureRefusal(s.game.Board, lionHistoryOf(s.game.record, s.game.record.recordCount),
+                           s.press.moveStep != 1, s.press.selX, s.press.selY, s.press.selPiece,
+                           s.press.destX, s.press.destY);
     switch (why) {
         case LionRefusal::None:
             return 0;

@@ -1,5 +1,6 @@
 #include "move_flow.h"
 
+#include "board_screen.h"
 #include "com_turn.h"
 #include "dialog.h"
 #include "draw.h"
@@ -28,7 +29,7 @@ bool 判定処理(State& s, const EndVerdict& v) {
 }  // namespace
 
 bool COM手番(State& s) {
-    if (s.comLevel == 4) {
+    if (s.game.comLevel == 4) {
         COM手番_探索(s);
         return true;
     }
@@ -39,56 +40,63 @@ bool COM手番(State& s) {
 }
 
 void 指し手実行(State& s) {
-    const PieceCode pieceBefore = s.selPiece;
-    if (const PieceCode promoted = promotionOf(s.Board, s.selY, s.destX, s.destY, s.selPiece);
+    const PieceCode pieceBefore = s.press.selPiece;
+    if (const PieceCode promoted =
+            promotionOf(s.game.Board, s.press.selY, s.press.destX, s.press.destY, s.press.selPiece);
         !promoted.isEmpty())
-        s.selPiece = promoted;
-    手順保存(s.record, s.Board, s.selX, s.selY, s.destX, s.destY, pieceBefore, s.selPiece);
-    PieceCode captured = s.Board[s.destX][s.destY];
+        s.press.selPiece = promoted;
+    手順保存(s.game.record, s.game.Board, s.press.selX, s.press.selY, s.press.destX, s.press.destY,
+             pieceBefore, s.press.selPiece);
+    PieceCode captured = s.game.Board[s.press.destX][s.press.destY];
     // A royal piece taken by the first step of a two-step move still counts
     // when the second step lands on something else.
-    if (s.moveStep == 2 && !isRoyal(captured)) {
-        const PieceCode first = s.record.at(s.record.recordCount - 1).capturedPiece;
+    if (s.press.moveStep == 2 && !isRoyal(captured)) {
+        const PieceCode first = s.game.record.at(s.game.record.recordCount - 1).capturedPiece;
         if (isRoyal(first)) captured = first;
     }
-    if (s.selPiece >= 1)
-        描画_移動結果(s, State::comReportX, State::comReportY, s.destX, s.destY, s.selPiece,
-                      State::reportColour);
+    if (s.press.selPiece >= 1)
+        描画_移動結果(s.screen, Screen::comReportX, Screen::comReportY, s.press.destX,
+                      s.press.destY, s.press.selPiece, Screen::reportColour);
     else
-        描画_移動結果(s, State::manReportX, State::manReportY, s.destX, s.destY, s.selPiece,
-                      State::reportColour);
+        描画_移動結果(s.screen, Screen::manReportX, Screen::manReportY, s.press.destX,
+                      s.press.destY, s.press.selPiece, Screen::reportColour);
 
-    if (s.moveStep == 1) {
-        const PieceCode mid = 二手目駒(s.selX, s.selY, s.destX, s.destY, pieceBefore);
+    if (s.press.moveStep == 1) {
+        const PieceCode mid =
+            二手目駒(s.press.selX, s.press.selY, s.press.destX, s.press.destY, pieceBefore);
         if (!mid.isEmpty()) {
-            s.secondStepPiece = mid;
+            s.press.secondStepPiece = mid;
             int goesOn = 1;
             if (mid.kind() == 18)
-                goesOn = 移動処理_鷲(s, s.selX, s.selY, s.destX, s.destY, mid);
+                goesOn =
+                    移動処理_鷲(s, s.press.selX, s.press.selY, s.press.destX, s.press.destY, mid);
             else if (mid.kind() == 35)
-                goesOn = 移動処理_鷹(s, s.selX, s.selY, s.destX, s.destY, mid);
+                goesOn =
+                    移動処理_鷹(s, s.press.selX, s.press.selY, s.press.destX, s.press.destY, mid);
             else
-                goesOn = 移動処理_獅(s, s.selX, s.selY, s.destX, s.destY, s.selPiece);
+                goesOn = 移動処理_獅(s, s.press.selX, s.press.selY, s.press.destX, s.press.destY,
+                                     s.press.selPiece);
             if (goesOn == 0) return;
             // An eagle or falcon that promoted on a step it did not continue
             // ends promoted; its second entry must say so, or replaying the
             // record would bring back the unpromoted piece.
-            MoveRecord& again = s.record.slot(s.record.recordCount);
-            if (again.pieceAfter != s.selPiece) again.pieceAfter = s.selPiece;
+            MoveRecord& again = s.game.record.slot(s.game.record.recordCount);
+            if (again.pieceAfter != s.press.selPiece) again.pieceAfter = s.press.selPiece;
         }
     }
 
-    駒移動(s, s.selX, s.selY, s.destX, s.destY, s.selPiece);
-    描画_移動可能桝色(s, 0, 0, State::boardGridColour, code::EMPTY);
-    s.moveStep = 1;
-    s.clickPhase = 0;
-    s.moveCount += 1;
-    描画_手数(s, s.moveCount, State::textWhite);
+    駒移動(s, s.press.selX, s.press.selY, s.press.destX, s.press.destY, s.press.selPiece);
+    描画_移動可能桝色(s.screen, 現局面(s.game), s.press.moveStep == 2, 0, 0,
+                      Screen::boardGridColour, code::EMPTY);
+    s.press.moveStep = 1;
+    s.press.clickPhase = 0;
+    s.game.moveCount += 1;
+    描画_手数(s.screen, s.game.moveCount, Screen::textWhite, s.game.record);
     駒打音(s);
 
-    if (s.gameMode == State::modeHumans) {
+    if (s.game.gameMode == Game::modeHumans) {
         if (判定処理(s, 終局判定_対人(s, captured))) return;
-        s.turnPlayer = -s.turnPlayer;
+        s.game.turnPlayer = -s.game.turnPlayer;
         return;
     }
     if (判定処理(s, 終局判定_対COM(s, captured))) return;

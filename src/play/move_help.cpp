@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "board_screen.h"
 #include "dialog.h"
 #include "draw.h"
 #include "move_check.h"
@@ -46,65 +47,72 @@ PieceCode 二手目中間駒(PieceCode p, PieceCode eagleMark) {
 
 // Mode 1: the piece to try was pressed.
 void 駒選択(State& s, int x, int y) {
-    const PieceCode c = onBoard(x, y) ? s.helpBoardBackup[x][y] : code::EMPTY;
+    const PieceCode c = onBoard(x, y) ? s.help.helpBoardBackup[x][y] : code::EMPTY;
     const int row = HLP駒Y座標(c);
-    if (!onBoard(x, y) || s.Board[x][y].isEmpty() || row == 0) {
+    if (!onBoard(x, y) || s.game.Board[x][y].isEmpty() || row == 0) {
         通知(s, "駒をｸﾘｯｸして下さい", "移動ﾍﾙﾌﾟ");
         return;
     }
-    s.moveHelpMode = 2;
-    s.helpStep = 1;
+    s.help.moveHelpMode = 2;
+    s.screen.lastMoveShown = false;
+    s.help.helpStep = 1;
     for (int bx = 1; bx <= 12; ++bx)
         for (int by = 1; by <= 12; ++by)
-            if (!s.Board[bx][by].isEmpty()) {
-                s.Board[bx][by] = code::EMPTY;
-                描画_桝(s, bx, by);
+            if (!s.game.Board[bx][by].isEmpty()) {
+                s.game.Board[bx][by] = code::EMPTY;
+                描画_桝(s.screen, bx, by);
             }
-    s.helpPieceX = kHelpColumn;
-    s.helpPieceY = row;
-    s.Board[kHelpColumn][row] = c;
-    描画_移動可能桝色(s, kHelpColumn, row, State::textWhite, c);
-    描画_駒(s, c, kHelpColumn, row);
-    描画_桝輪郭(s, State::selectColour, kHelpColumn, row);
+    s.help.helpPieceX = kHelpColumn;
+    s.help.helpPieceY = row;
+    s.game.Board[kHelpColumn][row] = c;
+    描画_移動可能桝色(s.screen, 現局面(s.game), s.press.moveStep == 2, kHelpColumn, row,
+                      Screen::textWhite, c);
+    描画_駒(s.screen, c, kHelpColumn, row);
+    描画_桝輪郭(s.screen, Screen::selectColour, kHelpColumn, row);
 }
 
 // Mode 2: a destination for the tried piece was pressed.
 void 移動先選択(State& s, int x, int y) {
-    const PieceCode p = s.Board[s.helpPieceX][s.helpPieceY];
-    if (!onBoard(x, y) ||
-        移動チェック(現局面(s), s.moveStep == 2, s.helpPieceX, s.helpPieceY, x, y, p) == 0) {
+    const PieceCode p = s.game.Board[s.help.helpPieceX][s.help.helpPieceY];
+    if (!onBoard(x, y) || 移動チェック(現局面(s.game), s.press.moveStep == 2, s.help.helpPieceX,
+                                       s.help.helpPieceY, x, y, p) == 0) {
         禁止通知(s, "そこへ移動できません！", "移動ﾍﾙﾌﾟ");
         return;
     }
-    描画_移動可能桝色(s, x, y, State::boardColour, p);
+    描画_移動可能桝色(s.screen, 現局面(s.game), s.press.moveStep == 2, x, y, Screen::boardColour,
+                      p);
     駒打音(s);
 
-    const PieceCode mark =
-        s.helpStep == 1 ? 二手目表示駒(p, s.helpPieceX, s.helpPieceY, x, y) : code::EMPTY;
+    const PieceCode mark = s.help.helpStep == 1
+                               ? 二手目表示駒(p, s.help.helpPieceX, s.help.helpPieceY, x, y)
+                               : code::EMPTY;
     if (!mark.isEmpty()) {
-        駒移動(s, s.helpPieceX, s.helpPieceY, x, y, p);
-        描画_移動可能桝色(s, x, y, State::textWhite, mark);
-        描画_桝輪郭(s, State::selectColour, x, y);
+        駒移動(s, s.help.helpPieceX, s.help.helpPieceY, x, y, p);
+        描画_移動可能桝色(s.screen, 現局面(s.game), s.press.moveStep == 2, x, y, Screen::textWhite,
+                          mark);
+        描画_桝輪郭(s.screen, Screen::selectColour, x, y);
         if (質問(s, "もう一手移動しますか？", "２手移動")) {
-            s.helpPieceX = x;
-            s.helpPieceY = y;
-            s.Board[x][y] = 二手目中間駒(p, mark);
-            s.helpStep = 2;
+            s.help.helpPieceX = x;
+            s.help.helpPieceY = y;
+            s.game.Board[x][y] = 二手目中間駒(p, mark);
+            s.help.helpStep = 2;
         } else {
             移動ヘルプ_戻(s);
         }
         return;
     }
 
-    s.moveHelpMode = 3;
+    s.help.moveHelpMode = 3;
+    s.screen.lastMoveShown = false;
     PieceCode c = PieceCode(p.whole());
-    s.Board[s.helpPieceX][s.helpPieceY] = code::EMPTY;
-    描画_桝(s, s.helpPieceX, s.helpPieceY);
-    if (const PieceCode promoted = promotionOf(s.Board, s.helpPieceY, x, y, c); !promoted.isEmpty())
+    s.game.Board[s.help.helpPieceX][s.help.helpPieceY] = code::EMPTY;
+    描画_桝(s.screen, s.help.helpPieceX, s.help.helpPieceY);
+    if (const PieceCode promoted = promotionOf(s.game.Board, s.help.helpPieceY, x, y, c);
+        !promoted.isEmpty())
         c = promoted;
-    描画_駒(s, c, x, y);
-    描画_移動可能桝色(s, x, y, State::textWhite, c);
-    描画_桝輪郭(s, State::selectColour, x, y);
+    描画_駒(s.screen, c, x, y);
+    描画_移動可能桝色(s.screen, 現局面(s.game), s.press.moveStep == 2, x, y, Screen::textWhite, c);
+    描画_桝輪郭(s.screen, Screen::selectColour, x, y);
 }
 
 }  // namespace
@@ -133,16 +141,17 @@ int HLP駒Y座標(PieceCode 駒種類) {
 }
 
 void IDOU_HLP_Click(State& s) {
-    if (s.moveHelpMode == 0)
-        s.helpBoardBackup = s.Board;
+    if (s.help.moveHelpMode == 0)
+        s.help.helpBoardBackup = s.game.Board;
     else
         移動ヘルプ_戻(s);
-    s.moveHelpMode = 1;
+    s.help.moveHelpMode = 1;
+    s.screen.lastMoveShown = false;
     通知(s, "駒をｸﾘｯｸして下さい", "移動ﾍﾙﾌﾟ");
 }
 
 void 移動ヘルプ_処理(State& s, int /*IN_マウスクリック*/, int IN_X, int IN_Y) {
-    switch (s.moveHelpMode) {
+    switch (s.help.moveHelpMode) {
         case 1:
             駒選択(s, IN_X, IN_Y);
             break;
@@ -156,21 +165,23 @@ void 移動ヘルプ_処理(State& s, int /*IN_マウスクリック*/, int IN_X
 }
 
 void 移動ヘルプ_戻(State& s) {
-    s.moveHelpMode = 0;
+    s.help.moveHelpMode = 0;
+    s.screen.lastMoveShown = true;
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
-            s.Board[x][y] = s.helpBoardBackup[x][y];
-            if (s.Board[x][y].isEmpty())
-                描画_桝(s, x, y);
+            s.game.Board[x][y] = s.help.helpBoardBackup[x][y];
+            if (s.game.Board[x][y].isEmpty())
+                描画_桝(s.screen, x, y);
             else
-                描画_駒(s, s.Board[x][y], x, y);
+                描画_駒(s.screen, s.game.Board[x][y], x, y);
         }
-    描画_最終手(s);
+    描画_最終手(s.screen, s.game.record);
 }
 
 void 移動ヘルプ終了(State& s) {
-    if (s.moveHelpMode == 0) return;
-    s.moveHelpMode = 0;
+    if (s.help.moveHelpMode == 0) return;
+    s.help.moveHelpMode = 0;
+    s.screen.lastMoveShown = true;
     移動ヘルプ_戻(s);
 }
 

@@ -10,31 +10,33 @@ namespace {
 // Put the options on the menu and in the guidance colour; start the music
 // when it is on.
 void 設定反映(State& s, SettingsValues v) {
-    s.ui->setMenuChecked("SIDOU", v.guidance);
-    s.guidanceColour = v.guidance ? State::textWhite : State::boardColour;
-    s.ui->setMenuChecked("BGM", v.bgm);
-    s.ui->setMenuChecked("THINK1", v.thinkSeconds == 1);
-    s.ui->setMenuChecked("THINK5", v.thinkSeconds == 5);
-    s.ui->setMenuChecked("THINK15", v.thinkSeconds == 15);
-    if (v.bgm) s.ui->dsPlayLooping(s.soundBgm);
+    s.screen.ui->setMenuChecked("SIDOU", v.guidance);
+    s.press.guidanceColour = v.guidance ? Screen::textWhite : Screen::boardColour;
+    s.screen.ui->setMenuChecked("BGM", v.bgm);
+    s.screen.ui->setMenuChecked("THINK1", v.thinkSeconds == 1);
+    s.screen.ui->setMenuChecked("THINK5", v.thinkSeconds == 5);
+    s.screen.ui->setMenuChecked("THINK15", v.thinkSeconds == 15);
+    if (v.bgm) s.screen.ui->dsPlayLooping(s.sounds.soundBgm);
 }
 
 }  // namespace
 
 // Start-up: take the options from the settings file (the defaults when it is
 // missing or broken).
-void 読込_環境設定ファイル(State& s) { 設定反映(s, readSettingsFile(s.ui->settingsFolder())); }
+void 読込_環境設定ファイル(State& s) {
+    設定反映(s, readSettingsFile(s.screen.ui->settingsFolder()));
+}
 
 // Rewrite the settings file from the menu's check marks. A failed write
 // keeps the options as the user set them; they are only not kept for the
 // next run.
 void 書込_環境設定ファイル(State& s) {
     SettingsValues v;
-    v.guidance = s.ui->menuChecked("SIDOU");
-    v.bgm = s.ui->menuChecked("BGM");
-    if (s.ui->menuChecked("THINK1")) v.thinkSeconds = 1;
-    if (s.ui->menuChecked("THINK15")) v.thinkSeconds = 15;
-    writeSettingsFile(s.ui->settingsFolder(), v);
+    v.guidance = s.screen.ui->menuChecked("SIDOU");
+    v.bgm = s.screen.ui->menuChecked("BGM");
+    if (s.screen.ui->menuChecked("THINK1")) v.thinkSeconds = 1;
+    if (s.screen.ui->menuChecked("THINK15")) v.thinkSeconds = 15;
+    writeSettingsFile(s.screen.ui->settingsFolder(), v);
 }
 
 }  // namespace zk

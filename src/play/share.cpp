@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "autosave.h"
+#include "board_screen.h"
 #include "dialog.h"
 #include "draw.h"
 #include "engine_turn.h"
@@ -22,22 +23,23 @@ namespace {
 
 // The side that made the record's first move, or that moves now when there is none.
 int firstMover(const State& s) {
-    const GameRecord& r = s.record;
+    const GameRecord& r = s.game.record;
     if (std::max(r.recordEnd, r.recordCount) >= 1) return r.at(1).movedPiece >= 1 ? 1 : -1;
-    const int now = 手番符号(s);
+    const int now = 手番符号(s.game);
     return now == 0 ? -1 : now;
 }
 
 // Where exported files are offered first: the record-file panel's folder.
 std::string suggestedPath(State& s, const std::string& name) {
-    const std::string dir = s.ui->fileListPath();
+    const std::string dir = s.screen.ui->fileListPath();
     return dir.empty() ? name : dir + "/" + name;
 }
 
 // Ask for a name and write the text there; the boxes say how it went.
 void writeShared(State& s, const std::string& title, const std::string& name,
                  const std::string& extension, const std::string& text) {
-    const std::string path = s.ui->askFileName(true, title, suggestedPath(s, name), extension);
+    const std::string path =
+        s.screen.ui->askFileName(true, title, suggestedPath(s, name), extension);
     if (path.empty()) return;
     std::string why;
     if (!writeFileAtomically(path, text, why)) {
@@ -51,15 +53,15 @@ void writeShared(State& s, const std::string& title, const std::string& name,
 // The exports close the file panel and wait for a second step to be played.
 bool exportRefused(State& s, const std::string& title) {
     記録欄_非表示(s);
-    if (s.moveStep != 2) return false;
+    if (s.press.moveStep != 2) return false;
     禁止通知(s, "2手目移動中はできません！", title);
     return true;
 }
 
 std::string handicapName(const State& s) {
-    if (s.importedStart == State::flagOn) return "その他";
-    if (s.handicapChanged == State::flagOff) return "平手";
-    const std::string rank = 文字列テキスト(s.handicapLevel);
+    if (s.game.importedStart == Game::flagOn) return "その他";
+    if (s.game.handicapChanged == Game::flagOff) return "平手";
+    const std::string rank = 文字列テキスト(s.game.handicapLevel);
     const std::string prefix = "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:";
     return rank.rfind(prefix, 0) == 0 ? rank.substr(prefix.size()) : rank;
 }
@@ -67,9 +69,9 @@ std::string handicapName(const State& s) {
 }  // namespace
 
 std::string 共有棋譜テキスト(const State& s) {
-    const GameRecord& r = s.record;
+    const GameRecord& r = s.game.record;
     const Position start =
-        Position::fromBoard(startBoardOf(s.Board, r, r.recordCount), firstMover(s));
+        Position::fromBoard(startBoardOf(s.game.Board, r, r.recordCount), firstMover(s));
     return formatGameText(start, movesOfRecord(r));
 }
 
@@ -81,7 +83,7 @@ KifHeader 棋譜ヘッダ(const State& s, std::time_t when) {
     std::strftime(date, sizeof date, "%Y/%m/%d %H:%M:%S", &local);
     h.date = date;
     h.handicap = handicapName(s);
-    if (s.gameMode == State::modeHumans) {
+    if (s.game.gameMode == Game::modeHumans) {
         h.sente = h.gote = "人間";
         return h;
     }
@@ -89,7 +91,7 @@ KifHeader 棋譜ヘッダ(const State& s, std::time_t when) {
     const bool comFirst = firstMover(s) == 1;
     h.sente = comFirst ? "COM" : "MAN";
     h.gote = comFirst ? "MAN" : "COM";
-    h.level = "LEVEL" + std::to_string(s.comLevel);
+    h.level = "LEVEL" + std::to_string(s.game.comLevel);
     return h;
 }
 
@@ -102,20 +104,21 @@ void KIF_WRITE_Click(State& s) {
     if (exportRefused(s, "KIF形式で書出")) return;
     // UTF-8 text, which is what the ".kifu" ending promises readers.
     writeShared(s, "KIF形式で書出", "棋譜.kifu", "kifu",
-                kifText(棋譜ヘッダ(s, std::time(nullptr)), moveList(s.record)));
+                kifText(棋譜ヘッダ(s, std::time(nullptr)), moveList(s.game.record)));
 }
 
 void SFEN_COPY_Click(State& s) {
     if (exportRefused(s, "局面をコピー")) return;
-    const int side = 手番符号(s);
-    s.ui->setClipboardText(formatSfen(Position::fromBoard(s.Board, side == 0 ? -1 : side)));
+    const int side = 手番符号(s.game);
+    s.screen.ui->setClipboardText(
+        formatSfen(Position::fromBoard(s.game.Board, side == 0 ? -1 : side)));
     通知(s, "局面をSFENでｸﾘｯﾌﾟﾎﾞｰﾄﾞにコピーしました", "局面をコピー");
 }
 
 void SFEN_READ_Click(State& s) {
     記録欄_非表示(s);
     const std::string title = "SFEN/USIを読込";
-    const std::string path = s.ui->askFileName(false, title, suggestedPath(s, ""), "usi");
+    const std::string path = s.screen.ui->askFileName(false, title, suggestedPath(s, ""), "usi");
     if (path.empty()) return;
     std::string text;
     switch (readFileLimited(path, kMaxGameTextBytes, text)) {
@@ -142,32 +145,32 @@ bool 棋譜_SFEN読込(State& s, const std::string& text) {
     }
     autosaveGame(s);
     Form_Load(s);
-    s.moveStep = 1;
+    s.press.moveStep = 1;
 
     // As a record file reads: record mode, the sides from the first mover.
-    s.recordMode = State::flagOn;
-    s.Board = game.end.Board;
-    s.record = game.record;
-    s.moveCount = static_cast<int>(game.moves.size());
-    s.importedStart =
-        game.start.Board == Position::initial().Board ? State::flagOff : State::flagOn;
-    s.savedGame.text = formatRecordFile(s.record, s.record.recordEnd);
+    s.game.recordMode = Game::flagOn;
+    s.game.Board = game.end.Board;
+    s.game.record = game.record;
+    s.game.moveCount = static_cast<int>(game.moves.size());
+    s.game.importedStart =
+        game.start.Board == Position::initial().Board ? Game::flagOff : Game::flagOn;
+    s.game.savedGame.text = formatRecordFile(s.game.record, s.game.record.recordEnd);
     const bool topFirst = game.start.mover == 1;
-    s.gameMode = topFirst ? State::modeCom : State::modeHumans;
-    s.manPlayer = topFirst ? State::secondPlayer : State::firstPlayer;
-    s.comPlayer = -s.manPlayer;
-    s.turnPlayer = s.moveCount % 2 == 0 ? State::firstPlayer : State::secondPlayer;
+    s.game.gameMode = topFirst ? Game::modeCom : Game::modeHumans;
+    s.game.manPlayer = topFirst ? Game::secondPlayer : Game::firstPlayer;
+    s.game.comPlayer = -s.game.manPlayer;
+    s.game.turnPlayer = s.game.moveCount % 2 == 0 ? Game::firstPlayer : Game::secondPlayer;
 
     画面_再描画(s);
     const std::string upper = topFirst ? "先手:" : "後手:";
     const std::string lower = topFirst ? "後手:" : "先手:";
-    描画_文字(s, 14.1, 5.18, upper, State::textBlack, 11);
-    描画_文字(s, 14, 5.08, upper, State::textWhite, 11);
-    描画_文字(s, 14.1, 6.18, lower, State::textBlack, 11);
-    描画_文字(s, 14, 6.08, lower, State::textWhite, 11);
-    描画_手数(s, s.moveCount, State::textWhite);
-    if (s.record.recordCount >= 1) 描画_現在手報告(s);
-    std::string done = std::to_string(s.moveCount);
+    描画_文字(s.screen, 14.1, 5.18, upper, Screen::textBlack, 11);
+    描画_文字(s.screen, 14, 5.08, upper, Screen::textWhite, 11);
+    描画_文字(s.screen, 14.1, 6.18, lower, Screen::textBlack, 11);
+    描画_文字(s.screen, 14, 6.08, lower, Screen::textWhite, 11);
+    描画_手数(s.screen, s.game.moveCount, Screen::textWhite, s.game.record);
+    if (s.game.record.recordCount >= 1) 描画_現在手報告(s);
+    std::string done = std::to_string(s.game.moveCount);
     done += "手を読み込みました";
     通知(s, done, "SFEN/USIを読込");
     return true;
@@ -175,20 +178,20 @@ bool 棋譜_SFEN読込(State& s, const std::string& text) {
 
 int 現在手(const State& s) {
     int n = 0;
-    for (const MoveListItem& item : moveList(s.record))
-        if (item.lastEntry <= s.record.recordCount) ++n;
+    for (const MoveListItem& item : moveList(s.game.record))
+        if (item.lastEntry <= s.game.record.recordCount) ++n;
     return n;
 }
 
 void 棋譜_手へ(State& s, int n) {
     if (現在手(s) != n && 思考中禁止(s, "思考中")) return;
     for (int now = 現在手(s); now != n;) {
-        const int before = s.record.recordCount;
+        const int before = s.game.record.recordCount;
         if (now > n)
             REPLAY_Click(s);
         else
             AFTER_Click(s);
-        if (s.record.recordCount == before) return;
+        if (s.game.record.recordCount == before) return;
         now = 現在手(s);
     }
 }

@@ -10,20 +10,20 @@ constexpr int kPanelWidth = 595, kPanelHeight = 800;
 
 // A label with its shadow: black one tenth of a cell down-right, then white.
 void 影付き文字(State& s, double x, double y, const std::string& text, int size) {
-    描画_文字(s, x + 0.1, y + 0.1, text, State::textBlack, size);
-    描画_文字(s, x, y, text, State::textWhite, size);
+    描画_文字(s.screen, x + 0.1, y + 0.1, text, Screen::textBlack, size);
+    描画_文字(s.screen, x, y, text, Screen::textWhite, size);
 }
 
 }  // namespace
 
 void 描画_対COM名札(State& s) {
-    描画_四角形(s, 14, 5.1, kPanelWidth, kPanelHeight, State::boardColour);
+    描画_四角形(s.screen, 14, 5.1, kPanelWidth, kPanelHeight, Screen::boardColour);
     影付き文字(s, 14, 5.05, "COM:", 10);
     影付き文字(s, 14, 6.05, "MAN:", 10);
 }
 
 void 描画_対人名札(State& s, const std::string& upper, const std::string& lower) {
-    描画_四角形(s, 14, 5.08, kPanelWidth, kPanelHeight, State::boardColour);
+    描画_四角形(s.screen, 14, 5.08, kPanelWidth, kPanelHeight, Screen::boardColour);
     影付き文字(s, 14, 5.08, upper, 11);
     影付き文字(s, 14, 6.08, lower, 11);
 }

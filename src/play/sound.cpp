@@ -76,11 +76,11 @@ int readAll(const std::string& path, std::vector<std::uint8_t>& bytes) {
 
 // Note a file that could not be loaded, unless it was told already.
 void noteProblem(State& s, const std::string& fileName, const std::string& why) {
-    for (const auto& told : s.soundFilesTold)
+    for (const auto& told : s.sounds.soundFilesTold)
         if (told == fileName) return;
-    for (const auto& [file, reason] : s.soundProblems)
+    for (const auto& [file, reason] : s.sounds.soundProblems)
         if (file == fileName) return;
-    s.soundProblems.emplace_back(fileName, why);
+    s.sounds.soundProblems.emplace_back(fileName, why);
 }
 
 }  // namespace
@@ -90,30 +90,30 @@ std::string programDirectory() { return executableDirectory(); }
 
 // The sound module's warning box.
 void 警告表示(State& s, const std::string& text) {
-    s.ui->messageBox(text, "Zenkoru.dll", MsgButtons::OK, MsgIcon::Warning);
+    s.screen.ui->messageBox(text, "Zenkoru.dll", MsgButtons::OK, MsgIcon::Warning);
 }
 
 // Open the sound library.
 void サウンド初期化(State& s, std::int64_t windowHandle) {
-    s.soundLibraryHandle = s.ui->dsInitialize(windowHandle);
+    s.sounds.soundLibraryHandle = s.screen.ui->dsInitialize(windowHandle);
 }
 
 // Said once: starting up again (loading a record does) asks nothing new.
 void サウンド不可通知(State& s) {
-    if (s.soundLibraryHandle != 0 || s.soundWarningShown) return;
-    s.soundWarningShown = true;
+    if (s.sounds.soundLibraryHandle != 0 || s.sounds.soundWarningShown) return;
+    s.sounds.soundWarningShown = true;
     警告表示(s, "Direct Soundインターフェースが作成できません。");
 }
 
 // Close the sound library if it was opened.
 void サウンド終了(State& s) {
-    if (s.soundLibraryHandle != 0) s.ui->dsTerminate(s.soundLibraryHandle);
-    s.soundLibraryHandle = 0;
+    if (s.sounds.soundLibraryHandle != 0) s.screen.ui->dsTerminate(s.sounds.soundLibraryHandle);
+    s.sounds.soundLibraryHandle = 0;
 }
 
 // Load one WAV file into a sound buffer.
 std::int32_t サウンド読込(State& s, const std::string& fileName, std::int32_t flag) {
-    if (s.soundLibraryHandle == 0) return 0;
+    if (s.sounds.soundLibraryHandle == 0) return 0;
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::path path = fileName;
@@ -130,33 +130,34 @@ std::int32_t サウンド読込(State& s, const std::string& fileName, std::int3
         noteProblem(s, fileName, "ﾌｧｲﾙが空です");
         return 0;
     }
-    const std::int32_t buffer =
-        s.ui->dsCreateDSB(s.soundLibraryHandle, bytes.data(), bytes.size(), flag, fileName);
+    const std::int32_t buffer = s.screen.ui->dsCreateDSB(s.sounds.soundLibraryHandle, bytes.data(),
+                                                         bytes.size(), flag, fileName);
     if (buffer == 0) noteProblem(s, fileName, "WAVﾌｧｲﾙとして読めません");
     return buffer;
 }
 
 // Tell the user, once, which sounds the game goes on without.
 void サウンド問題通知(State& s) {
-    if (s.soundProblems.empty()) return;
+    if (s.sounds.soundProblems.empty()) return;
     std::string text;
-    for (const auto& [file, why] : s.soundProblems) {
+    for (const auto& [file, why] : s.sounds.soundProblems) {
         text += "ｻｳﾝﾄﾞﾌｧｲﾙ「" + file + "」を読み込めません（" + why + "）\r\n";
-        s.soundFilesTold.push_back(file);
+        s.sounds.soundFilesTold.push_back(file);
     }
-    text += s.soundProblems.size() == 1 ? "この音なしで続けます" : "これらの音なしで続けます";
-    s.soundProblems.clear();
-    s.ui->messageBox(text, "ｻｳﾝﾄﾞ", MsgButtons::OK, MsgIcon::Warning);
+    text +=
+        s.sounds.soundProblems.size() == 1 ? "この音なしで続けます" : "これらの音なしで続けます";
+    s.sounds.soundProblems.clear();
+    s.screen.ui->messageBox(text, "ｻｳﾝﾄﾞ", MsgButtons::OK, MsgIcon::Warning);
 }
 
 // Release the four sounds and the library before the program ends.
 void 終了処理(State& s) {
     // The frees are made with 0 handles too; the library ignores those.
-    s.ui->dsFree(s.soundOther);
-    s.ui->dsFree(s.soundForbidden);
-    s.ui->dsFree(s.soundPiece);
-    s.ui->dsFree(s.soundBgm);
-    s.soundOther = s.soundForbidden = s.soundPiece = s.soundBgm = 0;
+    s.screen.ui->dsFree(s.sounds.soundOther);
+    s.screen.ui->dsFree(s.sounds.soundForbidden);
+    s.screen.ui->dsFree(s.sounds.soundPiece);
+    s.screen.ui->dsFree(s.sounds.soundBgm);
+    s.sounds.soundOther = s.sounds.soundForbidden = s.sounds.soundPiece = s.sounds.soundBgm = 0;
     サウンド終了(s);
 }
 

@@ -1,5 +1,6 @@
 #include "two_step.h"
 
+#include "board_screen.h"
 #include "dialog.h"
 #include "draw.h"
 #include "move_record.h"
@@ -16,17 +17,19 @@ int 一手目(State& s, int& fromX, int& fromY, int toX, int toY, PieceCode boar
     int answer = 1;
     駒打音(s);
     駒移動(s, fromX, fromY, toX, toY, boardCode);
-    if (!markCode.isEmpty()) 描画_移動可能桝色(s, toX, toY, s.guidanceColour, markCode);
+    if (!markCode.isEmpty())
+        描画_移動可能桝色(s.screen, 現局面(s.game), s.press.moveStep == 2, toX, toY,
+                          s.press.guidanceColour, markCode);
     if (質問(s, "もう一手移動しますか？", "２手移動")) {
-        s.moveStep = 2;
-        描画_桝輪郭(s, State::selectColour, toX, toY);
+        s.press.moveStep = 2;
+        描画_桝輪郭(s.screen, Screen::selectColour, toX, toY);
         fromX = toX;
         fromY = toY;
         answer = 0;
     } else {
         // The board already shows the step, so this entry's captured piece is
         // the mover itself; it pairs with the entry made before the step.
-        手順保存(s.record, s.Board, fromX, fromY, toX, toY, boardCode, boardCode);
+        手順保存(s.game.record, s.game.Board, fromX, fromY, toX, toY, boardCode, boardCode);
     }
     return answer;
 }

@@ -5,7 +5,7 @@
 
 namespace zk {
 
-std::vector<MoveRecord> takeBackMove(State& s) {
+std::vector<MoveRecord> takeBackMove(Game& s) {
     GameRecord& r = s.record;
     std::vector<MoveRecord> taken;
     const MoveSpan move = 調査_手範囲(r, r.recordCount);
@@ -21,7 +21,7 @@ std::vector<MoveRecord> takeBackMove(State& s) {
     return taken;
 }
 
-std::vector<MoveRecord> replayMove(State& s) {
+std::vector<MoveRecord> replayMove(Game& s) {
     GameRecord& r = s.record;
     std::vector<MoveRecord> replayed;
     const MoveSpan move = 調査_手範囲(r, r.recordCount + 1);
@@ -39,8 +39,8 @@ std::vector<MoveRecord> replayMove(State& s) {
 
 void reverseBoard(BoardGrid& board) {
     const BoardGrid scratch = board;
-    for (int x = 1; x <= State::boardSize; ++x)
-        for (int y = 1; y <= State::boardSize; ++y) board[13 - x][13 - y] = -scratch[x][y];
+    for (int x = 1; x <= Game::boardSize; ++x)
+        for (int y = 1; y <= Game::boardSize; ++y) board[13 - x][13 - y] = -scratch[x][y];
 }
 
 void clearRecord(GameRecord& r) {

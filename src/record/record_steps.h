@@ -5,17 +5,17 @@
 
 #include <vector>
 
-#include "state.h"
+#include "game.h"
 
 namespace zk {
 
 // Take back the move that ends at the record's current entry (recordCount
 // >= 1; a two-step move as one): its squares, the move number and the turn.
 // The entries taken back, last first.
-std::vector<MoveRecord> takeBackMove(State& s);
+std::vector<MoveRecord> takeBackMove(Game& s);
 // Replay the record's next move (recordCount < recordEnd): its squares, the
 // move number and the turn. The entries replayed, first first.
-std::vector<MoveRecord> replayMove(State& s);
+std::vector<MoveRecord> replayMove(Game& s);
 
 // Turn the board by 180 degrees and swap the sides of all pieces.
 void reverseBoard(BoardGrid& board);

@@ -143,8 +143,8 @@ std::string readRecordFile(const std::string& dir, const std::string& fileName,
     return refusalText(fileName, error);
 }
 
-void recordFromFile(State& s, const RecordFileContent& content) {
-    s.recordMode = State::flagOn;
+void recordFromFile(Game& s, const RecordFileContent& content) {
+    s.recordMode = Game::flagOn;
     GameRecord& r = s.record;
     r.entries.resize(1);
     r.entries.insert(r.entries.end(), content.entries.begin(), content.entries.end());

@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "game.h"
 #include "record_file.h"
-#include "state.h"
 
 namespace zk {
 
@@ -36,6 +36,6 @@ std::string readRecordFile(const std::string& dir, const std::string& fileName,
 
 // The file's entries as the game record, none of them on the board yet:
 // record mode on, move 0, and the text an automatic save compares with.
-void recordFromFile(State& s, const RecordFileContent& content);
+void recordFromFile(Game& s, const RecordFileContent& content);
 
 }  // namespace zk

@@ -36,8 +36,8 @@ TEST(CaptionTexts, EveryValueOfTheTable) {
 }
 
 TEST_F(Captions, LabelSitsInsideItsCell) {
-    描画_文字列(s, 14, 2, 1, 15, 10);
-    描画_文字列(s, 14, 2, 42, 15, 10);  // no label: nothing drawn
+    描画_文字列(s.screen, 14, 2, 1, 15, 10);
+    描画_文字列(s.screen, 14, 2, 42, 15, 10);  // no label: nothing drawn
     ASSERT_EQ(screen().items().size(), 1u);
     const ScreenItem& it = screen().items()[0];
     EXPECT_EQ(it.x, cellX(14) + 120);
@@ -48,8 +48,8 @@ TEST_F(Captions, LabelSitsInsideItsCell) {
 }
 
 TEST_F(Captions, HandicapRankIsShadowedOnAClearedBox) {
-    描画_ハンデレベル(s, 3);
-    描画_ハンデレベル(s, -2);
+    描画_ハンデレベル(s.screen, 3);
+    描画_ハンデレベル(s.screen, -2);
     const auto& items = screen().items();
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[0].kind, ScreenItem::Kind::FillRect);
@@ -57,18 +57,18 @@ TEST_F(Captions, HandicapRankIsShadowedOnAClearedBox) {
     EXPECT_EQ(items[0].y, cellY(2));
     EXPECT_EQ(items[0].w, 2200);
     EXPECT_EQ(items[0].h, 560);
-    EXPECT_EQ(items[0].colour, State::boardGridColour);
+    EXPECT_EQ(items[0].colour, Screen::boardGridColour);
     const ScreenItem* shadow = textAt(cellX(14.1) + 120, cellY(2.1) + 160);
     const ScreenItem* top = textAt(cellX(14) + 120, cellY(2) + 160);
     ASSERT_TRUE(shadow && top);
-    EXPECT_EQ(shadow->colour, State::textBlack);
-    EXPECT_EQ(top->colour, State::textWhite);
+    EXPECT_EQ(shadow->colour, Screen::textBlack);
+    EXPECT_EQ(top->colour, Screen::textWhite);
     EXPECT_EQ(top->text, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段");
 }
 
 TEST_F(Captions, LevelCaptionWithItsNumber) {
-    描画_レベル(s, 2);
-    描画_レベル(s, 1);
+    描画_レベル(s.screen, 2);
+    描画_レベル(s.screen, 1);
     const ScreenItem* word = textAt(cellX(-0.35), cellY(1.0));
     const ScreenItem* wordShadow = textAt(cellX(-0.25), cellY(1.1));
     const ScreenItem* number = textAt(cellX(0.05), cellY(1.4));
@@ -76,11 +76,11 @@ TEST_F(Captions, LevelCaptionWithItsNumber) {
     ASSERT_TRUE(word && wordShadow && number && numberShadow);
     EXPECT_EQ(word->text, "LEVEL");
     EXPECT_EQ(word->fontSize, 10);
-    EXPECT_EQ(word->colour, State::textWhite);
-    EXPECT_EQ(wordShadow->colour, State::textBlack);
+    EXPECT_EQ(word->colour, Screen::textWhite);
+    EXPECT_EQ(wordShadow->colour, Screen::textBlack);
     EXPECT_EQ(number->text, "1");
     EXPECT_EQ(number->fontSize, 12);
-    EXPECT_EQ(number->colour, State::textWhite);
+    EXPECT_EQ(number->colour, Screen::textWhite);
     EXPECT_EQ(numberShadow->text, "1");
     EXPECT_EQ(screen().items().size(), 4u);
     // The whole caption lies in the window, left of the board's first column.

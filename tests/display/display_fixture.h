@@ -1,9 +1,10 @@
-// A State on the headless platform, with helpers that read the picture back
+// The window's state on the headless platform, with helpers that read the picture back
 // by square.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include "board_screen.h"
 #include "draw.h"
 #include "headless_platform.h"
 #include "pieces.h"
@@ -12,17 +13,18 @@ namespace zk::test {
 
 class DisplayTest : public ::testing::Test {
 protected:
-    DisplayTest() { s.ui = &ui; }
+    DisplayTest() { s.screen.ui = &ui; }
 
     ScreenModel& screen() { return ui.screen(); }
     // The image that shows in the middle of square (x, y).
     std::string imageOn(int x, int y) {
-        return screen().imageAt(cellX(x) + State::squareWidth / 2,
-                                cellY(y) + State::squareHeight / 2);
+        return screen().imageAt(cellX(x) + Screen::squareWidth / 2,
+                                cellY(y) + Screen::squareHeight / 2);
     }
     // Colour of the outline around square (x, y), or -1.
     int outlineOf(int x, int y) {
-        return screen().outlineColour(cellX(x), cellY(y), State::squareWidth, State::squareHeight);
+        return screen().outlineColour(cellX(x), cellY(y), Screen::squareWidth,
+                                      Screen::squareHeight);
     }
     // The text item anchored exactly at (x, y) twips, or nullptr.
     const ScreenItem* textAt(int x, int y) {

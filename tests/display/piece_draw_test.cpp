@@ -45,18 +45,18 @@ TEST(PieceFaces, EmptyAndMidMoveCodesHaveNoFace) {
 }
 
 TEST_F(PieceDrawing, PieceIsPaintedAndOutlinedInTheBoardColour) {
-    描画_桝輪郭(s, State::selectColour, 3, 9);
-    描画_駒(s, code::MAN_と, 3, 9);
+    描画_桝輪郭(s.screen, Screen::selectColour, 3, 9);
+    描画_駒(s.screen, code::MAN_と, 3, 9);
     EXPECT_EQ(imageOn(3, 9), "SITA_TO");
-    EXPECT_EQ(outlineOf(3, 9), State::boardColour);
+    EXPECT_EQ(outlineOf(3, 9), Screen::boardColour);
 }
 
 TEST_F(PieceDrawing, CodeWithoutFaceKeepsWhatWasThereAndOutlines) {
-    描画_桝(s, 5, 5);
-    描画_桝輪郭(s, State::selectColour, 5, 5);
-    描画_駒(s, code::COM_鷹_1, 5, 5);
+    描画_桝(s.screen, 5, 5);
+    描画_桝輪郭(s.screen, Screen::selectColour, 5, 5);
+    描画_駒(s.screen, code::COM_鷹_1, 5, 5);
     EXPECT_EQ(imageOn(5, 5), "KARA_MASU");
-    EXPECT_EQ(outlineOf(5, 5), State::boardColour);
+    EXPECT_EQ(outlineOf(5, 5), Screen::boardColour);
 }
 
 // Remembers what square (x, y) showed at every flush.
@@ -66,7 +66,7 @@ public:
         HeadlessPlatform::flush();
         shown.push_back(screen().imageAt(cellX(x) + 5, cellY(y) + 5));
         outlines.push_back(
-            screen().outlineColour(cellX(x), cellY(y), State::squareWidth, State::squareHeight));
+            screen().outlineColour(cellX(x), cellY(y), Screen::squareWidth, Screen::squareHeight));
         times.push_back(now);
     }
     int x = 0, y = 0;
@@ -78,14 +78,14 @@ public:
 TEST(PieceBlink, AlternatesEmptyAndPieceEveryQuarterSecond) {
     FlushRecorder ui;
     State s;
-    s.ui = &ui;
+    s.screen.ui = &ui;
     ui.x = 4;
     ui.y = 10;
     double start = ui.now;
-    描画_駒点滅(s, code::COM_龍_R, 4, 10, 2);
+    描画_駒点滅(s.screen, code::COM_龍_R, 4, 10, 2);
     EXPECT_EQ(ui.shown,
               (std::vector<std::string>{"KARA_MASU", "UE_RYUU_R", "KARA_MASU", "UE_RYUU_R"}));
-    EXPECT_EQ(ui.outlines, std::vector<int>(4, State::boardColour));
+    EXPECT_EQ(ui.outlines, std::vector<int>(4, Screen::boardColour));
     ASSERT_EQ(ui.times.size(), 4u);
     EXPECT_NEAR(ui.times[0], start, 1e-9);
     EXPECT_NEAR(ui.times[1] - ui.times[0], 0.25, 1e-6);
@@ -95,21 +95,21 @@ TEST(PieceBlink, AlternatesEmptyAndPieceEveryQuarterSecond) {
 TEST(PieceBlink, MidMoveCodeShowsAnEmptyOutlinedSquareTwicePerRound) {
     FlushRecorder ui;
     State s;
-    s.ui = &ui;
+    s.screen.ui = &ui;
     ui.x = 7;
     ui.y = 3;
     ui.screen().image(cellX(7), cellY(3), "UE_SISI_B");
-    描画_駒点滅(s, code::COM_獅_B_1, 7, 3, 1);
+    描画_駒点滅(s.screen, code::COM_獅_B_1, 7, 3, 1);
     EXPECT_EQ(ui.shown, (std::vector<std::string>{"KARA_MASU", "KARA_MASU"}));
-    EXPECT_EQ(ui.outlines, std::vector<int>(2, State::boardColour));
+    EXPECT_EQ(ui.outlines, std::vector<int>(2, Screen::boardColour));
 }
 
 TEST_F(PieceDrawing, BlinkCountZeroDrawsNothingAndDoesNotWait) {
-    初期配置(s.Board);
+    初期配置(s.game.Board);
     画面_再描画(s);
     auto before = screen().generation();
     double t = ui.now;
-    描画_駒点滅(s, code::COM_王, 7, 1, 0);
+    描画_駒点滅(s.screen, code::COM_王, 7, 1, 0);
     EXPECT_EQ(screen().generation(), before);
     EXPECT_EQ(ui.flushes, 0);
     EXPECT_EQ(ui.now, t);
@@ -118,12 +118,12 @@ TEST_F(PieceDrawing, BlinkCountZeroDrawsNothingAndDoesNotWait) {
 TEST_F(PieceDrawing, WaitEndsOnTimeAcrossMidnight) {
     for (double start : {1000.0, 86399.9, 86399.999}) {
         ui.now = start;
-        待ち時間(s, 0.25);
+        待ち時間(s.screen, 0.25);
         EXPECT_GE(ui.now - start, 0.25 - 1e-6) << start;
         EXPECT_LE(ui.now - start, 0.25 + 0.011) << start;
     }
     ui.now = 5;
-    待ち時間(s, 0);
+    待ち時間(s.screen, 0);
     EXPECT_EQ(ui.now, 5);
 }
 
@@ -142,9 +142,9 @@ public:
 TEST(Wait, SleepsInShortSlices) {
     LateSleeper ui;
     State s;
-    s.ui = &ui;
+    s.screen.ui = &ui;
     double start = ui.now;
-    待ち時間(s, 0.25);
+    待ち時間(s.screen, 0.25);
     EXPECT_LE(ui.largest, 0.01 + 1e-12);
     EXPECT_LE(ui.now - start, 0.25 + 0.015);
     EXPECT_GE(ui.now - start, 0.25);

@@ -27,7 +27,7 @@ struct Move {
 // (taking a lion may be refused with a box, which a random mover need not meet).
 std::vector<Move> humanMoves(zk::State& s) {
     std::vector<Move> out;
-    for (const zk::Move& m : zk::legalMoves(zk::現局面(s))) {
+    for (const zk::Move& m : zk::legalMoves(zk::現局面(s.game))) {
         const int target = m.captured.kind();
         if (!m.isTwoStep() && target != 33 && target != 34)
             out.push_back({m.fromX, m.fromY, m.toX, m.toY});
@@ -49,8 +49,8 @@ TEST_P(ComputerWindow, AHumanPlaysAWholeGameToItsEnd) {
     w.action(QStringLiteral("LEVEL%1").arg(level))->trigger();
     w.action(QStringLiteral("SENTE"))->trigger();
     QApplication::processEvents();
-    ASSERT_EQ(s.comLevel, level);
-    ASSERT_EQ(s.turnPlayer, s.manPlayer);
+    ASSERT_EQ(s.game.comLevel, level);
+    ASSERT_EQ(s.game.turnPlayer, s.game.manPlayer);
 
     std::mt19937 rng(1000 + level);
     bool ended = false;
@@ -58,18 +58,18 @@ TEST_P(ComputerWindow, AHumanPlaysAWholeGameToItsEnd) {
         const std::vector<Move> moves = humanMoves(s);
         ASSERT_FALSE(moves.empty());
         const Move m = moves[rng() % moves.size()];
-        const int before = s.moveCount;
+        const int before = s.game.moveCount;
         zkqt::pressSquare(w, m.x, m.y);
         // Decline a second step; at the end of the game, decline another game.
         answerer.answers = QStringList{QStringLiteral("no")};
         zkqt::pressSquare(w, m.tx, m.ty);
         QApplication::processEvents();
         while (zk::思考中(s)) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        ended = !w.isVisible() || s.turnPlayer == zk::State::noPlayer;
+        ended = !w.isVisible() || s.game.turnPlayer == zk::Game::noPlayer;
         if (!ended) {
             // The human's move and the computer's reply were both played.
-            ASSERT_EQ(s.moveCount, before + 2) << "ply " << ply;
-            ASSERT_EQ(s.turnPlayer, s.manPlayer);
+            ASSERT_EQ(s.game.moveCount, before + 2) << "ply " << ply;
+            ASSERT_EQ(s.game.turnPlayer, s.game.manPlayer);
         }
     }
     ASSERT_TRUE(ended) << "no end within 400 moves at level " << level;

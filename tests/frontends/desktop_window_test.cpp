@@ -36,9 +36,9 @@ using zkqt::trigger;
 void inkOnSquare(MainWindow& w, int x, int y, int& full, int& partial) {
     const QImage img = zkqt::grabWindow(w);
     const zkqt::BoardView& v = *w.view();
-    const QRect sq = v.toPixels(QRect(zk::State::originX + x * zk::State::squareWidth,
-                                      zk::State::originY + y * zk::State::squareHeight,
-                                      zk::State::squareWidth, zk::State::squareHeight))
+    const QRect sq = v.toPixels(QRect(zk::Screen::originX + x * zk::Screen::squareWidth,
+                                      zk::Screen::originY + y * zk::Screen::squareHeight,
+                                      zk::Screen::squareWidth, zk::Screen::squareHeight))
                          .translated(v.mapTo(&w, QPoint(0, 0)));
     const QRect inner =
         sq.adjusted(sq.width() / 5, sq.height() / 5, -sq.width() / 5, -sq.height() / 5);
@@ -122,7 +122,7 @@ TEST(DesktopWindow, WithoutSoundItSaysSoOnceOverThePaintedBoard) {
     QTest::mouseClick(w.file1()->viewport(), Qt::LeftButton, Qt::NoModifier,
                       w.file1()->visualItemRect(items.first()).center());
     QApplication::processEvents();
-    EXPECT_EQ(w.state().recordMode, zk::State::flagOn);
+    EXPECT_EQ(w.state().game.recordMode, zk::Game::flagOn);
     EXPECT_EQ(boxes.count(QStringLiteral("Direct Soundインターフェースが作成できません。")), 1);
     qputenv("SDL_AUDIODRIVER", driver);
 }
@@ -141,12 +141,12 @@ TEST(DesktopWindow, EscInTheMiddleOfAGameLeavesItsRecordInTheDataFolder) {
         zkqt::pressSquare(w, 3, 9);
         zkqt::pressSquare(w, 3, 8);
         QApplication::processEvents();
-        ASSERT_EQ(w.state().record.recordEnd, 4);  // two moves each
-        board = w.state().Board;
+        ASSERT_EQ(w.state().game.record.recordEnd, 4);  // two moves each
+        board = w.state().game.Board;
         QTest::keyClick(&w, Qt::Key_Escape);
         QApplication::processEvents();
         EXPECT_FALSE(w.isVisible());
-        file = QString::fromStdString(w.state().savedGame.file);
+        file = QString::fromStdString(w.state().game.savedGame.file);
     }
     const QFileInfo info(file);
     EXPECT_EQ(info.absolutePath(), qEnvironmentVariable("XDG_DATA_HOME") + "/zenkoru/棋譜");
@@ -171,7 +171,7 @@ TEST(DesktopWindow, EscInTheMiddleOfAGameLeavesItsRecordInTheDataFolder) {
                       w.file1()->visualItemRect(items.first()).center());
     QApplication::processEvents();
     for (int i = 0; i < 4; ++i) trigger(w, "AFTER");
-    EXPECT_EQ(w.state().Board, board);
+    EXPECT_EQ(w.state().game.Board, board);
 }
 
 }  // namespace

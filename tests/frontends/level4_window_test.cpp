@@ -28,7 +28,7 @@ using zkqt::trigger;
 // The deepest iteration the " 思考中" caption shows, 0 when none.
 int depthShown(MainWindow& w) {
     int depth = 0;
-    for (const zk::ScreenItem& item : w.state().ui->screen().items())
+    for (const zk::ScreenItem& item : w.state().screen.ui->screen().items())
         if (item.kind == zk::ScreenItem::Kind::Text && item.text.rfind(" 思考中 ", 0) == 0)
             depth = std::max(depth, std::stoi(item.text.substr(std::string(" 思考中 ").size())));
     return depth;
@@ -38,9 +38,9 @@ int hintOutlines(MainWindow& w) {
     int n = 0;
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y)
-            n += w.state().ui->screen().outlineColour(zk::cellX(x), zk::cellY(y),
-                                                      zk::State::squareWidth,
-                                                      zk::State::squareHeight) == 11;
+            n += w.state().screen.ui->screen().outlineColour(zk::cellX(x), zk::cellY(y),
+                                                             zk::Screen::squareWidth,
+                                                             zk::Screen::squareHeight) == 11;
     return n;
 }
 
@@ -66,7 +66,7 @@ TEST(Level4Window, TheWindowAnswersWhileItThinksAndEscapeStopsIt) {
     zkqt::pressSquare(w, 6, 9);
     EXPECT_TRUE(answerer.seen.contains(QStringLiteral("思考中|思考中はできません")));
     trigger(w, "REPLAY");
-    EXPECT_EQ(w.state().moveCount, 1);
+    EXPECT_EQ(w.state().game.moveCount, 1);
     trigger(w, "SIDOU");  // an option is not the position
     EXPECT_TRUE(w.action(QStringLiteral("SIDOU"))->isChecked());
     QTest::keyClick(&w, Qt::Key_Escape);
@@ -100,14 +100,14 @@ TEST(Level4Window, TheMoveAndTheHintComeBackThroughTheEventLoop) {
     zkqt::pressSquare(w, 5, 9);
     zkqt::pressSquare(w, 5, 8);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !zk::思考中(s); }, 20000));
-    EXPECT_EQ(s.moveCount, 2);
-    EXPECT_EQ(s.turnPlayer, s.manPlayer);
-    EXPECT_GE(s.record.at(s.record.recordCount).movedPiece, 1);
+    EXPECT_EQ(s.game.moveCount, 2);
+    EXPECT_EQ(s.game.turnPlayer, s.game.manPlayer);
+    EXPECT_GE(s.game.record.at(s.game.record.recordCount).movedPiece, 1);
 
     trigger(w, "HINT");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !zk::思考中(s); }, 20000));
     EXPECT_GE(hintOutlines(w), 2);
-    EXPECT_EQ(s.moveCount, 2);
+    EXPECT_EQ(s.game.moveCount, 2);
     zkqt::pressSquare(w, 1, 6);
     EXPECT_EQ(hintOutlines(w), 0);
 }

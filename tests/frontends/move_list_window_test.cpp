@@ -45,7 +45,7 @@ TEST(MoveListWindow, FollowsTheGameGoesToAClickedMoveAndSharesIt) {
 
     zkqt::clickMoveListRow(w, 1);
     QApplication::processEvents();
-    EXPECT_EQ(w.state().record.recordCount, 1);
+    EXPECT_EQ(w.state().game.record.recordCount, 1);
     EXPECT_EQ(panel->list()->currentRow(), 1);
     EXPECT_EQ(panel->rows(), rows);  // the moves ahead stay listed for 進
 
@@ -73,7 +73,7 @@ TEST(MoveListWindow, FollowsTheGameGoesToAClickedMoveAndSharesIt) {
     EXPECT_EQ(panel->rows(), QStringList{QStringLiteral("   0 開始局面")});
     w.presetFileName(file);
     trigger(w, "SFEN_READ");
-    EXPECT_EQ(w.state().recordMode, zk::State::flagOn);
+    EXPECT_EQ(w.state().game.recordMode, zk::Game::flagOn);
     EXPECT_EQ(panel->rows(), rows);
     EXPECT_EQ(panel->list()->currentRow(), 4);
 }

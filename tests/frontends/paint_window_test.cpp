@@ -44,7 +44,7 @@ TEST(PaintWindow, AMoveRepaintsPartOfTheViewAndLeavesTheWholePicture) {
     // captions change too).
     press(w, 5, 9);
     press(w, 5, 8);
-    ASSERT_EQ(w.state().Board[5][8], zk::code::MAN_と);
+    ASSERT_EQ(w.state().game.Board[5][8], zk::code::MAN_と);
     EXPECT_FALSE(painted.isEmpty());
     EXPECT_LT(painted.width() * painted.height(), v->width() * v->height() * 3 / 4)
         << "a move repainted " << painted.width() << "x" << painted.height();

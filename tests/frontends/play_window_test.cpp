@@ -20,9 +20,9 @@ using zkqt::trigger;
 // Presses the centre of square (x, y) with QTest at the pixel the view shows it.
 void press(MainWindow& w, int x, int y) {
     zkqt::BoardView* v = w.view();
-    const QRect sq = v->toPixels(QRect(zk::State::originX + x * zk::State::squareWidth,
-                                       zk::State::originY + y * zk::State::squareHeight,
-                                       zk::State::squareWidth, zk::State::squareHeight));
+    const QRect sq = v->toPixels(QRect(zk::Screen::originX + x * zk::Screen::squareWidth,
+                                       zk::Screen::originY + y * zk::Screen::squareHeight,
+                                       zk::Screen::squareWidth, zk::Screen::squareHeight));
     QTest::mouseClick(v, Qt::LeftButton, Qt::NoModifier, sq.center());
     QApplication::processEvents();
 }
@@ -38,31 +38,31 @@ TEST(PlayWindow, TwoHumansMoveByPressingSquaresOfAResizedWindow) {
 
     trigger(w, "START");
     EXPECT_TRUE(answerer.seen.contains(QStringLiteral(" |先手の番です")));
-    EXPECT_EQ(s.turnPlayer, zk::State::firstPlayer);
+    EXPECT_EQ(s.game.turnPlayer, zk::Game::firstPlayer);
 
     // Bottom tokin 5 squares from the left steps forward; the top replies.
     press(w, 5, 9);
     press(w, 5, 8);
-    EXPECT_EQ(s.Board[5][8], zk::code::MAN_と);
-    EXPECT_TRUE(s.Board[5][9].isEmpty());
-    EXPECT_EQ(s.moveCount, 1);
-    EXPECT_EQ(s.turnPlayer, zk::State::secondPlayer);
+    EXPECT_EQ(s.game.Board[5][8], zk::code::MAN_と);
+    EXPECT_TRUE(s.game.Board[5][9].isEmpty());
+    EXPECT_EQ(s.game.moveCount, 1);
+    EXPECT_EQ(s.game.turnPlayer, zk::Game::secondPlayer);
 
     press(w, 8, 4);
     press(w, 8, 5);
-    EXPECT_EQ(s.Board[8][5], zk::code::COM_と);
-    EXPECT_EQ(s.moveCount, 2);
-    EXPECT_EQ(s.turnPlayer, zk::State::firstPlayer);
+    EXPECT_EQ(s.game.Board[8][5], zk::code::COM_と);
+    EXPECT_EQ(s.game.moveCount, 2);
+    EXPECT_EQ(s.game.turnPlayer, zk::Game::firstPlayer);
 
     // A lion's one-square step asks for a second step; answering no ends the move.
     answerer.answers << QStringLiteral("no");
     press(w, 6, 10);
     press(w, 5, 9);
     EXPECT_TRUE(answerer.seen.contains(QStringLiteral("２手移動|もう一手移動しますか？")));
-    EXPECT_EQ(s.Board[5][9], zk::code::MAN_獅_B);
-    EXPECT_TRUE(s.Board[6][10].isEmpty());
-    EXPECT_EQ(s.moveCount, 3);
-    EXPECT_EQ(s.record.recordEnd, 4);  // the declined two-step move leaves two entries
+    EXPECT_EQ(s.game.Board[5][9], zk::code::MAN_獅_B);
+    EXPECT_TRUE(s.game.Board[6][10].isEmpty());
+    EXPECT_EQ(s.game.moveCount, 3);
+    EXPECT_EQ(s.game.record.recordEnd, 4);  // the declined two-step move leaves two entries
 }
 
 TEST(PlayWindow, APressBeforeAnyGameAsksToStartOne) {
@@ -72,7 +72,7 @@ TEST(PlayWindow, APressBeforeAnyGameAsksToStartOne) {
     w.start();
     press(w, 5, 9);
     EXPECT_TRUE(answerer.seen.contains(QStringLiteral("開始|「対局」で始めて下さい")));
-    EXPECT_EQ(w.state().Board[5][9], zk::code::MAN_と);
+    EXPECT_EQ(w.state().game.Board[5][9], zk::code::MAN_と);
 }
 
 }  // namespace

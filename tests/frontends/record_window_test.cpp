@@ -36,7 +36,7 @@ TEST(RecordWindow, SavesThroughTheFilePanelAndLoadsTheFileAgain) {
     zkqt::pressSquare(w, 5, 8);
     zkqt::pressSquare(w, 8, 4);
     zkqt::pressSquare(w, 8, 5);
-    ASSERT_EQ(w.state().record.recordEnd, 2);
+    ASSERT_EQ(w.state().game.record.recordEnd, 2);
 
     trigger(w, "KIFU_WRITE");
     EXPECT_TRUE(w.text1()->isVisible());
@@ -61,15 +61,15 @@ TEST(RecordWindow, SavesThroughTheFilePanelAndLoadsTheFileAgain) {
     QApplication::processEvents();
     EXPECT_TRUE(answerer.seen.contains(QStringLiteral("棋譜| 読み込みました")));
     const zk::State& s = w.state();
-    EXPECT_EQ(s.recordMode, zk::State::flagOn);
-    EXPECT_EQ(s.record.recordEnd, 2);
-    EXPECT_EQ(s.Board[5][9], zk::code::MAN_と);  // back at the start, ready for 進
+    EXPECT_EQ(s.game.recordMode, zk::Game::flagOn);
+    EXPECT_EQ(s.game.record.recordEnd, 2);
+    EXPECT_EQ(s.game.Board[5][9], zk::code::MAN_と);  // back at the start, ready for 進
 
     trigger(w, "AFTER");
     trigger(w, "AFTER");
-    EXPECT_EQ(s.Board[5][8], zk::code::MAN_と);
-    EXPECT_EQ(s.Board[8][5], zk::code::COM_と);
-    EXPECT_EQ(s.moveCount, 2);
+    EXPECT_EQ(s.game.Board[5][8], zk::code::MAN_と);
+    EXPECT_EQ(s.game.Board[8][5], zk::code::COM_と);
+    EXPECT_EQ(s.game.moveCount, 2);
 }
 
 }  // namespace

@@ -25,9 +25,9 @@ using zkqt::MainWindow;
 // Ink pixels (the letters of a piece) in the middle of square (x, y).
 int darkPixelsOnSquare(const QImage& img, const zkqt::BoardView& v, QPoint viewOrigin, int x,
                        int y) {
-    const QRect sq = v.toPixels(QRect(zk::State::originX + x * zk::State::squareWidth,
-                                      zk::State::originY + y * zk::State::squareHeight,
-                                      zk::State::squareWidth, zk::State::squareHeight));
+    const QRect sq = v.toPixels(QRect(zk::Screen::originX + x * zk::Screen::squareWidth,
+                                      zk::Screen::originY + y * zk::Screen::squareHeight,
+                                      zk::Screen::squareWidth, zk::Screen::squareHeight));
     const QRect inner =
         sq.adjusted(sq.width() / 4, sq.height() / 4, -sq.width() / 4, -sq.height() / 4)
             .translated(viewOrigin);
@@ -59,7 +59,7 @@ void expectWholePicture(MainWindow& w) {
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) {
             const int dark = darkPixelsOnSquare(img, v, origin, x, y);
-            if (s.Board[x][y].isEmpty())
+            if (s.game.Board[x][y].isEmpty())
                 EXPECT_EQ(dark, 0) << "empty square " << x << "," << y << " shows letters";
             else
                 EXPECT_GT(dark, 3) << "piece on " << x << "," << y << " not shown";
@@ -115,9 +115,9 @@ TEST(Window, EscapeEndsTheProgramAfterFreeingTheSounds) {
     QTest::keyClick(&w, Qt::Key_Escape);
     QApplication::processEvents();
     EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(w.state().soundPiece, 0);
-    EXPECT_EQ(w.state().soundBgm, 0);
-    EXPECT_EQ(w.state().soundLibraryHandle, 0);
+    EXPECT_EQ(w.state().sounds.soundPiece, 0);
+    EXPECT_EQ(w.state().sounds.soundBgm, 0);
+    EXPECT_EQ(w.state().sounds.soundLibraryHandle, 0);
 }
 
 TEST(Window, ClosingEndsTheProgramAfterFreeingTheSounds) {
@@ -128,8 +128,8 @@ TEST(Window, ClosingEndsTheProgramAfterFreeingTheSounds) {
     w.close();
     QApplication::processEvents();
     EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(w.state().soundOther, 0);
-    EXPECT_EQ(w.state().soundLibraryHandle, 0);
+    EXPECT_EQ(w.state().sounds.soundOther, 0);
+    EXPECT_EQ(w.state().sounds.soundLibraryHandle, 0);
 }
 
 // A logout or `kill` ends the program as Esc does, also while a box is open.
@@ -138,13 +138,13 @@ TEST(Window, TerminationSignalsEndTheProgramAsEscapeDoes) {
         MainWindow w;
         w.show();
         w.start();
-        ASSERT_NE(w.state().soundLibraryHandle, 0);
+        ASSERT_NE(w.state().sounds.soundLibraryHandle, 0);
         ::raise(sig);
         for (int i = 0; i < 200 && w.isVisible(); ++i)
             QApplication::processEvents(QEventLoop::AllEvents, 10);
         EXPECT_FALSE(w.isVisible()) << sig;
-        EXPECT_EQ(w.state().soundPiece, 0);
-        EXPECT_EQ(w.state().soundLibraryHandle, 0);
+        EXPECT_EQ(w.state().sounds.soundPiece, 0);
+        EXPECT_EQ(w.state().sounds.soundLibraryHandle, 0);
     }
 
     MainWindow w;
@@ -159,7 +159,7 @@ TEST(Window, TerminationSignalsEndTheProgramAsEscapeDoes) {
     zkqt::pressSquare(w, 5, 9);  // "「対局」で始めて下さい" waits for OK
     QApplication::processEvents();
     EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(w.state().soundLibraryHandle, 0);
+    EXPECT_EQ(w.state().sounds.soundLibraryHandle, 0);
 }
 
 // A signal while start-up waits on a box (a sound file that is a folder)

@@ -94,7 +94,7 @@ TEST_F(Autosave, AFailedSaveSaysSoOnceAndLosesNothingElse) {
             "box [自動保存] 対局を「" + ui().autosaveDir + "」に自動保存できませんでした（", 0),
         0u)
         << out[0];
-    EXPECT_EQ(s().record.recordEnd, 0);  // 最初 went on
+    EXPECT_EQ(s().game.record.recordEnd, 0);  // 最初 went on
     playTwoMoves();
     out = run("key 27");
     EXPECT_TRUE(runner().ended());
@@ -111,12 +111,12 @@ TEST(AutosaveName, NamesTheTimeAndBothSides) {
     t.tm_isdst = -1;
     const std::time_t when = std::mktime(&t);
     State s;
-    s.gameMode = State::modeCom;
-    s.manPlayer = State::firstPlayer;
+    s.game.gameMode = Game::modeCom;
+    s.game.manPlayer = Game::firstPlayer;
     EXPECT_EQ(autosaveFileName(s, when), "2026-12-09_1530_先手-COM.棋譜");
-    s.manPlayer = State::secondPlayer;
+    s.game.manPlayer = Game::secondPlayer;
     EXPECT_EQ(autosaveFileName(s, when), "2026-12-09_1530_COM-後手.棋譜");
-    s.gameMode = State::modeHumans;
+    s.game.gameMode = Game::modeHumans;
     EXPECT_EQ(autosaveFileName(s, when), "2026-12-09_1530_先手-後手.棋譜");
 }
 

@@ -11,9 +11,9 @@ namespace {
 
 using Sq = std::pair<int, int>;
 
-int newEntries(const State& s, int before) { return s.record.recordCount - before; }
+int newEntries(const State& s, int before) { return s.game.record.recordCount - before; }
 
-const MoveRecord& entry(const State& s, int n) { return s.record.at(n); }
+const MoveRecord& entry(const State& s, int n) { return s.game.record.at(n); }
 
 bool contains(const std::vector<std::string>& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -45,8 +45,8 @@ TEST(Search, PromotionIsTakenOnlyWhenItScoresStrictlyBetter) {
         // Attacked and undefended the piece costs its code: the pawn (1)
         // costs less than the tokin (2); otherwise both score alike.
         EXPECT_EQ(after, PieceCode(attacked ? 1 : 2)) << attacked;
-        EXPECT_EQ(f.s.Board[5][8], PieceCode(2));
-        EXPECT_TRUE(f.s.Board[5][9].isEmpty());
+        EXPECT_EQ(f.s.game.Board[5][8], PieceCode(2));
+        EXPECT_TRUE(f.s.game.Board[5][9].isEmpty());
     }
 }
 
@@ -74,16 +74,16 @@ TEST(Driver, PlaysTheMoveWithCaptionBlinksSoundRecordAndReport) {
     f.put(12, 12, -39);
     f.put(11, 12, -13);
     f.put(1, 5, 13);
-    const BoardGrid before = f.s.Board;
+    const BoardGrid before = f.s.game.Board;
     const ComOutcome out = com_ban(f.s);
     EXPECT_FALSE(out.ended);
-    EXPECT_EQ(f.s.turnPlayer, f.s.manPlayer);
-    EXPECT_EQ(f.s.moveCount, 1);
+    EXPECT_EQ(f.s.game.turnPlayer, f.s.game.manPlayer);
+    EXPECT_EQ(f.s.game.moveCount, 1);
     ASSERT_EQ(newEntries(f.s, 0), 1);
     const MoveRecord& e = entry(f.s, 1);
     EXPECT_EQ(e.movedPiece, before[e.fromX][e.fromY]);
-    EXPECT_EQ(f.s.Board[e.toX][e.toY], e.pieceAfter);
-    EXPECT_TRUE(f.s.Board[e.fromX][e.fromY].isEmpty());
+    EXPECT_EQ(f.s.game.Board[e.toX][e.toY], e.pieceAfter);
+    EXPECT_TRUE(f.s.game.Board[e.fromX][e.fromY].isEmpty());
     EXPECT_EQ(count(f.ui.transcript, "sound 駒打音.wav"), 1);
     EXPECT_TRUE(f.boxes().empty());
 
@@ -112,8 +112,8 @@ TEST(Driver, PlaysTheMoveWithCaptionBlinksSoundRecordAndReport) {
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(imageOn(f.ui.snapshots[i + 1], e.fromX, e.fromY), expected[i]) << i;
     // The caption has given way to the move report.
-    const auto report =
-        f.ui.screen().textsIn(cellX(State::comReportX - 0.3), cellY(State::comReportY), 1250, 400);
+    const auto report = f.ui.screen().textsIn(cellX(Screen::comReportX - 0.3),
+                                              cellY(Screen::comReportY), 1250, 400);
     EXPECT_EQ(std::count(report.begin(), report.end(), " 思考中"), 0);
 }
 
@@ -121,14 +121,14 @@ TEST(Driver, WithNoLegalMoveTheComputerLosesAndPlaysNothing) {
     ComTurnFixture f(3);
     f.put(1, 12, 1);  // a pawn on the last row cannot move
     f.put(6, 6, -39);
-    const BoardGrid before = f.s.Board;
+    const BoardGrid before = f.s.game.Board;
     const ComOutcome out = com_ban(f.s);
     EXPECT_TRUE(out.ended);
     EXPECT_EQ(out.winner, "あなた");
-    EXPECT_EQ(f.s.Board, before);
-    EXPECT_EQ(f.s.record.recordCount, 0);
+    EXPECT_EQ(f.s.game.Board, before);
+    EXPECT_EQ(f.s.game.record.recordCount, 0);
     EXPECT_EQ(count(f.ui.transcript, "sound 駒打音.wav"), 0);
-    EXPECT_EQ(f.s.moveCount, 0);
+    EXPECT_EQ(f.s.game.moveCount, 0);
 }
 
 TEST(Driver, ALionCaptureTakesItsSecondStep) {
@@ -149,10 +149,10 @@ TEST(Driver, ALionCaptureTakesItsSecondStep) {
     EXPECT_EQ(std::tuple(b.fromX, b.fromY), std::tuple(6, 4));
     EXPECT_LE(std::max(std::abs(b.toX - 6), std::abs(b.toY - 4)), 1);
     EXPECT_EQ(b.movedPiece, PieceCode(34));
-    EXPECT_EQ(f.s.Board[b.toX][b.toY], PieceCode(34));
-    EXPECT_TRUE(f.s.Board[6][4].isEmpty());
+    EXPECT_EQ(f.s.game.Board[b.toX][b.toY], PieceCode(34));
+    EXPECT_TRUE(f.s.game.Board[6][4].isEmpty());
     EXPECT_EQ(count(f.ui.transcript, "sound 駒打音.wav"), 2);
-    EXPECT_EQ(f.s.moveCount, 1);
+    EXPECT_EQ(f.s.game.moveCount, 1);
 }
 
 TEST(Driver, EagleAndFalconContinueAlongTheirFirstStepsLine) {
@@ -184,7 +184,7 @@ TEST(Driver, EagleAndFalconContinueAlongTheirFirstStepsLine) {
         EXPECT_EQ(b.movedPiece, PieceCode(c.piece)) << c.name;
         EXPECT_NE(std::find(c.allowed.begin(), c.allowed.end(), Sq{b.toX, b.toY}), c.allowed.end())
             << c.name << " went to " << b.toX << "," << b.toY;
-        EXPECT_EQ(f.s.Board[b.toX][b.toY], PieceCode(c.piece)) << c.name;
+        EXPECT_EQ(f.s.game.Board[b.toX][b.toY], PieceCode(c.piece)) << c.name;
     }
 }
 
@@ -200,7 +200,7 @@ TEST(Driver, ACaptureScoringAboveTheWindowIsASingleMove) {
     EXPECT_EQ(f.s.com.bestScore, 10360);
     EXPECT_TRUE(f.boxes().empty());
     ASSERT_EQ(newEntries(f.s, 0), 1);
-    EXPECT_EQ(f.s.Board[6][4], PieceCode(18));
+    EXPECT_EQ(f.s.game.Board[6][4], PieceCode(18));
 }
 
 TEST(SecondStep, WithNoLegalCandidateThePieceStaysWithItsWholeCode) {
@@ -211,10 +211,10 @@ TEST(SecondStep, WithNoLegalCandidateThePieceStaysWithItsWholeCode) {
     f.put(5, 5, 1);
     f.put(7, 3, 1);
     f.put(12, 12, -39);
-    const BoardGrid before = f.s.Board;
+    const BoardGrid before = f.s.game.Board;
     com_ban2手目(f.s, 6, 4, code::COM_鷲_1);
-    EXPECT_EQ(f.s.Board, before);
-    EXPECT_EQ(f.s.record.recordCount, 0);
+    EXPECT_EQ(f.s.game.Board, before);
+    EXPECT_EQ(f.s.game.record.recordCount, 0);
 }
 
 TEST(SecondStep, TrialsLeaveTheIntermediateCodeUntilThePieceMovesOn) {
@@ -225,12 +225,12 @@ TEST(SecondStep, TrialsLeaveTheIntermediateCodeUntilThePieceMovesOn) {
     blankMaps(computerPart(f.s));
     勢力調査_COM(computerPart(f.s));
     com_ban2手目(f.s, 6, 4, code::COM_鷹_1);
-    ASSERT_EQ(f.s.record.recordCount, 1);
+    ASSERT_EQ(f.s.game.record.recordCount, 1);
     const MoveRecord& e = entry(f.s, 1);
     EXPECT_EQ(e.movedPiece, PieceCode(24));
     EXPECT_EQ(e.capturedPiece, code::EMPTY);
-    EXPECT_TRUE(f.s.Board[6][4].isEmpty());
-    EXPECT_EQ(f.s.Board[e.toX][e.toY], PieceCode(24));
+    EXPECT_TRUE(f.s.game.Board[6][4].isEmpty());
+    EXPECT_EQ(f.s.game.Board[e.toX][e.toY], PieceCode(24));
 }
 
 TEST(EndTest, BaringTheHumanIsADraw) {
@@ -243,8 +243,8 @@ TEST(EndTest, BaringTheHumanIsADraw) {
     EXPECT_TRUE(out.ended);
     EXPECT_EQ(out.winner, "引き分け");
     EXPECT_EQ(f.boxes(), std::vector<std::string>{"box [終局] 駒枯れになりました"});
-    EXPECT_EQ(f.s.turnPlayer, f.s.comPlayer);  // the turn is not handed back
-    EXPECT_EQ(f.s.Board[6][5], PieceCode(13));
+    EXPECT_EQ(f.s.game.turnPlayer, f.s.game.comPlayer);  // the turn is not handed back
+    EXPECT_EQ(f.s.game.Board[6][5], PieceCode(13));
 }
 
 TEST(EndTest, TakingTheLastRoyalPieceWins) {
@@ -259,7 +259,7 @@ TEST(EndTest, TakingTheLastRoyalPieceWins) {
         EXPECT_TRUE(out.ended) << royal;
         EXPECT_EQ(out.winner, "ｺﾝﾋﾟｭｰﾀ") << royal;
         EXPECT_TRUE(f.boxes().empty()) << royal;
-        EXPECT_EQ(f.s.turnPlayer, f.s.comPlayer) << royal;
+        EXPECT_EQ(f.s.game.turnPlayer, f.s.game.comPlayer) << royal;
     }
 }
 
@@ -272,9 +272,9 @@ TEST(EndTest, TakingTheKingWhileThePrinceStandsGoesOnWithoutACheckNotice) {
     f.put(12, 12, -13);
     const ComOutcome out = com_ban(f.s);
     EXPECT_FALSE(out.ended);
-    EXPECT_EQ(f.s.Board[6][5], PieceCode(13));
+    EXPECT_EQ(f.s.game.Board[6][5], PieceCode(13));
     EXPECT_TRUE(f.boxes().empty());
-    EXPECT_EQ(f.s.turnPlayer, f.s.manPlayer);
+    EXPECT_EQ(f.s.game.turnPlayer, f.s.game.manPlayer);
 }
 
 TEST(EndTest, CheckNoticesForTheKingAndThePrince) {
@@ -288,7 +288,7 @@ TEST(EndTest, CheckNoticesForTheKingAndThePrince) {
         EXPECT_FALSE(out.ended);
         const std::string text = royal == -39 ? "   ** 王手 **" : "   ** 王手(太子) **";
         EXPECT_EQ(f.boxes(), std::vector<std::string>{"box [] " + text}) << royal;
-        EXPECT_EQ(f.s.turnPlayer, f.s.manPlayer);
+        EXPECT_EQ(f.s.game.turnPlayer, f.s.game.manPlayer);
     }
 }
 
@@ -304,9 +304,9 @@ TEST(EndTest, AMateIsOnlyAnnounced) {
     const ComOutcome out = com_ban(f.s);
     EXPECT_FALSE(out.ended);
     EXPECT_EQ(f.s.com.bestScore, 99980);
-    EXPECT_EQ(f.s.Board[1][10], PieceCode(32));
+    EXPECT_EQ(f.s.game.Board[1][10], PieceCode(32));
     EXPECT_EQ(f.boxes(), std::vector<std::string>{"box [詰め ?] よし！!"});
-    EXPECT_EQ(f.s.turnPlayer, f.s.manPlayer);
+    EXPECT_EQ(f.s.game.turnPlayer, f.s.game.manPlayer);
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ bool randomHumanMove(State& s, std::mt19937& rng, Move& out) {
 // The board before a computer move with the recorded steps from `firstEntry`
 // on applied.
 BoardGrid applyEntries(const State& s, BoardGrid board, int firstEntry) {
-    for (int n = firstEntry; n <= s.record.recordCount; ++n) {
-        const MoveRecord& e = s.record.at(n);
+    for (int n = firstEntry; n <= s.game.record.recordCount; ++n) {
+        const MoveRecord& e = s.game.record.at(n);
         EXPECT_EQ(e.capturedPiece, board[e.toX][e.toY]) << "entry " << n;
         board[e.fromX][e.fromY] = code::EMPTY;
         board[e.toX][e.toY] = e.pieceAfter;
@@ -38,7 +38,7 @@ BoardGrid applyEntries(const State& s, BoardGrid board, int firstEntry) {
 bool anyMidMoveCode(const State& s) {
     for (int x = 0; x <= 12; ++x)
         for (int y = 0; y <= 12; ++y)
-            if (s.Board[x][y].isMidMove()) return true;
+            if (s.game.Board[x][y].isMidMove()) return true;
     return false;
 }
 
@@ -48,7 +48,7 @@ TEST(Games, EveryComputerMoveChangesTheBoardByExactlyTheMovePlayed) {
     int comMoves = 0;
     for (std::uint32_t seed = 1; seed <= 9; ++seed) {
         ComTurnFixture f(1 + static_cast<int>(seed % 3));
-        初期配置(f.s.Board);
+        初期配置(f.s.game.Board);
         std::mt19937 rng(seed);
         for (int ply = 0; ply < 80; ++ply) {
             Move m{};
@@ -56,17 +56,17 @@ TEST(Games, EveryComputerMoveChangesTheBoardByExactlyTheMovePlayed) {
             const PieceCode captured = playHuman(f.s, m);
             if (終局判定_対COM(f.s, captured).ended) break;
 
-            const BoardGrid before = f.s.Board;
-            const int firstEntry = f.s.record.recordCount + 1;
+            const BoardGrid before = f.s.game.Board;
+            const int firstEntry = f.s.game.record.recordCount + 1;
             const ComOutcome out = com_ban(f.s);
-            const int entries = f.s.record.recordCount - firstEntry + 1;
+            const int entries = f.s.game.record.recordCount - firstEntry + 1;
             ASSERT_TRUE(entries == 1 || entries == 2) << "seed " << seed << " ply " << ply;
             ++comMoves;
-            ASSERT_EQ(f.s.Board, applyEntries(f.s, before, firstEntry))
+            ASSERT_EQ(f.s.game.Board, applyEntries(f.s, before, firstEntry))
                 << "seed " << seed << " ply " << ply;
             ASSERT_FALSE(anyMidMoveCode(f.s));
             if (out.ended) break;
-            ASSERT_EQ(f.s.turnPlayer, f.s.manPlayer);
+            ASSERT_EQ(f.s.game.turnPlayer, f.s.game.manPlayer);
         }
     }
     EXPECT_GT(comMoves, 100);
@@ -89,17 +89,17 @@ TEST(Games, TwoStepMovesChangeTheBoardByBothStepsOnly) {
         for (int i = 0; i < 6; ++i) {
             const int x = px - 2 + static_cast<int>(rng() % 5);
             const int y = py - 1 + static_cast<int>(rng() % 4);
-            if (f.s.Board[x][y].isEmpty()) f.put(x, y, victims[rng() % 8]);
+            if (f.s.game.Board[x][y].isEmpty()) f.put(x, y, victims[rng() % 8]);
         }
-        const BoardGrid before = f.s.Board;
+        const BoardGrid before = f.s.game.Board;
         const ComOutcome out = com_ban(f.s);
-        const int entries = f.s.record.recordCount;
+        const int entries = f.s.game.record.recordCount;
         ASSERT_TRUE(entries == 1 || entries == 2) << "seed " << seed;
         if (entries == 2) ++twoStepMoves;
-        ASSERT_EQ(f.s.Board, applyEntries(f.s, before, 1)) << "seed " << seed;
+        ASSERT_EQ(f.s.game.Board, applyEntries(f.s, before, 1)) << "seed " << seed;
         ASSERT_FALSE(anyMidMoveCode(f.s)) << "seed " << seed;
         if (!out.ended) {
-            EXPECT_EQ(f.s.turnPlayer, f.s.manPlayer);
+            EXPECT_EQ(f.s.game.turnPlayer, f.s.game.manPlayer);
         }
     }
     EXPECT_GE(twoStepMoves, 10);

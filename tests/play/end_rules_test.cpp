@@ -15,12 +15,12 @@ using Pieces = std::vector<std::tuple<int, int, int>>;
 State board(const Pieces& pieces) {
     State s;
     駒価値設定(s.com);
-    s.record = GameRecord{};
-    s.record.slot(0).pieceAfter = PieceCode(1);
-    s.manPlayer = State::firstPlayer;
-    s.comPlayer = State::secondPlayer;
-    s.moveStep = 1;
-    for (auto [x, y, k] : pieces) s.Board[x][y] = PieceCode(k);
+    s.game.record = GameRecord{};
+    s.game.record.slot(0).pieceAfter = PieceCode(1);
+    s.game.manPlayer = Game::firstPlayer;
+    s.game.comPlayer = Game::secondPlayer;
+    s.press.moveStep = 1;
+    for (auto [x, y, k] : pieces) s.game.Board[x][y] = PieceCode(k);
     return s;
 }
 
@@ -102,9 +102,9 @@ TEST(EndAfterHumanMove, AgainstTheComputer) {
         State s = board(c.pieces);
         // Stale royal squares from before the move must not survive the refresh.
         s.com.comKingX = s.com.comPrinceX = s.com.manKingX = s.com.manPrinceX = 7;
-        const BoardGrid before = s.Board;
+        const BoardGrid before = s.game.Board;
         expectVerdict(終局判定_対COM(s, PieceCode(c.captured)), c.want, c.what);
-        EXPECT_EQ(s.Board, before) << c.what;
+        EXPECT_EQ(s.game.Board, before) << c.what;
     }
 }
 
@@ -184,9 +184,9 @@ TEST(EndAfterComMove, MateNoticeBareDrawRoyalCaptureAndChecks) {
         State s = board(c.pieces);
         s.com.manKingX = s.com.manPrinceX = 7;
         終局前調査_COM手(computerPart(s));
-        const BoardGrid before = s.Board;
+        const BoardGrid before = s.game.Board;
         expectVerdict(終局判定_COM手(s, PieceCode(c.captured)), c.want, c.what);
-        EXPECT_EQ(s.Board, before) << c.what;
+        EXPECT_EQ(s.game.Board, before) << c.what;
     }
 }
 

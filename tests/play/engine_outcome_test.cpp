@@ -14,7 +14,7 @@ namespace {
 Outcome windowVerdict(const Position& after, int movedSide, const Move& m) {
     State s;
     駒価値設定(s.com);
-    s.Board = after.Board;
+    s.game.Board = after.Board;
     EndVerdict v;
     if (movedSide < 0) {
         v = 終局判定_対COM(s, m.captured);

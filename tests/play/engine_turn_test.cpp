@@ -43,27 +43,27 @@ TEST_F(Level4, EveryComputerMovePlaysAsApplyPutsIt) {
     for (int seed : {3, 11, 29}) {
         run({"menu CANCEL", "menu START", "seed " + std::to_string(seed)});
         for (int i = 0; i < 2 * seed + 1; ++i) run("random-move");
-        if (s().turnPlayer != s().comPlayer) continue;  // the game ended
-        s().gameMode = State::modeCom;
-        const Position p = 現局面(s());
+        if (s().game.turnPlayer != s().game.comPlayer) continue;  // the game ended
+        s().game.gameMode = Game::modeCom;
+        const Position p = 現局面(s().game);
         ASSERT_EQ(p.mover, 1);
         for (const Move& m : legalMoves(p, Mover::Computer)) {
             SCOPED_TRACE(指し手表記(m));
             State t = s();
-            const int before = t.record.recordCount;
+            const int before = t.game.record.recordCount;
             const ComOutcome out = com_指し手(t, m);
             Position want = p;
             apply(want, m);
-            EXPECT_EQ(t.Board, want.Board);
-            EXPECT_EQ(lionHistoryOf(t.record, t.record.recordCount), want.history);
+            EXPECT_EQ(t.game.Board, want.Board);
+            EXPECT_EQ(lionHistoryOf(t.game.record, t.game.record.recordCount), want.history);
             const std::vector<MoveRecord> entries = recordEntriesOf(m);
-            ASSERT_EQ(t.record.recordCount, before + int(entries.size()));
+            ASSERT_EQ(t.game.record.recordCount, before + int(entries.size()));
             for (std::size_t i = 0; i < entries.size(); ++i)
-                EXPECT_EQ(t.record.at(before + 1 + int(i)), entries[i]) << i;
+                EXPECT_EQ(t.game.record.at(before + 1 + int(i)), entries[i]) << i;
             if (!out.ended) {
-                EXPECT_EQ(t.turnPlayer, t.manPlayer);
+                EXPECT_EQ(t.game.turnPlayer, t.game.manPlayer);
             }
-            EXPECT_EQ(t.moveCount, s().moveCount + 1);
+            EXPECT_EQ(t.game.moveCount, s().game.moveCount + 1);
             twoStep += m.isTwoStep();
             promoting += m.promotes();
             ++played;
@@ -84,24 +84,24 @@ TEST_F(Level4, PlaysAGameAtAFixedNodeCount) {
     run("menu SENTE");
     for (int move = 1; move <= 4; ++move) {
         run("random-move");
-        ASSERT_EQ(s().turnPlayer, s().manPlayer);
-        ASSERT_EQ(s().moveCount, 2 * move);
+        ASSERT_EQ(s().game.turnPlayer, s().game.manPlayer);
+        ASSERT_EQ(s().game.moveCount, 2 * move);
         ASSERT_FALSE(思考中(s()));
     }
     // Replaying the record gives the board: every entry was a legal move.
-    const Position replayed =
-        Position::fromRecord(Position::initial().Board, -1, s().record, s().record.recordCount);
-    EXPECT_EQ(replayed.Board, s().Board);
+    const Position replayed = Position::fromRecord(Position::initial().Board, -1, s().game.record,
+                                                   s().game.record.recordCount);
+    EXPECT_EQ(replayed.Board, s().game.Board);
     // The computer moved its own pieces, the top side's.
     int computerEntries = 0;
-    for (int i = 1; i <= s().record.recordCount; ++i)
-        computerEntries += s().record.at(i).movedPiece >= 1;
+    for (int i = 1; i <= s().game.record.recordCount; ++i)
+        computerEntries += s().game.record.at(i).movedPiece >= 1;
     EXPECT_GE(computerEntries, 4);
 
     // As 後手 the computer opens at once.
     run({"menu CANCEL", "menu GOTE"});
-    EXPECT_EQ(s().moveCount, 1);
-    EXPECT_EQ(s().turnPlayer, s().manPlayer);
+    EXPECT_EQ(s().game.moveCount, 1);
+    EXPECT_EQ(s().game.turnPlayer, s().game.manPlayer);
 }
 
 // While the computer thinks, what would change the position is refused with
@@ -112,7 +112,7 @@ TEST_F(Level4, CommandsThatChangeThePositionAreRefusedWhileItThinks) {
     runMenuCommand(s(), "GOTE");  // the result waits in the event loop
     ASSERT_TRUE(思考中(s()));
     ui().takeTranscript();
-    const BoardGrid board = s().Board;
+    const BoardGrid board = s().game.Board;
     for (const char* control :
          {"REPLAY", "AFTER", "CANCEL", "REVERSE", "SENTE", "GOTE", "START", "LEVEL1", "LEVEL4",
           "LBEL_UP", "LEBEL_DOWN", "KIFU_READ", "SFEN_READ", "IDOU_HLP"}) {
@@ -128,16 +128,16 @@ TEST_F(Level4, CommandsThatChangeThePositionAreRefusedWhileItThinks) {
     EXPECT_EQ(ui().takeTranscript(), kRefused);
     runMenuCommand(s(), "HINT");
     EXPECT_EQ(ui().takeTranscript(), (Lines{"sound 禁止.wav", "box [ﾋﾝﾄ] 思考中はできません"}));
-    EXPECT_EQ(s().Board, board);
-    EXPECT_EQ(s().record.recordCount, 0);
-    EXPECT_EQ(s().comLevel, 4);
+    EXPECT_EQ(s().game.Board, board);
+    EXPECT_EQ(s().game.record.recordCount, 0);
+    EXPECT_EQ(s().game.comLevel, 4);
 
     runMenuCommand(s(), "THINK15");  // not the position: allowed
     EXPECT_EQ(思考時間(s()), 15);
     ui().runPosted();
     EXPECT_FALSE(思考中(s()));
-    EXPECT_EQ(s().record.recordCount, 1);
-    EXPECT_EQ(s().turnPlayer, s().manPlayer);
+    EXPECT_EQ(s().game.record.recordCount, 1);
+    EXPECT_EQ(s().game.turnPlayer, s().game.manPlayer);
 }
 
 // A stopped search plays nothing, also when its result arrives afterwards;
@@ -148,8 +148,8 @@ TEST_F(Level4, AStoppedSearchPlaysNothing) {
     思考中止(s());
     EXPECT_FALSE(思考中(s()));
     ui().runPosted();
-    EXPECT_EQ(s().record.recordCount, 0);
-    EXPECT_EQ(s().turnPlayer, s().comPlayer);
+    EXPECT_EQ(s().game.record.recordCount, 0);
+    EXPECT_EQ(s().game.turnPlayer, s().game.comPlayer);
 
     runMenuCommand(s(), "CANCEL");
     runMenuCommand(s(), "GOTE");
@@ -158,14 +158,14 @@ TEST_F(Level4, AStoppedSearchPlaysNothing) {
     EXPECT_TRUE(ui().quitRequested);
     ui().quitRequested = false;  // even delivered, the result is dropped
     ui().runPosted();
-    EXPECT_EQ(s().record.recordCount, 0);
+    EXPECT_EQ(s().game.record.recordCount, 0);
 }
 
 // The depth reached shows in the computer's move report as each iteration
 // ends, before the move.
 TEST(Level4Progress, TheCaptionCountsTheDepthsUp) {
     test::ComTurnFixture f(4);
-    初期配置(f.s.Board);
+    初期配置(f.s.game.Board);
     f.ui.keepSnapshots = true;
     思考ノード数設定(f.s, 4000);
     COM手番_探索(f.s);
@@ -173,7 +173,7 @@ TEST(Level4Progress, TheCaptionCountsTheDepthsUp) {
     std::vector<std::string> captions;
     for (const auto& shot : f.ui.snapshots)
         for (const ScreenItem& item : shot)
-            if (item.kind == ScreenItem::Kind::Text && item.colour == State::reportColour &&
+            if (item.kind == ScreenItem::Kind::Text && item.colour == Screen::reportColour &&
                 item.text.find("思考中") != std::string::npos &&
                 (captions.empty() || captions.back() != item.text))
                 captions.push_back(item.text);
@@ -181,8 +181,8 @@ TEST(Level4Progress, TheCaptionCountsTheDepthsUp) {
     EXPECT_EQ(captions[0], " 思考中");
     for (std::size_t i = 1; i < captions.size(); ++i)
         EXPECT_EQ(captions[i], " 思考中 " + std::to_string(i));
-    EXPECT_GE(f.s.record.recordCount, 1);
-    EXPECT_EQ(f.s.turnPlayer, f.s.manPlayer);
+    EXPECT_GE(f.s.game.record.recordCount, 1);
+    EXPECT_EQ(f.s.game.turnPlayer, f.s.game.manPlayer);
 }
 
 // A lion of the computer that takes the human's king on either of its two
@@ -198,7 +198,7 @@ TEST(Level4Move, AKingTakenOnEitherStepEndsTheGame) {
         f.put(6, kingY, -39);
         for (int x = 1; x <= 3; ++x) f.put(x, 9, -1);
         f.put(12, 12, -13);
-        const Position p = 現局面(f.s);
+        const Position p = 現局面(f.s.game);
         ASSERT_EQ(p.mover, 1);
         const std::vector<Move> moves = legalMoves(p, Mover::Computer);
         const auto m = std::find_if(moves.begin(), moves.end(), [](const Move& c) {
@@ -216,11 +216,11 @@ TEST(Level4Move, AKingTakenOnEitherStepEndsTheGame) {
 // still go when the game's state lets go of it (the 64 MB table with it).
 TEST(Level4Session, GoesWithTheState) {
     test::ComTurnFixture f(4);
-    初期配置(f.s.Board);
+    初期配置(f.s.game.Board);
     思考ノード数設定(f.s, 500);
     COM手番_探索(f.s);
     f.ui.runPosted();
-    ASSERT_GE(f.s.record.recordCount, 1);
+    ASSERT_GE(f.s.game.record.recordCount, 1);
     const std::weak_ptr<void> held = f.s.playSession;
     f.s.playSession.reset();
     EXPECT_TRUE(held.expired());
@@ -235,7 +235,7 @@ TEST_F(Level4, HintOutlinesAMoveUntilTheNextPress) {
     run("menu START");
     EXPECT_EQ(run("menu HINT"), refused);  // two humans
     run({"menu CANCEL", "engine nodes 1500", "menu SENTE", "press 5 9", "press 5 8"});
-    const BoardGrid board = s().Board;
+    const BoardGrid board = s().game.Board;
     auto allOutlines = [this] {
         std::vector<int> out;
         for (int x = 1; x <= 12; ++x)
@@ -244,19 +244,19 @@ TEST_F(Level4, HintOutlinesAMoveUntilTheNextPress) {
     };
     // The human's report line, where the hint's move shows meanwhile.
     auto manReport = [this] {
-        const int left = cellX(State::manReportX - 0.3), top = cellY(State::manReportY);
+        const int left = cellX(Screen::manReportX - 0.3), top = cellY(Screen::manReportY);
         return ui().screen().textsIn(left, top, 1250, 400);
     };
     const std::vector<std::string> lastMove = manReport();
     EXPECT_EQ(run("menu HINT"), Lines{});
     EXPECT_NE(manReport(), lastMove);
-    EXPECT_EQ(s().Board, board);
-    EXPECT_EQ(s().record.recordCount, 2);
+    EXPECT_EQ(s().game.Board, board);
+    EXPECT_EQ(s().game.record.recordCount, 2);
     const auto squares = hintSquares();
     ASSERT_GE(squares.size(), 2u);
     ASSERT_LE(squares.size(), 3u);
     bool legal = false;
-    for (const Move& m : legalMoves(現局面(s()))) {
+    for (const Move& m : legalMoves(現局面(s().game))) {
         std::vector<std::pair<int, int>> want = {{m.fromX, m.fromY}, {m.toX, m.toY}};
         if (m.isTwoStep()) want.emplace_back(m.midX, m.midY);
         std::sort(want.begin(), want.end());
@@ -271,8 +271,8 @@ TEST_F(Level4, HintOutlinesAMoveUntilTheNextPress) {
     // With the hinted piece selected (its outline and the guidance's), the
     // hint's outline goes and theirs come back.
     for (const auto& [x, y] : squares)
-        if (s().Board[x][y] <= -1) press(x, y);
-    ASSERT_EQ(s().clickPhase, 1);
+        if (s().game.Board[x][y] <= -1) press(x, y);
+    ASSERT_EQ(s().press.clickPhase, 1);
     const std::vector<int> before = allOutlines();
     run("menu HINT");
     EXPECT_FALSE(hintSquares().empty());

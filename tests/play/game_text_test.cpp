@@ -56,14 +56,14 @@ TEST_P(GameText, RandomGamesInEveryModeReadBackToTheSameRecord) {
     BoardGrid board{};
     bool ended = false;
     for (int ply = 0; ply < 160; ++ply) {
-        const int movesBefore = s().moveCount;
+        const int movesBefore = s().game.moveCount;
         runner().execute("random-move");
-        ended = s().turnPlayer == State::noPlayer || s().record.recordCount == 0;
+        ended = s().game.turnPlayer == Game::noPlayer || s().game.record.recordCount == 0;
         if (ended) break;
-        r = s().record;
-        board = s().Board;
-        ASSERT_EQ(static_cast<int>(moveList(r).size()), s().moveCount);
-        ASSERT_GT(s().moveCount, movesBefore);
+        r = s().game.record;
+        board = s().game.Board;
+        ASSERT_EQ(static_cast<int>(moveList(r).size()), s().game.moveCount);
+        ASSERT_GT(s().game.moveCount, movesBefore);
     }
     ASSERT_GT(r.recordEnd, 10);
     const int firstMover = r.at(1).movedPiece >= 1 ? 1 : -1;
@@ -81,8 +81,8 @@ TEST_P(GameText, RandomGamesInEveryModeReadBackToTheSameRecord) {
     if (ended) return;
     // Taken back: the list still shows every move, the export still holds them.
     run("menu REPLAY");
-    EXPECT_EQ(static_cast<int>(moveList(s().record).size()), s().moveCount + 1);
-    expectRoundTrip(start, s().record, mode.top);
+    EXPECT_EQ(static_cast<int>(moveList(s().game.record).size()), s().game.moveCount + 1);
+    expectRoundTrip(start, s().game.record, mode.top);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, GameText, ::testing::Range(1, 13));

@@ -45,9 +45,9 @@ protected:
     // What a completed press sequence left behind.
     static Outcome completed(const State& t, int fx, int fy, int mx, int my, int tx, int ty,
                              bool stopped) {
-        return {fx,      fy,      mx,
-                my,      tx,      ty,
-                stopped, t.Board, lionHistoryOf(t.record, t.record.recordCount)};
+        return {fx,      fy,           mx,
+                my,      tx,           ty,
+                stopped, t.game.Board, lionHistoryOf(t.game.record, t.game.record.recordCount)};
     }
 
     // Presses of the probes draw and ask here, away from the game.
@@ -66,27 +66,28 @@ protected:
     std::vector<Outcome> pressedMoves(const State& base) {
         std::vector<Outcome> out;
         State start = base;
-        start.gameMode = State::modeHumans;
-        start.clickPhase = 0;
-        start.moveStep = 1;
-        start.ui = &probe;
+        start.game.gameMode = Game::modeHumans;
+        start.press.clickPhase = 0;
+        start.press.moveStep = 1;
+        start.screen.ui = &probe;
         probe.defaultAnswer = MsgAnswer::No;  // a game that ends keeps its board
         for (int fx = 1; fx <= 12; ++fx)
             for (int fy = 1; fy <= 12; ++fy) {
                 State sel = start;
                 選択クリック(sel, fx, fy);
-                if (sel.clickPhase != 1) continue;
+                if (sel.press.clickPhase != 1) continue;
                 State t = sel;
                 for (int tx = 1; tx <= 12; ++tx)
                     for (int ty = 1; ty <= 12; ++ty) {
                         probe.takeTranscript();
                         probe.answers.assign(1, MsgAnswer::No);
                         移動先クリック(t, tx, ty);
-                        const bool moved = t.record.recordCount != sel.record.recordCount;
+                        const bool moved = t.game.record.recordCount != sel.game.record.recordCount;
                         const bool question = asked();
                         if (moved) out.push_back(completed(t, fx, fy, 0, 0, tx, ty, question));
                         if (question) secondSteps(sel, fx, fy, tx, ty, out);
-                        if (moved || t.clickPhase != 1 || t.selX != fx || t.selY != fy) {
+                        if (moved || t.press.clickPhase != 1 || t.press.selX != fx ||
+                            t.press.selY != fy) {
                             t = sel;
                         }
                     }
@@ -100,12 +101,13 @@ protected:
         State first = sel;
         probe.answers.assign(1, MsgAnswer::Yes);
         移動先クリック(first, mx, my);
-        ASSERT_EQ(first.moveStep, 2);
+        ASSERT_EQ(first.press.moveStep, 2);
         for (int tx = 1; tx <= 12; ++tx)
             for (int ty = 1; ty <= 12; ++ty) {
                 State t = first;
                 移動先クリック(t, tx, ty);
-                if (t.moveStep == 1) out.push_back(completed(t, fx, fy, mx, my, tx, ty, false));
+                if (t.press.moveStep == 1)
+                    out.push_back(completed(t, fx, fy, mx, my, tx, ty, false));
             }
         probe.takeTranscript();
     }
@@ -125,7 +127,7 @@ protected:
     // Compare the two sets at the current position; returns its move count.
     std::size_t compareHere() {
         std::vector<Outcome> pressed = pressedMoves(s());
-        std::vector<Outcome> listed = generated(現局面(s()));
+        std::vector<Outcome> listed = generated(現局面(s().game));
         std::sort(pressed.begin(), pressed.end());
         std::sort(listed.begin(), listed.end());
         EXPECT_EQ(pressed.size(), listed.size());
@@ -154,14 +156,14 @@ TEST_F(LegalMoves, AreThePressedMovesInSeededGamesOfEveryMode) {
         if (seed % 3 == 0) run(mode == 2 ? "menu LEBEL_DOWN" : "menu LBEL_UP");
         run(kStarts[mode][0]);
         if (*kStarts[mode][1]) run(kStarts[mode][1]);
-        for (int ply = 0; ply < 80 && s().turnPlayer != State::noPlayer && !runner().ended();
+        for (int ply = 0; ply < 80 && s().game.turnPlayer != Game::noPlayer && !runner().ended();
              ++ply) {
-            if (s().gameMode == State::modeCom && s().turnPlayer == s().comPlayer) {
+            if (s().game.gameMode == Game::modeCom && s().game.turnPlayer == s().game.comPlayer) {
                 run("press 0 0");  // the computer's turn: let it move
                 continue;
             }
             bool twoStep = false;
-            for (const Move& m : legalMoves(現局面(s()))) twoStep |= m.isTwoStep();
+            for (const Move& m : legalMoves(現局面(s().game))) twoStep |= m.isTwoStep();
             compareHere();
             ++positions;
             twoStepPositions += twoStep;

@@ -19,17 +19,19 @@ struct HandicapFixture {
     BoardGrid initial{};
 
     HandicapFixture() {
-        s.ui = &ui;
+        s.screen.ui = &ui;
         駒価値設定(s.com);
-        初期配置(s.Board);
-        initial = s.Board;
-        s.record = GameRecord{};
-        s.record.slot(0).pieceAfter = PieceCode(1);
-        s.turnPlayer = State::noPlayer;
-        s.soundLibraryHandle = ui.dsInitialize(0);
+        初期配置(s.game.Board);
+        initial = s.game.Board;
+        s.game.record = GameRecord{};
+        s.game.record.slot(0).pieceAfter = PieceCode(1);
+        s.game.turnPlayer = Game::noPlayer;
+        s.sounds.soundLibraryHandle = ui.dsInitialize(0);
         const std::uint8_t byte = 0;
-        s.soundForbidden = ui.dsCreateDSB(s.soundLibraryHandle, &byte, 1, 3, "禁止.wav");
-        s.soundPiece = ui.dsCreateDSB(s.soundLibraryHandle, &byte, 1, 3, "駒打音.wav");
+        s.sounds.soundForbidden =
+            ui.dsCreateDSB(s.sounds.soundLibraryHandle, &byte, 1, 3, "禁止.wav");
+        s.sounds.soundPiece =
+            ui.dsCreateDSB(s.sounds.soundLibraryHandle, &byte, 1, 3, "駒打音.wav");
         ui.setMenuChecked("LEVEL3", true);
     }
     // The label texts now shown in the handicap box right of the board.
@@ -47,27 +49,27 @@ TEST(Handicap, StepsUpRemoveTheComputersLionsAndFreeKingsAndStepsDownPutThemBack
     };
     for (std::size_t i = 0; i < up.size(); ++i) {
         auto [x, y, piece, text] = up[i];
-        ASSERT_EQ(f.s.Board[x][y], PieceCode(piece));
+        ASSERT_EQ(f.s.game.Board[x][y], PieceCode(piece));
         LBEL_UP_Click(f.s);
-        EXPECT_EQ(f.s.handicapLevel, static_cast<int>(i) + 1);
-        EXPECT_TRUE(f.s.Board[x][y].isEmpty());
+        EXPECT_EQ(f.s.game.handicapLevel, static_cast<int>(i) + 1);
+        EXPECT_TRUE(f.s.game.Board[x][y].isEmpty());
         EXPECT_EQ(f.label(), (std::vector<std::string>{text, text}));
         EXPECT_EQ(f.take(), std::vector<std::string>{"sound 駒打音.wav"});
-        EXPECT_EQ(f.s.handicapChanged, State::flagOn);
+        EXPECT_EQ(f.s.game.handicapChanged, Game::flagOn);
     }
-    const BoardGrid atFour = f.s.Board;
+    const BoardGrid atFour = f.s.game.Board;
     LBEL_UP_Click(f.s);  // beyond the limit: only the refusal sound
-    EXPECT_EQ(f.s.handicapLevel, 4);
-    EXPECT_EQ(f.s.Board, atFour);
+    EXPECT_EQ(f.s.game.handicapLevel, 4);
+    EXPECT_EQ(f.s.game.Board, atFour);
     EXPECT_EQ(f.take(), std::vector<std::string>{"sound 禁止.wav"});
 
     for (int i = 3; i >= 0; --i) {
         LEBEL_DOWN_Click(f.s);
-        EXPECT_EQ(f.s.handicapLevel, i);
+        EXPECT_EQ(f.s.game.handicapLevel, i);
         auto [x, y, piece, text] = up[i];
-        EXPECT_EQ(f.s.Board[x][y], PieceCode(piece));
+        EXPECT_EQ(f.s.game.Board[x][y], PieceCode(piece));
     }
-    EXPECT_EQ(f.s.Board, f.initial);
+    EXPECT_EQ(f.s.game.Board, f.initial);
     EXPECT_EQ(f.label(), (std::vector<std::string>{"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級"}));
 }
 
@@ -81,23 +83,23 @@ TEST(Handicap, StepsDownRemoveTheHumansPiecesAndStepsUpPutThemBack) {
     };
     for (std::size_t i = 0; i < down.size(); ++i) {
         auto [x, y, piece, text] = down[i];
-        ASSERT_EQ(f.s.Board[x][y], PieceCode(piece));
+        ASSERT_EQ(f.s.game.Board[x][y], PieceCode(piece));
         LEBEL_DOWN_Click(f.s);
-        EXPECT_EQ(f.s.handicapLevel, -static_cast<int>(i) - 1);
-        EXPECT_TRUE(f.s.Board[x][y].isEmpty());
+        EXPECT_EQ(f.s.game.handicapLevel, -static_cast<int>(i) - 1);
+        EXPECT_TRUE(f.s.game.Board[x][y].isEmpty());
         EXPECT_EQ(f.label().back(), text);
     }
     f.take();
     LEBEL_DOWN_Click(f.s);
-    EXPECT_EQ(f.s.handicapLevel, -4);
+    EXPECT_EQ(f.s.game.handicapLevel, -4);
     EXPECT_EQ(f.take(), std::vector<std::string>{"sound 禁止.wav"});
     for (int i = 3; i >= 0; --i) {
         LBEL_UP_Click(f.s);
         auto [x, y, piece, text] = down[i];
-        EXPECT_EQ(f.s.Board[x][y], PieceCode(piece));
+        EXPECT_EQ(f.s.game.Board[x][y], PieceCode(piece));
     }
-    EXPECT_EQ(f.s.handicapLevel, 0);
-    EXPECT_EQ(f.s.Board, f.initial);
+    EXPECT_EQ(f.s.game.handicapLevel, 0);
+    EXPECT_EQ(f.s.game.Board, f.initial);
 }
 
 TEST(Handicap, RefusalsKeepThePositionAndSayWhy) {
@@ -108,26 +110,26 @@ TEST(Handicap, RefusalsKeepThePositionAndSayWhy) {
         int changedAfter;
     };
     const std::vector<Case> cases = {
-        {"record mode", 1, 3, 1, 1, "棋譜ﾓｰﾄﾞではできません(局面→最初)", State::flagOff},
-        {"moves played", 0, 1, 0, 0, "対局途中ではできません", State::flagOff},
-        {"game started", 0, 0, 1, 0, "'局面 '→ '最初 'にして下さい", State::flagOn},
-        {"board flipped", 0, 0, 0, 1, "'局面 '→ '最初 'にして下さい", State::flagOn},
+        {"record mode", 1, 3, 1, 1, "棋譜ﾓｰﾄﾞではできません(局面→最初)", Game::flagOff},
+        {"moves played", 0, 1, 0, 0, "対局途中ではできません", Game::flagOff},
+        {"game started", 0, 0, 1, 0, "'局面 '→ '最初 'にして下さい", Game::flagOn},
+        {"board flipped", 0, 0, 0, 1, "'局面 '→ '最初 'にして下さい", Game::flagOn},
     };
     for (const Case& c : cases) {
         for (void (*click)(State&) : {&LBEL_UP_Click, &LEBEL_DOWN_Click}) {
             HandicapFixture f;
-            f.s.recordMode = c.recordMode;
-            f.s.record.recordCount = c.recordCount;
-            f.s.record.recordEnd = c.recordCount;
-            f.s.turnPlayer = c.turnPlayer;
-            f.s.isReversed = c.isReversed;
+            f.s.game.recordMode = c.recordMode;
+            f.s.game.record.recordCount = c.recordCount;
+            f.s.game.record.recordEnd = c.recordCount;
+            f.s.game.turnPlayer = c.turnPlayer;
+            f.s.game.isReversed = c.isReversed;
             click(f.s);
             EXPECT_EQ(f.take(), (std::vector<std::string>{"sound 禁止.wav",
                                                           "box [ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定] " + c.text}))
                 << c.name;
-            EXPECT_EQ(f.s.handicapLevel, 0) << c.name;
-            EXPECT_EQ(f.s.Board, f.initial) << c.name;
-            EXPECT_EQ(f.s.handicapChanged, c.changedAfter) << c.name;
+            EXPECT_EQ(f.s.game.handicapLevel, 0) << c.name;
+            EXPECT_EQ(f.s.game.Board, f.initial) << c.name;
+            EXPECT_EQ(f.s.game.handicapChanged, c.changedAfter) << c.name;
         }
     }
 }
@@ -138,19 +140,19 @@ TEST(Handicap, HidesTheRecordPanelAndLeavesMoveHelpFirst) {
     f.ui.setNameInputVisible(true);
     f.ui.setNameInputText("abc");
     // Move help has a lone piece on the board; the real position is saved.
-    f.s.helpBoardBackup = f.s.Board;
-    for (auto& column : f.s.Board) column.fill(code::EMPTY);
-    f.s.Board[6][9] = PieceCode(-24);
-    f.s.moveHelpMode = 2;
+    f.s.help.helpBoardBackup = f.s.game.Board;
+    for (auto& column : f.s.game.Board) column.fill(code::EMPTY);
+    f.s.game.Board[6][9] = PieceCode(-24);
+    f.s.help.moveHelpMode = 2;
     LBEL_UP_Click(f.s);
     EXPECT_FALSE(f.ui.driveVisible || f.ui.dirVisible || f.ui.fileVisible);
     EXPECT_FALSE(f.ui.nameInputVisible);
     EXPECT_EQ(f.ui.nameInputText(), "");
-    EXPECT_EQ(f.s.moveHelpMode, 0);
+    EXPECT_EQ(f.s.help.moveHelpMode, 0);
     BoardGrid expected = f.initial;
     expected[7][2] = code::EMPTY;
-    EXPECT_EQ(f.s.Board, expected);
-    EXPECT_EQ(f.s.handicapLevel, 1);
+    EXPECT_EQ(f.s.game.Board, expected);
+    EXPECT_EQ(f.s.game.handicapLevel, 1);
 }
 
 TEST(Level, ChoosingALevelChecksItAndDrawsTheIndicatorOnce) {
@@ -159,16 +161,16 @@ TEST(Level, ChoosingALevelChecksItAndDrawsTheIndicatorOnce) {
     for (int n : {2, 1, 3}) {
         const auto generation = f.ui.screen().generation();
         clicks[n - 1](f.s);
-        EXPECT_EQ(f.s.comLevel, n);
+        EXPECT_EQ(f.s.game.comLevel, n);
         for (int i = 1; i <= 3; ++i)
             EXPECT_EQ(f.ui.menuChecked("LEVEL" + std::to_string(i)), i == n) << n << " " << i;
         EXPECT_NE(f.ui.screen().generation(), generation) << n;
     }
     // The level already checked: nothing at all happens.
-    f.s.comLevel = 2;  // would show if the handler set it again
+    f.s.game.comLevel = 2;  // would show if the handler set it again
     const auto generation = f.ui.screen().generation();
     LEVEL3_Click(f.s);
-    EXPECT_EQ(f.s.comLevel, 2);
+    EXPECT_EQ(f.s.game.comLevel, 2);
     EXPECT_EQ(f.ui.screen().generation(), generation);
 }
 

@@ -20,13 +20,13 @@ TEST_F(LionCapture, ALionMayNotTakeAProtectedLionInOneStepNearOrFar) {
     for (const auto& c : cases) {
         twoHumansOnQuietBoard();
         run({"put 6 8 -34", c.lion, c.guard, "press 6 8"});
-        const BoardGrid before = s().Board;
+        const BoardGrid before = s().game.Board;
         EXPECT_EQ(press(c.x, c.y), kProtected) << c.y;
-        EXPECT_EQ(s().Board, before);
-        EXPECT_EQ(s().record.recordEnd, 0);
-        EXPECT_EQ(s().clickPhase, 1);
-        EXPECT_EQ(s().selX, 6);
-        EXPECT_EQ(s().selY, 8);
+        EXPECT_EQ(s().game.Board, before);
+        EXPECT_EQ(s().game.record.recordEnd, 0);
+        EXPECT_EQ(s().press.clickPhase, 1);
+        EXPECT_EQ(s().press.selX, 6);
+        EXPECT_EQ(s().press.selY, 8);
     }
 }
 
@@ -34,14 +34,14 @@ TEST_F(LionCapture, AnUnprotectedLionMayBeTaken) {
     twoHumansOnQuietBoard();
     run({"put 6 8 -34", "put 6 6 33", "press 6 8"});
     EXPECT_EQ(press(6, 6), (Lines{"sound 駒打音.wav"}));
-    EXPECT_EQ(s().Board[6][6], code::MAN_獅_B);
+    EXPECT_EQ(s().game.Board[6][6], code::MAN_獅_B);
 }
 
 TEST_F(LionCapture, AnotherPieceMayTakeAProtectedLion) {
     twoHumansOnQuietBoard();
     run({"put 6 9 -15", "put 6 7 34", "put 6 6 13", "press 6 9"});
     EXPECT_EQ(press(6, 7), (Lines{"sound 駒打音.wav"}));
-    EXPECT_EQ(s().Board[6][7], code::MAN_飛_B);
+    EXPECT_EQ(s().game.Board[6][7], code::MAN_飛_B);
 }
 
 struct SecondStepCase {
@@ -61,16 +61,16 @@ TEST_P(LionSecondStep, DependsOnWhatTheFirstStepTook) {
     run({"put 6 9 -34", "put 6 7 34", "put 6 6 13"});
     if (*c.bait) run(c.bait);
     run({"press 6 9", "answer yes", "press 6 8"});
-    ASSERT_EQ(s().moveStep, 2);
+    ASSERT_EQ(s().press.moveStep, 2);
     Lines out = press(6, 7);
     if (c.allowed) {
         EXPECT_EQ(out, (Lines{"sound 駒打音.wav"}));
-        EXPECT_EQ(s().Board[6][7], code::MAN_獅_B);
-        EXPECT_EQ(s().moveStep, 1);
+        EXPECT_EQ(s().game.Board[6][7], code::MAN_獅_B);
+        EXPECT_EQ(s().press.moveStep, 1);
     } else {
         EXPECT_EQ(out, c.weak ? kWeakBait : kProtected);
-        EXPECT_EQ(s().Board[6][7], code::COM_獅_B);
-        EXPECT_EQ(s().moveStep, 2);
+        EXPECT_EQ(s().game.Board[6][7], code::COM_獅_B);
+        EXPECT_EQ(s().press.moveStep, 2);
     }
 }
 
@@ -86,11 +86,11 @@ TEST_F(LionCapture, AfterLosingALionNoPieceMayTakeALionAtOnce) {
     run({"put 6 8 -34", "put 6 6 34", "put 9 6 33", "put 9 9 -15"});
     run({"press 12 11", "press 12 10"});  // bottom
     run({"press 6 6", "press 6 8"});      // top lion takes the bottom lion by a jump
-    ASSERT_EQ(s().record.at(2).capturedPiece, code::MAN_獅_B);
+    ASSERT_EQ(s().game.record.at(2).capturedPiece, code::MAN_獅_B);
     run("press 9 9");
-    const BoardGrid before = s().Board;
+    const BoardGrid before = s().game.Board;
     EXPECT_EQ(press(9, 6), kRecapture);
-    EXPECT_EQ(s().Board, before);
+    EXPECT_EQ(s().game.Board, before);
     // Any other move is allowed.
     EXPECT_EQ(run({"press 9 9", "press 9 7"}), (Lines{"sound 駒打音.wav"}));
 }
@@ -102,10 +102,10 @@ TEST_F(LionCapture, TheLionThatTookOursInItsSecondStepMayBeTakenBack) {
     run({"put 6 9 -34", "put 6 7 34", "put 9 9 -15", "put 7 8 -9"});
     run({"press 12 11", "press 12 10"});
     run({"press 6 7", "answer yes", "press 7 8", "press 6 9"});
-    ASSERT_EQ(s().Board[6][9], code::COM_獅_B);
-    ASSERT_EQ(s().record.at(3).capturedPiece, code::MAN_獅_B);
+    ASSERT_EQ(s().game.Board[6][9], code::COM_獅_B);
+    ASSERT_EQ(s().game.record.at(3).capturedPiece, code::MAN_獅_B);
     EXPECT_EQ(run({"press 9 9", "press 6 9"}), (Lines{"sound 駒打音.wav"}));
-    EXPECT_EQ(s().Board[6][9], code::MAN_飛_B);
+    EXPECT_EQ(s().game.Board[6][9], code::MAN_飛_B);
 }
 
 TEST_F(LionCapture, TheTopSideIsBoundTheSameWay) {
@@ -121,9 +121,9 @@ TEST_F(LionCapture, PressingOnesOwnLionReselectsWithoutAMessage) {
     run({"press 12 11", "press 12 10", "press 6 6", "press 6 8"});  // bottom lion lost
     run("press 9 9");
     EXPECT_TRUE(press(3, 9).empty());
-    EXPECT_EQ(s().selX, 3);
-    EXPECT_EQ(s().selY, 9);
-    EXPECT_EQ(s().clickPhase, 1);
+    EXPECT_EQ(s().press.selX, 3);
+    EXPECT_EQ(s().press.selY, 9);
+    EXPECT_EQ(s().press.clickPhase, 1);
 }
 
 }  // namespace

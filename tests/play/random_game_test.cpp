@@ -15,13 +15,13 @@ int countSide(const BoardGrid& b, int sign) {
 // The start position with every applied record entry put on it.
 BoardGrid replay(const GameRecord& r) {
     State fresh;
-    初期配置(fresh.Board);
+    初期配置(fresh.game.Board);
     for (int n = 1; n <= r.recordCount; ++n) {
         const MoveRecord& e = r.at(n);
-        fresh.Board[e.fromX][e.fromY] = code::EMPTY;
-        fresh.Board[e.toX][e.toY] = e.pieceAfter;
+        fresh.game.Board[e.fromX][e.fromY] = code::EMPTY;
+        fresh.game.Board[e.toX][e.toY] = e.pieceAfter;
     }
-    return fresh.Board;
+    return fresh.game.Board;
 }
 
 // The board before a move with that move put on it: the piece leaves its
@@ -43,13 +43,13 @@ class RandomGame : public ScriptTest, public ::testing::WithParamInterface<int> 
 
 TEST_P(RandomGame, TwoHumansPlayLegalMovesThatKeepBoardAndRecordInStep) {
     run({"seed " + std::to_string(GetParam()), "menu START"});
-    int men = countSide(s().Board, -1), coms = countSide(s().Board, 1);
+    int men = countSide(s().game.Board, -1), coms = countSide(s().game.Board, 1);
     bool ended = false;
     int plies = 0;
     for (; plies < 600 && !ended; ++plies) {
-        const BoardGrid before = s().Board;
-        const int turn = s().turnPlayer;
-        const int moves = s().moveCount;
+        const BoardGrid before = s().game.Board;
+        const int turn = s().game.turnPlayer;
+        const int moves = s().game.moveCount;
         Lines out = run("random-move");
         const RandomMove& m = runner().lastRandomMove();
         ASSERT_TRUE(m.made) << (out.empty() ? "" : out.back());
@@ -60,17 +60,17 @@ TEST_P(RandomGame, TwoHumansPlayLegalMovesThatKeepBoardAndRecordInStep) {
             break;
         }
         const PieceCode moved = before[m.fromX][m.fromY];
-        const PieceCode landed = s().record.at(s().record.recordCount).pieceAfter;
+        const PieceCode landed = s().game.record.at(s().game.record.recordCount).pieceAfter;
         // The piece lands as itself or promoted to its unpromoted form.
         EXPECT_TRUE(landed == moved || landed == PieceCode(moved.whole() + (moved >= 1 ? -1 : 1)))
             << "ply " << plies;
-        EXPECT_EQ(s().Board, applyMove(before, m, landed)) << "ply " << plies << " " << out[0];
-        EXPECT_EQ(s().Board, replay(s().record)) << "ply " << plies;
-        EXPECT_EQ(s().moveCount, moves + 1);
-        EXPECT_EQ(s().turnPlayer, -turn);
-        EXPECT_EQ(s().clickPhase, 0);
-        EXPECT_EQ(s().moveStep, 1);
-        const int menNow = countSide(s().Board, -1), comsNow = countSide(s().Board, 1);
+        EXPECT_EQ(s().game.Board, applyMove(before, m, landed)) << "ply " << plies << " " << out[0];
+        EXPECT_EQ(s().game.Board, replay(s().game.record)) << "ply " << plies;
+        EXPECT_EQ(s().game.moveCount, moves + 1);
+        EXPECT_EQ(s().game.turnPlayer, -turn);
+        EXPECT_EQ(s().press.clickPhase, 0);
+        EXPECT_EQ(s().press.moveStep, 1);
+        const int menNow = countSide(s().game.Board, -1), comsNow = countSide(s().game.Board, 1);
         EXPECT_LE(menNow, men);
         EXPECT_LE(comsNow, coms);
         men = menNow;

@@ -32,15 +32,17 @@ struct GameSnapshot {
     std::vector<MoveRecord> entries;
     std::vector<int> play;
     explicit GameSnapshot(const State& s)
-        : board(s.Board),
-          entries(s.record.entries.begin(),
-                  s.record.entries.begin() +
-                      std::min<std::size_t>(s.record.entries.size(), s.record.recordEnd + 1)),
-          play{s.record.recordCount, s.record.recordEnd, s.turnPlayer,   s.manPlayer,
-               s.comPlayer,          s.gameMode,         s.clickPhase,   s.moveStep,
-               s.turnNoticePending,  s.recordMode,       s.moveHelpMode, s.moveCount,
-               s.comLevel,           s.guidanceColour,   s.isReversed,   s.handicapChanged,
-               s.handicapLevel} {}
+        : board(s.game.Board),
+          entries(
+              s.game.record.entries.begin(),
+              s.game.record.entries.begin() +
+                  std::min<std::size_t>(s.game.record.entries.size(), s.game.record.recordEnd + 1)),
+          play{s.game.record.recordCount, s.game.record.recordEnd, s.game.turnPlayer,
+               s.game.manPlayer,          s.game.comPlayer,        s.game.gameMode,
+               s.press.clickPhase,        s.press.moveStep,        s.press.turnNoticePending,
+               s.game.recordMode,         s.help.moveHelpMode,     s.game.moveCount,
+               s.game.comLevel,           s.press.guidanceColour,  s.game.isReversed,
+               s.game.handicapChanged,    s.game.handicapLevel} {}
     void expectSame(const State& s) const {
         GameSnapshot now(s);
         EXPECT_EQ(now.board, board);
@@ -64,7 +66,7 @@ protected:
     void playThreeMoves() {
         run("menu START");
         for (auto [x, y] : {std::pair{5, 9}, {5, 8}, {8, 4}, {8, 5}, {5, 8}, {5, 7}}) press(x, y);
-        ASSERT_EQ(s().record.recordEnd, 3);
+        ASSERT_EQ(s().game.record.recordEnd, 3);
     }
     // Two humans: two pawn moves, then the bottom lion's first step.
     void playUpToTheLion() {
@@ -86,7 +88,7 @@ TEST_F(RecordCommands, SavesPlayedGamesByteForByte) {
 
     // Taken back two moves: every entry is still written.
     run({"menu REPLAY", "menu REPLAY"});
-    ASSERT_EQ(s().record.recordCount, 1);
+    ASSERT_EQ(s().game.record.recordCount, 1);
     save("back");
     EXPECT_EQ(saved("back"), kThreeMoves);
 }
@@ -118,14 +120,14 @@ TEST_F(RecordCommands, SavesADeclinedSecondStep) {
     run("file declined.棋譜");
     run({"menu AFTER", "menu AFTER"});
     EXPECT_EQ(run("menu AFTER"), Lines({"sound 駒打音.wav", "sound 駒打音.wav"}));
-    EXPECT_EQ(s().Board[6][9], code::MAN_獅_B);
-    EXPECT_EQ(s().moveCount, 3);
+    EXPECT_EQ(s().game.Board[6][9], code::MAN_獅_B);
+    EXPECT_EQ(s().game.moveCount, 3);
     EXPECT_EQ(run("menu AFTER"), Lines{"box [進む] 終わり"});
 }
 
 TEST_F(RecordCommands, LoadsAHandWrittenFileAndReplaysIt) {
     playThreeMoves();
-    const BoardGrid afterThree = s().Board;
+    const BoardGrid afterThree = s().game.Board;
     run("menu CANCEL");
     // The top side moves first in this one; a comment trails the first line.
     writeFile(dir_ / "hand.棋譜",
@@ -137,34 +139,34 @@ TEST_F(RecordCommands, LoadsAHandWrittenFileAndReplaysIt) {
     ASSERT_GE(out.size(), 2u);
     EXPECT_EQ(Lines(out.end() - 2, out.end()),
               Lines({"box [棋譜]  読み込みました", "box [棋譜] 棋譜を '進 'で進めて下さい"}));
-    EXPECT_EQ(s().recordMode, State::flagOn);
-    EXPECT_EQ(s().record.recordEnd, 3);
-    EXPECT_EQ(s().record.recordCount, 0);
-    EXPECT_EQ(s().turnPlayer, State::firstPlayer);
-    EXPECT_EQ(s().comPlayer, State::firstPlayer);
-    EXPECT_EQ(s().gameMode, State::modeCom);
+    EXPECT_EQ(s().game.recordMode, Game::flagOn);
+    EXPECT_EQ(s().game.record.recordEnd, 3);
+    EXPECT_EQ(s().game.record.recordCount, 0);
+    EXPECT_EQ(s().game.turnPlayer, Game::firstPlayer);
+    EXPECT_EQ(s().game.comPlayer, Game::firstPlayer);
+    EXPECT_EQ(s().game.gameMode, Game::modeCom);
     EXPECT_EQ(ui().screen().textsIn(cellX(14), cellY(5), 400, 300), Lines({"先手:", "先手:"}));
     EXPECT_EQ(ui().screen().textsIn(cellX(14), cellY(6), 400, 300), Lines({"後手:", "後手:"}));
     EXPECT_EQ(ui().screen().textsIn(800, 6350, 10, 10), Lines{"Zenkoru record"});
     EXPECT_EQ(ui().screen().textsIn(3700, 6350, 10, 10), Lines{"by hand"});
 
     for (int i = 0; i < 3; ++i) EXPECT_EQ(run("menu AFTER"), Lines{"sound 駒打音.wav"});
-    EXPECT_EQ(s().Board, afterThree);
-    EXPECT_EQ(s().moveCount, 3);
-    EXPECT_EQ(s().turnPlayer, State::secondPlayer);
+    EXPECT_EQ(s().game.Board, afterThree);
+    EXPECT_EQ(s().game.moveCount, 3);
+    EXPECT_EQ(s().game.turnPlayer, Game::secondPlayer);
     EXPECT_EQ(run("menu AFTER"), Lines{"box [進む] 終わり"});
     // A press in record mode asks; No leaves record mode with a fresh board.
     ui().answers = {MsgAnswer::No};
     press(5, 7);
-    EXPECT_EQ(s().recordMode, State::flagOff);
-    EXPECT_EQ(s().turnPlayer, State::noPlayer);
+    EXPECT_EQ(s().game.recordMode, Game::flagOff);
+    EXPECT_EQ(s().game.turnPlayer, Game::noPlayer);
 }
 
 TEST_F(RecordCommands, ABottomSideFirstFileLoadsForTwoHumans) {
     writeFile(dir_ / "g.棋譜", kThreeMoves);
     run("file g.棋譜");
-    EXPECT_EQ(s().gameMode, State::modeHumans);
-    EXPECT_EQ(s().manPlayer, State::firstPlayer);
+    EXPECT_EQ(s().game.gameMode, Game::modeHumans);
+    EXPECT_EQ(s().game.manPlayer, Game::firstPlayer);
     EXPECT_EQ(ui().screen().textsIn(cellX(14), cellY(5), 400, 300), Lines({"後手:", "後手:"}));
     EXPECT_EQ(ui().screen().textsIn(cellX(14), cellY(6), 400, 300), Lines({"先手:", "先手:"}));
 }
@@ -176,9 +178,9 @@ TEST_F(RecordCommands, LoadsFarMoreThanFiveHundredMoves) {
     for (int i = 0; i < 1200; ++i) file += cycle[i % 4];
     writeFile(dir_ / "long.棋譜", file);
     run("file long.棋譜");
-    EXPECT_EQ(s().record.recordEnd, 1200);
+    EXPECT_EQ(s().game.record.recordEnd, 1200);
     for (int i = 0; i < 1200; ++i) runner().execute("menu AFTER");
-    EXPECT_EQ(s().moveCount, 1200);
+    EXPECT_EQ(s().game.moveCount, 1200);
     EXPECT_EQ(run("menu AFTER"), Lines{"box [進む] 終わり"});
     // And saving it writes it back unchanged.
     save("again");
@@ -225,16 +227,16 @@ TEST_F(RecordCommands, RefusesBadFilesLeavingTheGameAsItWas) {
     }
     // The game goes on where it was.
     EXPECT_EQ(run("menu AFTER"), Lines{"sound 駒打音.wav"});
-    EXPECT_EQ(s().record.recordCount, 3);
+    EXPECT_EQ(s().game.record.recordCount, 3);
 }
 
 TEST_F(RecordCommands, LoadingDuringASecondStepStartsAfresh) {
     writeFile(dir_ / "g.棋譜", kThreeMoves);
     playUpToTheLion();
     press(6, 9);  // the default answer goes on to a second step
-    ASSERT_EQ(s().moveStep, 2);
+    ASSERT_EQ(s().press.moveStep, 2);
     run("file g.棋譜");
-    EXPECT_EQ(s().moveStep, 1);
+    EXPECT_EQ(s().press.moveStep, 1);
     EXPECT_EQ(run("menu AFTER"), Lines{"sound 駒打音.wav"});
 }
 
@@ -403,28 +405,28 @@ TEST_F(RecordCommands, ReplayCommandsAndTheirRefusals) {
     playThreeMoves();
     EXPECT_EQ(run("menu AFTER"), Lines({"sound 禁止.wav", "box [進む] できません"}));
     run("menu REPLAY");
-    EXPECT_EQ(s().turnNoticePending, State::flagOn);
+    EXPECT_EQ(s().press.turnNoticePending, Game::flagOn);
 
     // 戻 during move help first puts the real position back.
     run("menu REPLAY");
-    const BoardGrid afterOne = s().Board;
+    const BoardGrid afterOne = s().game.Board;
     run("menu AFTER");
     run({"menu IDOU_HLP", "press 5 7"});
-    ASSERT_NE(s().moveHelpMode, 0);
+    ASSERT_NE(s().help.moveHelpMode, 0);
     run("menu REPLAY");
-    EXPECT_EQ(s().moveHelpMode, 0);
-    EXPECT_EQ(s().record.recordCount, 1);
-    EXPECT_EQ(s().Board, afterOne);
+    EXPECT_EQ(s().help.moveHelpMode, 0);
+    EXPECT_EQ(s().game.record.recordCount, 1);
+    EXPECT_EQ(s().game.Board, afterOne);
 
     // 最初 starts afresh and clears a second step that was awaited.
     run("menu CANCEL");
     playUpToTheLion();
     press(6, 9);
-    ASSERT_EQ(s().moveStep, 2);
+    ASSERT_EQ(s().press.moveStep, 2);
     EXPECT_EQ(run("menu CANCEL"), Lines{"sound 駒打音.wav"});
-    EXPECT_EQ(s().moveStep, 1);
-    EXPECT_EQ(s().record.recordEnd, 0);
-    EXPECT_EQ(s().turnPlayer, State::noPlayer);
+    EXPECT_EQ(s().press.moveStep, 1);
+    EXPECT_EQ(s().game.record.recordEnd, 0);
+    EXPECT_EQ(s().game.turnPlayer, Game::noPlayer);
 }
 
 TEST_F(RecordCommands, DriveAndDirectoryListsFollowEachOther) {

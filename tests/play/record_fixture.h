@@ -67,16 +67,17 @@ struct HeadlessGame {
     HeadlessPlatform ui;
     State s;
     HeadlessGame() {
-        s.ui = &ui;
+        s.screen.ui = &ui;
         駒価値設定(s.com);
-        初期配置(s.Board);
-        s.record.slot(0).pieceAfter = 1;
-        s.soundLibraryHandle = ui.dsInitialize(0);
+        初期配置(s.game.Board);
+        s.game.record.slot(0).pieceAfter = 1;
+        s.sounds.soundLibraryHandle = ui.dsInitialize(0);
         const std::uint8_t wav[1] = {0};
-        s.soundOther = ui.dsCreateDSB(s.soundLibraryHandle, wav, 1, 3, "その他.wav");
-        s.soundForbidden = ui.dsCreateDSB(s.soundLibraryHandle, wav, 1, 3, "禁止.wav");
-        s.soundPiece = ui.dsCreateDSB(s.soundLibraryHandle, wav, 1, 3, "駒打音.wav");
-        s.soundBgm = ui.dsCreateDSB(s.soundLibraryHandle, wav, 1, 1, "BGM.wav");
+        s.sounds.soundOther = ui.dsCreateDSB(s.sounds.soundLibraryHandle, wav, 1, 3, "その他.wav");
+        s.sounds.soundForbidden =
+            ui.dsCreateDSB(s.sounds.soundLibraryHandle, wav, 1, 3, "禁止.wav");
+        s.sounds.soundPiece = ui.dsCreateDSB(s.sounds.soundLibraryHandle, wav, 1, 3, "駒打音.wav");
+        s.sounds.soundBgm = ui.dsCreateDSB(s.sounds.soundLibraryHandle, wav, 1, 1, "BGM.wav");
     }
     std::vector<std::string> transcript() { return ui.takeTranscript(); }
 };

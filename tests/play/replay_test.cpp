@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "board_screen.h"
 #include "draw.h"
 #include "record_file.h"
 #include "record_fixture.h"
@@ -20,26 +21,26 @@ protected:
     State& s = g.s;
 
     void SetUp() override {
-        s.turnPlayer = State::firstPlayer;
+        s.game.turnPlayer = Game::firstPlayer;
         画面_再描画(s);
         g.transcript();
     }
 
     // One step as the game makes it: recorded first, then put on the board.
     void step(int fx, int fy, int tx, int ty, PieceCode after) {
-        手順保存(s.record, s.Board, fx, fy, tx, ty, s.Board[fx][fy], after);
-        s.Board[tx][ty] = after;
-        s.Board[fx][fy] = 0;
+        手順保存(s.game.record, s.game.Board, fx, fy, tx, ty, s.game.Board[fx][fy], after);
+        s.game.Board[tx][ty] = after;
+        s.game.Board[fx][fy] = 0;
     }
-    void step(int fx, int fy, int tx, int ty) { step(fx, fy, tx, ty, s.Board[fx][fy]); }
+    void step(int fx, int fy, int tx, int ty) { step(fx, fy, tx, ty, s.game.Board[fx][fy]); }
     // The second entry of a declined two-step move, made after the step.
     void declined(int fx, int fy, int tx, int ty) {
-        PieceCode c = s.Board[tx][ty];
-        手順保存(s.record, s.Board, fx, fy, tx, ty, c, c);
+        PieceCode c = s.game.Board[tx][ty];
+        手順保存(s.game.record, s.game.Board, fx, fy, tx, ty, c, c);
     }
     void endMove() {
-        s.moveCount += 1;
-        s.turnPlayer = -s.turnPlayer;
+        s.game.moveCount += 1;
+        s.game.turnPlayer = -s.game.turnPlayer;
     }
 
     // Every square of the screen shows what the board holds.
@@ -47,7 +48,7 @@ protected:
         for (int x = 1; x <= 12; ++x)
             for (int y = 1; y <= 12; ++y) {
                 const std::string want =
-                    s.Board[x][y].isEmpty() ? "KARA_MASU" : 駒画像名(s.Board[x][y]);
+                    s.game.Board[x][y].isEmpty() ? "KARA_MASU" : 駒画像名(s.game.Board[x][y]);
                 EXPECT_EQ(g.ui.screen().imageAt(cellX(x) + 400, cellY(y) + 400), want)
                     << x << "," << y;
             }
@@ -63,51 +64,51 @@ struct Snapshot {
     GameRecord record;
     int moveCount, turnPlayer, clickPhase, isReversed;
     explicit Snapshot(const State& s)
-        : board(s.Board),
-          record(s.record),
-          moveCount(s.moveCount),
-          turnPlayer(s.turnPlayer),
-          clickPhase(s.clickPhase),
-          isReversed(s.isReversed) {}
+        : board(s.game.Board),
+          record(s.game.record),
+          moveCount(s.game.moveCount),
+          turnPlayer(s.game.turnPlayer),
+          clickPhase(s.press.clickPhase),
+          isReversed(s.game.isReversed) {}
     void expectSame(const State& s) const {
-        EXPECT_EQ(s.Board, board);
-        EXPECT_EQ(s.record.entries, record.entries);
-        EXPECT_EQ(s.record.recordCount, record.recordCount);
-        EXPECT_EQ(s.record.recordEnd, record.recordEnd);
-        EXPECT_EQ(s.moveCount, moveCount);
-        EXPECT_EQ(s.turnPlayer, turnPlayer);
-        EXPECT_EQ(s.clickPhase, clickPhase);
-        EXPECT_EQ(s.isReversed, isReversed);
+        EXPECT_EQ(s.game.Board, board);
+        EXPECT_EQ(s.game.record.entries, record.entries);
+        EXPECT_EQ(s.game.record.recordCount, record.recordCount);
+        EXPECT_EQ(s.game.record.recordEnd, record.recordEnd);
+        EXPECT_EQ(s.game.moveCount, moveCount);
+        EXPECT_EQ(s.game.turnPlayer, turnPlayer);
+        EXPECT_EQ(s.press.clickPhase, clickPhase);
+        EXPECT_EQ(s.game.isReversed, isReversed);
     }
 };
 
 TEST_F(Replay, StepsBackToTheStartAndForwardToTheEnd) {
-    const BoardGrid start = s.Board;
+    const BoardGrid start = s.game.Board;
     step(5, 9, 5, 8);
     endMove();
-    const BoardGrid afterOne = s.Board;
+    const BoardGrid afterOne = s.game.Board;
     step(8, 4, 8, 5);
     endMove();
     step(5, 8, 5, 7);
     endMove();
-    const BoardGrid end = s.Board;
-    s.clickPhase = 1;
+    const BoardGrid end = s.game.Board;
+    s.press.clickPhase = 1;
 
     棋譜_戻(s);
     EXPECT_EQ(g.transcript(), Strings{"sound 駒打音.wav"});
-    EXPECT_EQ(s.record.recordCount, 2);
-    EXPECT_EQ(s.record.recordEnd, 3);
-    EXPECT_EQ(s.moveCount, 2);
-    EXPECT_EQ(s.turnPlayer, State::firstPlayer);
-    EXPECT_EQ(s.clickPhase, 0);
+    EXPECT_EQ(s.game.record.recordCount, 2);
+    EXPECT_EQ(s.game.record.recordEnd, 3);
+    EXPECT_EQ(s.game.moveCount, 2);
+    EXPECT_EQ(s.game.turnPlayer, Game::firstPlayer);
+    EXPECT_EQ(s.press.clickPhase, 0);
     EXPECT_EQ(moveNumberTexts(), Strings({"2", "2"}));
-    EXPECT_EQ(reportTexts(State::manReportY), Strings{});
+    EXPECT_EQ(reportTexts(Screen::manReportY), Strings{});
     棋譜_戻(s);
-    EXPECT_EQ(s.Board, afterOne);
+    EXPECT_EQ(s.game.Board, afterOne);
     棋譜_戻(s);
-    EXPECT_EQ(s.Board, start);
-    EXPECT_EQ(s.moveCount, 0);
-    EXPECT_EQ(s.turnPlayer, State::firstPlayer);
+    EXPECT_EQ(s.game.Board, start);
+    EXPECT_EQ(s.game.moveCount, 0);
+    EXPECT_EQ(s.game.turnPlayer, Game::firstPlayer);
     expectScreenShowsBoard();
     g.transcript();
 
@@ -120,20 +121,20 @@ TEST_F(Replay, StepsBackToTheStartAndForwardToTheEnd) {
         棋譜_進(s);
         EXPECT_EQ(g.transcript(), Strings{"sound 駒打音.wav"});
     }
-    EXPECT_EQ(s.Board, end);
-    EXPECT_EQ(s.record.recordCount, 3);
-    EXPECT_EQ(s.moveCount, 3);
-    EXPECT_EQ(s.turnPlayer, State::secondPlayer);
+    EXPECT_EQ(s.game.Board, end);
+    EXPECT_EQ(s.game.record.recordCount, 3);
+    EXPECT_EQ(s.game.moveCount, 3);
+    EXPECT_EQ(s.game.turnPlayer, Game::secondPlayer);
     expectScreenShowsBoard();
     // The last move (MAN's pawn to column 8 from the right, row 7) is reported.
-    EXPECT_EQ(reportTexts(State::manReportY), Strings({"８", "８", "七", "七", "と", "と"}));
+    EXPECT_EQ(reportTexts(Screen::manReportY), Strings({"８", "８", "七", "七", "と", "と"}));
     EXPECT_EQ(moveNumberTexts(), Strings({"3", "3"}));
 
     Snapshot atEnd(s);
     棋譜_進(s);
     EXPECT_EQ(g.transcript(), Strings({"sound 禁止.wav", "box [進む] できません"}));
     atEnd.expectSame(s);
-    s.recordMode = State::flagOn;
+    s.game.recordMode = Game::flagOn;
     棋譜_進(s);
     EXPECT_EQ(g.transcript(), Strings{"box [進む] 終わり"});
     atEnd.expectSame(s);
@@ -141,21 +142,21 @@ TEST_F(Replay, StepsBackToTheStartAndForwardToTheEnd) {
 
 TEST_F(Replay, TakesBackACaptureWithPromotion) {
     for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y) s.Board[x][y] = 0;
-    s.Board[5][5] = code::MAN_飛_R;
-    s.Board[5][2] = code::COM_と;
-    s.Board[9][9] = code::MAN_王;
+        for (int y = 1; y <= 12; ++y) s.game.Board[x][y] = 0;
+    s.game.Board[5][5] = code::MAN_飛_R;
+    s.game.Board[5][2] = code::COM_と;
+    s.game.Board[9][9] = code::MAN_王;
     画面_再描画(s);
     step(5, 5, 5, 2, code::MAN_金);
     endMove();
 
     棋譜_戻(s);
-    EXPECT_EQ(s.Board[5][2], code::COM_と);
-    EXPECT_EQ(s.Board[5][5], code::MAN_飛_R);
+    EXPECT_EQ(s.game.Board[5][2], code::COM_と);
+    EXPECT_EQ(s.game.Board[5][5], code::MAN_飛_R);
     expectScreenShowsBoard();
     棋譜_進(s);
-    EXPECT_EQ(s.Board[5][2], code::MAN_金);
-    EXPECT_EQ(s.Board[5][5], code::EMPTY);
+    EXPECT_EQ(s.game.Board[5][2], code::MAN_金);
+    EXPECT_EQ(s.game.Board[5][5], code::EMPTY);
     expectScreenShowsBoard();
 }
 
@@ -164,82 +165,82 @@ TEST_F(Replay, ATwoStepMoveIsOneMoveBothWays) {
     endMove();
     step(7, 4, 7, 5);
     endMove();
-    const BoardGrid before = s.Board;
+    const BoardGrid before = s.game.Board;
     step(6, 10, 6, 9);  // lion, first step
     step(6, 9, 7, 8);   // and on
     endMove();
-    const BoardGrid after = s.Board;
+    const BoardGrid after = s.game.Board;
     画面_再描画(s);
     g.transcript();
 
     棋譜_戻(s);
     EXPECT_EQ(g.transcript(), Strings({"sound 駒打音.wav", "sound 駒打音.wav"}));
-    EXPECT_EQ(s.Board, before);
-    EXPECT_EQ(s.record.recordCount, 2);
-    EXPECT_EQ(s.moveCount, 2);
-    EXPECT_EQ(s.turnPlayer, State::firstPlayer);
+    EXPECT_EQ(s.game.Board, before);
+    EXPECT_EQ(s.game.record.recordCount, 2);
+    EXPECT_EQ(s.game.moveCount, 2);
+    EXPECT_EQ(s.game.turnPlayer, Game::firstPlayer);
     expectScreenShowsBoard();
 
     棋譜_進(s);
     EXPECT_EQ(g.transcript(), Strings({"sound 駒打音.wav", "sound 駒打音.wav"}));
-    EXPECT_EQ(s.Board, after);
-    EXPECT_EQ(s.record.recordCount, 4);
-    EXPECT_EQ(s.moveCount, 3);
-    EXPECT_EQ(reportTexts(State::manReportY), Strings({"６", "６", "八", "八", "獅", "獅"}));
+    EXPECT_EQ(s.game.Board, after);
+    EXPECT_EQ(s.game.record.recordCount, 4);
+    EXPECT_EQ(s.game.moveCount, 3);
+    EXPECT_EQ(reportTexts(Screen::manReportY), Strings({"６", "６", "八", "八", "獅", "獅"}));
 }
 
 TEST_F(Replay, ADeclinedSecondStepIsTakenBackByOneCommand) {
     // The lion steps onto an enemy piece and stops there.
-    s.Board[6][9] = code::COM_と;
+    s.game.Board[6][9] = code::COM_と;
     画面_再描画(s);
-    const BoardGrid before = s.Board;
+    const BoardGrid before = s.game.Board;
     step(6, 10, 6, 9);
     declined(6, 10, 6, 9);
     endMove();
-    ASSERT_EQ(s.record.at(2).capturedPiece, code::MAN_獅_B);
-    const BoardGrid after = s.Board;
+    ASSERT_EQ(s.game.record.at(2).capturedPiece, code::MAN_獅_B);
+    const BoardGrid after = s.game.Board;
 
     棋譜_戻(s);
-    EXPECT_EQ(s.Board, before);
-    EXPECT_EQ(s.Board[6][9], code::COM_と);
-    EXPECT_EQ(s.record.recordCount, 0);
-    EXPECT_EQ(s.moveCount, 0);
+    EXPECT_EQ(s.game.Board, before);
+    EXPECT_EQ(s.game.Board[6][9], code::COM_と);
+    EXPECT_EQ(s.game.record.recordCount, 0);
+    EXPECT_EQ(s.game.moveCount, 0);
     expectScreenShowsBoard();
     棋譜_進(s);
-    EXPECT_EQ(s.Board, after);
-    EXPECT_EQ(s.record.recordCount, 2);
-    EXPECT_EQ(s.moveCount, 1);
+    EXPECT_EQ(s.game.Board, after);
+    EXPECT_EQ(s.game.record.recordCount, 2);
+    EXPECT_EQ(s.game.moveCount, 1);
 }
 
 // A step that promotes the piece must not split its move in either direction.
 TEST_F(Replay, ATwoStepMoveWithAPromotionStaysOneMove) {
     for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y) s.Board[x][y] = 0;
-    s.Board[7][7] = code::COM_獅_R;
-    s.Board[7][9] = code::MAN_と;
-    s.Board[3][3] = code::COM_鷲;
+        for (int y = 1; y <= 12; ++y) s.game.Board[x][y] = 0;
+    s.game.Board[7][7] = code::COM_獅_R;
+    s.game.Board[7][9] = code::MAN_と;
+    s.game.Board[3][3] = code::COM_鷲;
     画面_再描画(s);
-    const BoardGrid start = s.Board;
+    const BoardGrid start = s.game.Board;
     step(7, 7, 7, 8);                // first step
     step(7, 8, 7, 9, code::COM_麒);  // second step promotes
     endMove();
     step(3, 3, 4, 4);                  // an eagle: first step
     step(4, 4, 5, 5, code::COM_龍_B);  // the second promotes
     endMove();
-    const BoardGrid end = s.Board;
+    const BoardGrid end = s.game.Board;
 
     for (int round = 0; round < 2; ++round) {
         棋譜_戻(s);
         棋譜_戻(s);
-        EXPECT_EQ(s.Board, start);
-        EXPECT_EQ(s.moveCount, 0);
-        EXPECT_EQ(s.record.recordCount, 0);
+        EXPECT_EQ(s.game.Board, start);
+        EXPECT_EQ(s.game.moveCount, 0);
+        EXPECT_EQ(s.game.record.recordCount, 0);
         棋譜_進(s);
-        EXPECT_EQ(s.record.recordCount, 2);
+        EXPECT_EQ(s.game.record.recordCount, 2);
         棋譜_進(s);
-        EXPECT_EQ(s.Board, end);
-        EXPECT_EQ(s.moveCount, 2);
-        EXPECT_EQ(s.record.recordCount, 4);
+        EXPECT_EQ(s.game.Board, end);
+        EXPECT_EQ(s.game.moveCount, 2);
+        EXPECT_EQ(s.game.record.recordCount, 4);
     }
 }
 
@@ -278,8 +279,8 @@ TEST_F(Replay, NothingMovesWhileASecondStepIsAwaited) {
     step(5, 9, 5, 8);
     endMove();
     step(6, 10, 6, 9);
-    s.moveStep = 2;
-    s.clickPhase = 1;
+    s.press.moveStep = 2;
+    s.press.clickPhase = 1;
     g.transcript();
     Snapshot before(s);
     棋譜_戻(s);
@@ -299,19 +300,19 @@ TEST_F(Replay, ReversingTurnsTheBoardAndEmptiesTheRecord) {
     step(6, 10, 6, 9);
     step(6, 9, 7, 8);
     endMove();
-    const BoardGrid before = s.Board;
+    const BoardGrid before = s.game.Board;
     g.transcript();
 
     盤_反転(s);
     EXPECT_EQ(g.transcript(), Strings({"sound 駒打音.wav", "sound 駒打音.wav"}));
     for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y) EXPECT_EQ(s.Board[13 - x][13 - y], -before[x][y]);
-    EXPECT_EQ(s.isReversed, State::flagOn);
-    EXPECT_EQ(s.turnPlayer, State::firstPlayer);  // was the second player's turn
-    EXPECT_EQ(s.moveCount, 3);
-    EXPECT_EQ(s.record.recordCount, 0);
-    EXPECT_EQ(s.record.recordEnd, 0);
-    EXPECT_EQ(s.record.entries, std::vector<MoveRecord>(1));
+        for (int y = 1; y <= 12; ++y) EXPECT_EQ(s.game.Board[13 - x][13 - y], -before[x][y]);
+    EXPECT_EQ(s.game.isReversed, Game::flagOn);
+    EXPECT_EQ(s.game.turnPlayer, Game::firstPlayer);  // was the second player's turn
+    EXPECT_EQ(s.game.moveCount, 3);
+    EXPECT_EQ(s.game.record.recordCount, 0);
+    EXPECT_EQ(s.game.record.recordEnd, 0);
+    EXPECT_EQ(s.game.record.entries, std::vector<MoveRecord>(1));
     expectScreenShowsBoard();
     EXPECT_EQ(moveNumberTexts(), Strings({"3", "3"}));
 
@@ -324,28 +325,28 @@ TEST_F(Replay, ReversingTurnsTheBoardAndEmptiesTheRecord) {
 
     // Turning twice gives back the position.
     盤_反転(s);
-    EXPECT_EQ(s.Board, before);
+    EXPECT_EQ(s.game.Board, before);
 }
 
 TEST_F(Replay, ReversingNegatesAChosenHandicap) {
-    s.turnPlayer = State::noPlayer;
-    s.handicapChanged = State::flagOn;
-    s.handicapLevel = 2;
+    s.game.turnPlayer = Game::noPlayer;
+    s.game.handicapChanged = Game::flagOn;
+    s.game.handicapLevel = 2;
     盤_反転(s);
-    EXPECT_EQ(s.handicapLevel, -2);
+    EXPECT_EQ(s.game.handicapLevel, -2);
     EXPECT_EQ(g.ui.screen().textsIn(cellX(14), cellY(2), 2300, 600),
               Strings({"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段"}));
-    EXPECT_EQ(s.turnPlayer, State::noPlayer);
+    EXPECT_EQ(s.game.turnPlayer, Game::noPlayer);
 
-    s.handicapChanged = State::flagOff;
+    s.game.handicapChanged = Game::flagOff;
     盤_反転(s);
-    EXPECT_EQ(s.handicapLevel, -2);
+    EXPECT_EQ(s.game.handicapLevel, -2);
 }
 
 TEST_F(Replay, ReversingIsRefusedInRecordMode) {
     step(5, 9, 5, 8);
     endMove();
-    s.recordMode = State::flagOn;
+    s.game.recordMode = Game::flagOn;
     g.transcript();
     Snapshot before(s);
     盤_反転(s);

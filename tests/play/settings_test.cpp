@@ -25,10 +25,10 @@ protected:
     // Check marks and guidance colour as the menu shows them.
     void expectOptions(bool guidance, bool bgm) {
         EXPECT_EQ(g.ui.menuChecked("SIDOU"), guidance);
-        EXPECT_EQ(g.s.guidanceColour, guidance ? State::textWhite : State::boardColour);
+        EXPECT_EQ(g.s.press.guidanceColour, guidance ? Screen::textWhite : Screen::boardColour);
         EXPECT_EQ(g.ui.menuChecked("BGM"), bgm);
     }
-    bool musicPlaying() const { return g.ui.looping.count(g.s.soundBgm) != 0; }
+    bool musicPlaying() const { return g.ui.looping.count(g.s.sounds.soundBgm) != 0; }
 };
 
 TEST_F(SettingsFile, ReadsEachCombination) {
@@ -83,7 +83,7 @@ TEST_F(SettingsFile, BrokenOrMissingFilesGiveTheDefaults) {
         else if (!c.file.empty())
             writeFile("Zenkoru.ini", c.file);
         g.ui.checked = {"SIDOU"};
-        g.s.guidanceColour = State::textWhite;
+        g.s.press.guidanceColour = Screen::textWhite;
         g.ui.looping.clear();
         g.transcript();
         読込_環境設定ファイル(g.s);

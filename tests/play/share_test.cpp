@@ -26,14 +26,15 @@ protected:
     void playOpening() {
         run("menu START");
         for (const char* line : kOpening) run(line);
-        ASSERT_EQ(s().moveCount, 4);
+        ASSERT_EQ(s().game.moveCount, 4);
     }
     std::string marks() { return run("marks").back(); }
     // Everything a refused command must leave alone.
     std::vector<int> playState() {
-        return {s().record.recordCount, s().record.recordEnd, s().turnPlayer, s().manPlayer,
-                s().comPlayer,          s().gameMode,         s().recordMode, s().moveCount,
-                s().moveStep,           s().clickPhase};
+        return {s().game.record.recordCount, s().game.record.recordEnd, s().game.turnPlayer,
+                s().game.manPlayer,          s().game.comPlayer,        s().game.gameMode,
+                s().game.recordMode,         s().game.moveCount,        s().press.moveStep,
+                s().press.clickPhase};
     }
 };
 
@@ -43,11 +44,11 @@ TEST_F(Share, LastMoveMarksFollowMovesTakeBacksAndGuidance) {
     EXPECT_EQ(marks(), "marks 6,8 6,9");
     // Guidance wipes every outline, the marks come back with it.
     run("press 6 4");
-    EXPECT_EQ(outline(6, 5), State::textWhite);
+    EXPECT_EQ(outline(6, 5), Screen::textWhite);
     EXPECT_EQ(marks(), "marks 6,8 6,9");
     run("press 6 5");
     EXPECT_EQ(marks(), "marks 6,4 6,5");
-    EXPECT_EQ(outline(6, 9), State::boardGridColour);
+    EXPECT_EQ(outline(6, 9), Screen::boardGridColour);
     // A two-step move marks its mid square too.
     run({"press 6 10", "press 6 9", "press 7 8"});
     EXPECT_EQ(marks(), "marks 7,8 6,9 6,10");
@@ -69,11 +70,11 @@ TEST_F(Share, TheComputersMoveIsMarkedAndTheFrontEndToldOfEveryChange) {
     run("menu SENTE");
     const int before = ui().recordChanges;
     run({"press 6 9", "press 6 8"});
-    const MoveRecord& com = s().record.at(s().record.recordCount);
+    const MoveRecord& com = s().game.record.at(s().game.record.recordCount);
     ASSERT_GE(com.movedPiece, 1);
-    EXPECT_EQ(outline(com.fromX, com.fromY), State::lastMoveColour);
-    EXPECT_EQ(outline(com.toX, com.toY), State::lastMoveColour);
-    EXPECT_EQ(outline(6, 9), State::boardGridColour);
+    EXPECT_EQ(outline(com.fromX, com.fromY), Screen::lastMoveColour);
+    EXPECT_EQ(outline(com.toX, com.toY), Screen::lastMoveColour);
+    EXPECT_EQ(outline(6, 9), Screen::boardGridColour);
     EXPECT_GE(ui().recordChanges, before + 2);
     const int afterMoves = ui().recordChanges;
     run("menu REPLAY");
@@ -82,25 +83,25 @@ TEST_F(Share, TheComputersMoveIsMarkedAndTheFrontEndToldOfEveryChange) {
 
 TEST_F(Share, GoingToAMoveRepeatsTakeBackAndReplayAndStopsAtTheFirstRefusal) {
     playOpening();
-    const BoardGrid end = s().Board;
+    const BoardGrid end = s().game.Board;
     const Lines back = run("goto 1");
     EXPECT_EQ(現在手(s()), 1);
-    EXPECT_EQ(s().record.recordCount, 1);
-    EXPECT_EQ(s().Board[6][10],
+    EXPECT_EQ(s().game.record.recordCount, 1);
+    EXPECT_EQ(s().game.Board[6][10],
               Position::initial().Board[6][10]);  // the two-step move went back whole
     // Four entries taken back, one sound each, and no box.
     EXPECT_EQ(back, Lines(4, "sound 駒打音.wav"));
     run("goto 4");
-    EXPECT_EQ(s().Board, end);
+    EXPECT_EQ(s().game.Board, end);
     EXPECT_EQ(marks(), "marks 1,4 1,5");
 
     // The lion's first step waits for its second: 戻 refuses, once.
     run({"press 7 8", "press 7 7"});
-    ASSERT_EQ(s().moveStep, 2);
-    const BoardGrid midMove = s().Board;
+    ASSERT_EQ(s().press.moveStep, 2);
+    const BoardGrid midMove = s().game.Board;
     const std::vector<int> state = playState();
     EXPECT_EQ(run("goto 0"), (Lines{"sound 禁止.wav", "box [戻る] 2手目移動中はできません！"}));
-    EXPECT_EQ(s().Board, midMove);
+    EXPECT_EQ(s().game.Board, midMove);
     EXPECT_EQ(playState(), state);
 }
 
@@ -117,17 +118,18 @@ TEST_F(Share, ExportsReadBackToTheSameGame) {
         EXPECT_NE(kif.find(line), std::string::npos) << line << kif;
 
     run("menu SFEN_COPY");
-    EXPECT_EQ(ui().clipboard, formatSfen(Position::fromBoard(s().Board, -1)));
+    EXPECT_EQ(ui().clipboard, formatSfen(Position::fromBoard(s().game.Board, -1)));
 
-    const std::vector<MoveRecord> entries(s().record.entries.begin(),
-                                          s().record.entries.begin() + 6);
-    const BoardGrid end = s().Board;
+    const std::vector<MoveRecord> entries(s().game.record.entries.begin(),
+                                          s().game.record.entries.begin() + 6);
+    const BoardGrid end = s().game.Board;
     run({"menu CANCEL", "filename game.usi", "menu SFEN_READ"});
-    EXPECT_EQ(s().Board, end);
-    EXPECT_EQ(s().record.recordEnd, 5);
-    EXPECT_EQ(std::vector<MoveRecord>(s().record.entries.begin(), s().record.entries.begin() + 6),
+    EXPECT_EQ(s().game.Board, end);
+    EXPECT_EQ(s().game.record.recordEnd, 5);
+    EXPECT_EQ(std::vector<MoveRecord>(s().game.record.entries.begin(),
+                                      s().game.record.entries.begin() + 6),
               entries);
-    EXPECT_EQ(s().importedStart, State::flagOff);
+    EXPECT_EQ(s().game.importedStart, Game::flagOff);
 }
 
 // The initial position without the bottom pawn on 1,9 (USI 12i).
@@ -148,28 +150,28 @@ TEST_F(Share, ImportStartsRecordModeAtTheEndAndKeepsItsOwnStart) {
 
     const Lines out = run({"filename start.usi", "menu SFEN_READ"});
     EXPECT_EQ(out.back(), "box [SFEN/USIを読込] 4手を読み込みました");
-    EXPECT_EQ(s().recordMode, State::flagOn);
-    EXPECT_EQ(s().Board, g.end.Board);
-    EXPECT_EQ(s().record.recordCount, 5);
-    EXPECT_EQ(s().moveCount, 4);
+    EXPECT_EQ(s().game.recordMode, Game::flagOn);
+    EXPECT_EQ(s().game.Board, g.end.Board);
+    EXPECT_EQ(s().game.record.recordCount, 5);
+    EXPECT_EQ(s().game.moveCount, 4);
     EXPECT_EQ(marks(), "marks 1,4 1,5");
     EXPECT_EQ(run("moves")[3], "*    3 ▲７九・６八獅");
 
     run("goto 0");
-    EXPECT_EQ(s().Board, pawnDown().Board);
+    EXPECT_EQ(s().game.Board, pawnDown().Board);
     // A record file could not say where this game starts.
     EXPECT_EQ(
         run("menu KIFU_WRITE"),
         (Lines{"sound 禁止.wav",
                "box [棋譜書込] 初期配置から始まらない棋譜は「SFEN/USIで書出」で書き出して下さい"}));
     run("goto 4");
-    EXPECT_EQ(s().Board, g.end.Board);
+    EXPECT_EQ(s().game.Board, g.end.Board);
 
     // Play goes on from the last move.
     run({"menu START", "answer no", "press 7 8", "press 7 7"});
-    EXPECT_EQ(s().recordMode, State::flagOff);
-    EXPECT_EQ(s().moveCount, 5);
-    EXPECT_EQ(s().Board[7][7], Position::initial().Board[6][10]);
+    EXPECT_EQ(s().game.recordMode, Game::flagOff);
+    EXPECT_EQ(s().game.moveCount, 5);
+    EXPECT_EQ(s().game.Board[7][7], Position::initial().Board[6][10]);
     run({"filename again.usi", "menu SFEN_WRITE"});
     EXPECT_EQ(readFile("again.usi").rfind("position sfen " + formatSfen(pawnDown()) + " moves", 0),
               0u);
@@ -181,8 +183,8 @@ TEST_F(Share, ImportStartsRecordModeAtTheEndAndKeepsItsOwnStart) {
 
 TEST_F(Share, ARefusedImportSaysWhereOnceAndChangesNothing) {
     playOpening();
-    const BoardGrid board = s().Board;
-    const std::vector<MoveRecord> entries = s().record.entries;
+    const BoardGrid board = s().game.Board;
+    const std::vector<MoveRecord> entries = s().game.record.entries;
     const std::vector<int> state = playState();
     const std::uint64_t picture = ui().screen().generation();
     const std::string board0 = formatSfen(Position::initial());
@@ -200,8 +202,8 @@ TEST_F(Share, ARefusedImportSaysWhereOnceAndChangesNothing) {
         EXPECT_EQ(run({"filename bad.usi", "menu SFEN_READ"}),
                   (Lines{"open-dialog [SFEN/USIを読込] -> bad.usi", "sound 禁止.wav",
                          "box [SFEN/USIを読込] " + notationErrorText(e)}));
-        EXPECT_EQ(s().Board, board);
-        EXPECT_EQ(s().record.entries, entries);
+        EXPECT_EQ(s().game.Board, board);
+        EXPECT_EQ(s().game.record.entries, entries);
         EXPECT_EQ(playState(), state);
         EXPECT_EQ(ui().screen().generation(), picture);
     }

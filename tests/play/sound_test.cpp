@@ -83,25 +83,26 @@ TEST(Sound, StartUpAndShutdownWithTheRealLibrary) {
     RealSoundPlatform ui;
     ASSERT_TRUE(ui.lib.loaded());
     State s;
-    s.ui = &ui;
+    s.screen.ui = &ui;
     サウンド初期化(s, 0);
-    ASSERT_NE(s.soundLibraryHandle, 0);
-    s.soundOther = サウンド読込(s, "その他.wav", 3);
-    s.soundForbidden = サウンド読込(s, "禁止.wav", 3);
-    s.soundPiece = サウンド読込(s, "駒打音.wav", 3);
-    s.soundBgm = サウンド読込(s, "BGM.wav", 1);
-    for (std::int32_t h : {s.soundOther, s.soundForbidden, s.soundPiece, s.soundBgm})
+    ASSERT_NE(s.sounds.soundLibraryHandle, 0);
+    s.sounds.soundOther = サウンド読込(s, "その他.wav", 3);
+    s.sounds.soundForbidden = サウンド読込(s, "禁止.wav", 3);
+    s.sounds.soundPiece = サウンド読込(s, "駒打音.wav", 3);
+    s.sounds.soundBgm = サウンド読込(s, "BGM.wav", 1);
+    for (std::int32_t h :
+         {s.sounds.soundOther, s.sounds.soundForbidden, s.sounds.soundPiece, s.sounds.soundBgm})
         EXPECT_NE(h, 0);
-    ui.dsPlay(s.soundPiece);
-    ui.dsPlayLooping(s.soundBgm);
-    EXPECT_EQ(ui.lib.dsVoices(s.soundBgm), 1);
+    ui.dsPlay(s.sounds.soundPiece);
+    ui.dsPlayLooping(s.sounds.soundBgm);
+    EXPECT_EQ(ui.lib.dsVoices(s.sounds.soundBgm), 1);
     EXPECT_TRUE(ui.transcript.empty());
 
-    std::int32_t bgm = s.soundBgm;
+    std::int32_t bgm = s.sounds.soundBgm;
     終了処理(s);
     EXPECT_EQ(ui.lib.dsVoices(bgm), 0);
-    for (std::int32_t h :
-         {s.soundLibraryHandle, s.soundOther, s.soundForbidden, s.soundPiece, s.soundBgm})
+    for (std::int32_t h : {s.sounds.soundLibraryHandle, s.sounds.soundOther,
+                           s.sounds.soundForbidden, s.sounds.soundPiece, s.sounds.soundBgm})
         EXPECT_EQ(h, 0);
     終了処理(s);  // a second shutdown finds nothing to release
     EXPECT_TRUE(ui.transcript.empty());
@@ -111,9 +112,9 @@ TEST(Sound, FailedStartWarnsOncePerRunAndLoadsNothing) {
     SoundRecorder ui;
     ui.audioFails = true;
     State s;
-    s.ui = &ui;
+    s.screen.ui = &ui;
     サウンド初期化(s, 0);
-    EXPECT_EQ(s.soundLibraryHandle, 0);
+    EXPECT_EQ(s.sounds.soundLibraryHandle, 0);
     EXPECT_TRUE(ui.transcript.empty());  // the box waits for the painted board
     サウンド不可通知(s);
     EXPECT_EQ(ui.takeTranscript(),
@@ -134,12 +135,12 @@ TEST(Sound, FailedStartWarnsOncePerRunAndLoadsNothing) {
 TEST(Sound, ShutdownFreesInOrderThenTerminates) {
     SoundRecorder ui;
     State s;
-    s.ui = &ui;
+    s.screen.ui = &ui;
     サウンド初期化(s, 0);
-    s.soundOther = 11;
-    s.soundForbidden = 12;
-    s.soundPiece = 13;
-    s.soundBgm = 14;
+    s.sounds.soundOther = 11;
+    s.sounds.soundForbidden = 12;
+    s.sounds.soundPiece = 13;
+    s.sounds.soundBgm = 14;
     終了処理(s);
     EXPECT_EQ(ui.calls, (std::vector<std::string>{"free 11", "free 12", "free 13", "free 14",
                                                   "terminate 77"}));
@@ -151,7 +152,7 @@ TEST(Sound, ShutdownFreesInOrderThenTerminates) {
 TEST(Sound, LooksInTheCurrentDirectoryFirstThenBesideTheProgram) {
     SoundRecorder ui;
     State s;
-    s.ui = &ui;
+    s.screen.ui = &ui;
     サウンド初期化(s, 0);
     TempCwd cwd;
     {
@@ -173,7 +174,7 @@ TEST(Sound, LooksInTheCurrentDirectoryFirstThenBesideTheProgram) {
 TEST(Sound, FilesThatCannotBeLoadedAreToldOnceInOneBox) {
     SoundRecorder ui;
     State s;
-    s.ui = &ui;
+    s.screen.ui = &ui;
     サウンド初期化(s, 0);
     TempCwd cwd;
     fs::create_directory("dir.wav");
@@ -200,9 +201,9 @@ TEST(Sound, FilesThatCannotBeLoadedAreToldOnceInOneBox) {
 TEST(Sound, CorruptFileGivesNoBufferFromTheRealLibrary) {
     RealSoundPlatform ui;
     State s;
-    s.ui = &ui;
+    s.screen.ui = &ui;
     サウンド初期化(s, 0);
-    ASSERT_NE(s.soundLibraryHandle, 0);
+    ASSERT_NE(s.sounds.soundLibraryHandle, 0);
     TempCwd cwd;
     {
         std::ofstream out("禁止.wav", std::ios::binary);

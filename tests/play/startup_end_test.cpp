@@ -10,24 +10,24 @@ namespace {
 
 BoardGrid initialBoard() {
     State fresh;
-    初期配置(fresh.Board);
-    return fresh.Board;
+    初期配置(fresh.game.Board);
+    return fresh.game.Board;
 }
 
 using Startup = ScriptTest;
 
 TEST_F(Startup, LaysOutTheInitialPositionWithNoGameRunning) {
-    EXPECT_EQ(s().Board, initialBoard());
-    EXPECT_EQ(s().turnPlayer, State::noPlayer);
-    EXPECT_EQ(s().comLevel, 3);
-    EXPECT_EQ(s().clickPhase, 0);
+    EXPECT_EQ(s().game.Board, initialBoard());
+    EXPECT_EQ(s().game.turnPlayer, Game::noPlayer);
+    EXPECT_EQ(s().game.comLevel, 3);
+    EXPECT_EQ(s().press.clickPhase, 0);
     EXPECT_TRUE(ui().menuChecked("LEVEL3"));
     EXPECT_FALSE(ui().menuChecked("LEVEL1"));
     // The settings file turned guidance on.
     EXPECT_TRUE(ui().menuChecked("SIDOU"));
-    EXPECT_EQ(s().guidanceColour, State::textWhite);
-    EXPECT_NE(s().soundForbidden, 0);
-    EXPECT_NE(s().soundPiece, 0);
+    EXPECT_EQ(s().press.guidanceColour, Screen::textWhite);
+    EXPECT_NE(s().sounds.soundForbidden, 0);
+    EXPECT_NE(s().sounds.soundPiece, 0);
     // The screen shows the position.
     EXPECT_EQ(imageOn(7, 1), "UE_OU");
     EXPECT_EQ(imageOn(6, 12), "SITA_OU");
@@ -81,49 +81,49 @@ TEST_F(Startup, ABoxWithALineBreakStaysOnOneLineOfTheTranscript) {
 TEST_F(Startup, APressBeforeAnyGameIsRefusedAndChangesNothing) {
     Lines out = press(5, 9);
     EXPECT_EQ(out, (Lines{"sound 禁止.wav", "box [開始] 「対局」で始めて下さい"}));
-    EXPECT_EQ(s().Board, initialBoard());
-    EXPECT_EQ(s().clickPhase, 0);
+    EXPECT_EQ(s().game.Board, initialBoard());
+    EXPECT_EQ(s().press.clickPhase, 0);
 }
 
 TEST_F(Startup, InitialSetupResetsThePlayStateButKeepsLevelModeAndSides) {
     run({"menu SENTE", "press 5 9", "press 5 8"});
-    s().handicapLevel = 3;
-    s().handicapChanged = State::flagOn;
-    s().recordMode = State::flagOn;
-    s().moveHelpMode = 2;
-    s().isReversed = State::flagOn;
-    s().clickPhase = 1;
-    s().moveStep = 2;
-    s().comLevel = 1;
-    s().record.slot(0).pieceAfter = code::COM_獅_R;
-    s().Board[6][6] = code::MAN_王;
-    s().gameMode = State::modeHumans;
-    s().manPlayer = State::secondPlayer;
-    s().comPlayer = State::firstPlayer;
-    ASSERT_GT(s().moveCount, 0);
-    ASSERT_GT(s().record.recordEnd, 0);
+    s().game.handicapLevel = 3;
+    s().game.handicapChanged = Game::flagOn;
+    s().game.recordMode = Game::flagOn;
+    s().help.moveHelpMode = 2;
+    s().game.isReversed = Game::flagOn;
+    s().press.clickPhase = 1;
+    s().press.moveStep = 2;
+    s().game.comLevel = 1;
+    s().game.record.slot(0).pieceAfter = code::COM_獅_R;
+    s().game.Board[6][6] = code::MAN_王;
+    s().game.gameMode = Game::modeHumans;
+    s().game.manPlayer = Game::secondPlayer;
+    s().game.comPlayer = Game::firstPlayer;
+    ASSERT_GT(s().game.moveCount, 0);
+    ASSERT_GT(s().game.record.recordEnd, 0);
 
     初期設定(s());
 
-    EXPECT_EQ(s().handicapLevel, 0);
-    EXPECT_EQ(s().handicapChanged, State::flagOff);
-    EXPECT_EQ(s().recordMode, State::flagOff);
-    EXPECT_EQ(s().turnPlayer, State::noPlayer);
-    EXPECT_EQ(s().moveCount, 0);
-    EXPECT_EQ(s().moveHelpMode, 0);
-    EXPECT_EQ(s().record.recordCount, 0);
-    EXPECT_EQ(s().record.recordEnd, 0);
-    EXPECT_EQ(s().isReversed, State::flagOff);
-    EXPECT_EQ(s().record.at(0).pieceAfter, PieceCode(1));
-    EXPECT_EQ(s().clickPhase, 0);
-    EXPECT_EQ(s().moveStep, 1);
-    EXPECT_EQ(s().Board, initialBoard());
+    EXPECT_EQ(s().game.handicapLevel, 0);
+    EXPECT_EQ(s().game.handicapChanged, Game::flagOff);
+    EXPECT_EQ(s().game.recordMode, Game::flagOff);
+    EXPECT_EQ(s().game.turnPlayer, Game::noPlayer);
+    EXPECT_EQ(s().game.moveCount, 0);
+    EXPECT_EQ(s().help.moveHelpMode, 0);
+    EXPECT_EQ(s().game.record.recordCount, 0);
+    EXPECT_EQ(s().game.record.recordEnd, 0);
+    EXPECT_EQ(s().game.isReversed, Game::flagOff);
+    EXPECT_EQ(s().game.record.at(0).pieceAfter, PieceCode(1));
+    EXPECT_EQ(s().press.clickPhase, 0);
+    EXPECT_EQ(s().press.moveStep, 1);
+    EXPECT_EQ(s().game.Board, initialBoard());
     EXPECT_EQ(imageOn(6, 6), "KARA_MASU");
     // Kept across a new game.
-    EXPECT_EQ(s().comLevel, 1);
-    EXPECT_EQ(s().gameMode, State::modeHumans);
-    EXPECT_EQ(s().manPlayer, State::secondPlayer);
-    EXPECT_EQ(s().comPlayer, State::firstPlayer);
+    EXPECT_EQ(s().game.comLevel, 1);
+    EXPECT_EQ(s().game.gameMode, Game::modeHumans);
+    EXPECT_EQ(s().game.manPlayer, Game::secondPlayer);
+    EXPECT_EQ(s().game.comPlayer, Game::firstPlayer);
 }
 
 // Every way out of the program frees the sounds first and asks nothing.
@@ -178,16 +178,16 @@ TEST_P(GameEnd, AnnouncesTheWinnerAndEndsTheProgramOnNo) {
 
 TEST_P(GameEnd, SetsUpAFreshBoardOnYes) {
     run({"menu LEVEL2", "menu SENTE", "press 5 9", "press 5 8"});
-    const int level = s().comLevel;
+    const int level = s().game.comLevel;
     ui().answers.push_back(MsgAnswer::Yes);
     終了(s(), GetParam().winner);
     Lines out = ui().takeTranscript();
     EXPECT_EQ(out, (Lines{std::string("box [終了] ") + GetParam().box,
                           "ask [再ゲーム] 続けますか？ -> yes"}));
     EXPECT_FALSE(ui().quitRequested);
-    EXPECT_EQ(s().Board, initialBoard());
-    EXPECT_EQ(s().turnPlayer, State::noPlayer);
-    EXPECT_EQ(s().comLevel, level);
+    EXPECT_EQ(s().game.Board, initialBoard());
+    EXPECT_EQ(s().game.turnPlayer, Game::noPlayer);
+    EXPECT_EQ(s().game.comLevel, level);
 }
 
 INSTANTIATE_TEST_SUITE_P(Winners, GameEnd,
@@ -217,7 +217,7 @@ TEST_F(Restart, ASoundThatCannotBeLoadedIsToldOnceOverTheBoardAndTheGamePlaysOn)
     EXPECT_EQ(out.back(),
               "box! [ｻｳﾝﾄﾞ] ｻｳﾝﾄﾞﾌｧｲﾙ「禁止.wav」を読み込めません（ﾌｧｲﾙが空です）\r\n"
               "この音なしで続けます");
-    EXPECT_EQ(s().soundForbidden, 0);
+    EXPECT_EQ(s().sounds.soundForbidden, 0);
     EXPECT_FALSE(has(run("reload"), out.back()));
     EXPECT_EQ(run("press 5 9"), Lines{"box [開始] 「対局」で始めて下さい"});
 }
@@ -225,9 +225,9 @@ TEST_F(Restart, ASoundThatCannotBeLoadedIsToldOnceOverTheBoardAndTheGamePlaysOn)
 TEST_F(Restart, StartingUpAgainLeavesOnlyTheThirdLevelChecked) {
     ui().setMenuChecked("LEVEL3", false);
     ui().setMenuChecked("LEVEL1", true);
-    s().comLevel = 1;
+    s().game.comLevel = 1;
     run("reload");
-    EXPECT_EQ(s().comLevel, 3);
+    EXPECT_EQ(s().game.comLevel, 3);
     EXPECT_FALSE(ui().menuChecked("LEVEL1"));
     EXPECT_FALSE(ui().menuChecked("LEVEL2"));
     EXPECT_TRUE(ui().menuChecked("LEVEL3"));
@@ -259,11 +259,11 @@ TEST_F(StartupWithMusic, PaintsTheBoardBeforeOpeningTheSoundsAndStillStartsTheMu
     };
     Watch watch;
     State st;
-    st.ui = &watch;
+    st.screen.ui = &watch;
     Form_Load(st);
     EXPECT_GT(watch.itemsAtFirstFlush, 144);
     EXPECT_FALSE(watch.openAtFirstFlush);
-    EXPECT_NE(st.soundBgm, 0);
+    EXPECT_NE(st.sounds.soundBgm, 0);
     EXPECT_EQ(watch.takeTranscript(), Lines{"loop BGM.wav"});
 }
 

@@ -40,45 +40,45 @@ TEST_F(TwoStep, LionTakesThenReturnsToItsStartingSquare) {
     run({"put 6 8 -34", "put 6 7 1", "press 6 8", "answer yes"});
     Lines first = press(6, 7);
     EXPECT_EQ(first, (Lines{"sound 駒打音.wav", "ask [２手移動] もう一手移動しますか？ -> yes"}));
-    EXPECT_EQ(s().moveStep, 2);
-    EXPECT_EQ(s().clickPhase, 1);
-    EXPECT_EQ(s().selX, 6);
-    EXPECT_EQ(s().selY, 7);
-    EXPECT_EQ(s().Board[6][7], code::MAN_獅_B);
-    EXPECT_EQ(s().Board[6][8], code::EMPTY);
-    EXPECT_EQ(s().moveCount, 0);
-    EXPECT_EQ(s().turnPlayer, State::firstPlayer);
-    EXPECT_EQ(outline(6, 7), State::selectColour);
+    EXPECT_EQ(s().press.moveStep, 2);
+    EXPECT_EQ(s().press.clickPhase, 1);
+    EXPECT_EQ(s().press.selX, 6);
+    EXPECT_EQ(s().press.selY, 7);
+    EXPECT_EQ(s().game.Board[6][7], code::MAN_獅_B);
+    EXPECT_EQ(s().game.Board[6][8], code::EMPTY);
+    EXPECT_EQ(s().game.moveCount, 0);
+    EXPECT_EQ(s().game.turnPlayer, Game::firstPlayer);
+    EXPECT_EQ(outline(6, 7), Screen::selectColour);
 
     EXPECT_EQ(press(6, 8), (Lines{"sound 駒打音.wav"}));
-    EXPECT_EQ(s().Board[6][8], code::MAN_獅_B);
-    EXPECT_EQ(s().Board[6][7], code::EMPTY);
-    EXPECT_EQ(s().moveStep, 1);
-    EXPECT_EQ(s().clickPhase, 0);
-    EXPECT_EQ(s().moveCount, 1);
-    EXPECT_EQ(s().turnPlayer, State::secondPlayer);
-    ASSERT_EQ(s().record.recordEnd, 2);
-    EXPECT_EQ(s().record.at(1),
+    EXPECT_EQ(s().game.Board[6][8], code::MAN_獅_B);
+    EXPECT_EQ(s().game.Board[6][7], code::EMPTY);
+    EXPECT_EQ(s().press.moveStep, 1);
+    EXPECT_EQ(s().press.clickPhase, 0);
+    EXPECT_EQ(s().game.moveCount, 1);
+    EXPECT_EQ(s().game.turnPlayer, Game::secondPlayer);
+    ASSERT_EQ(s().game.record.recordEnd, 2);
+    EXPECT_EQ(s().game.record.at(1),
               (MoveRecord{6, 8, 6, 7, code::COM_歩, code::MAN_獅_B, code::MAN_獅_B}));
-    EXPECT_EQ(s().record.at(2),
+    EXPECT_EQ(s().game.record.at(2),
               (MoveRecord{6, 7, 6, 8, code::EMPTY, code::MAN_獅_B, code::MAN_獅_B}));
 }
 
 TEST_F(TwoStep, TheSecondStepIsRefusedWhenOutOfReachAndTheLionKeepsWaiting) {
     twoHumansOnQuietBoard();
     run({"put 6 8 -34", "put 6 7 1", "put 5 8 -9", "press 6 8", "answer yes", "press 6 7"});
-    const BoardGrid waiting = s().Board;
+    const BoardGrid waiting = s().game.Board;
     const Lines refused{"sound 禁止.wav", "box [2手目移動中] そこへ移動できません！"};
     EXPECT_EQ(press(6, 5), refused);  // two away from the intermediate square
     EXPECT_EQ(press(6, 7), refused);  // the intermediate square itself
     EXPECT_EQ(press(5, 8), refused);  // an own piece: no reselection now
-    EXPECT_EQ(s().Board, waiting);
-    EXPECT_EQ(s().moveStep, 2);
-    EXPECT_EQ(s().record.recordEnd, 1);
+    EXPECT_EQ(s().game.Board, waiting);
+    EXPECT_EQ(s().press.moveStep, 2);
+    EXPECT_EQ(s().game.record.recordEnd, 1);
     run("press 7 6");
-    EXPECT_EQ(s().Board[7][6], code::MAN_獅_B);
-    EXPECT_EQ(s().moveStep, 1);
-    EXPECT_EQ(s().moveCount, 1);
+    EXPECT_EQ(s().game.Board[7][6], code::MAN_獅_B);
+    EXPECT_EQ(s().press.moveStep, 1);
+    EXPECT_EQ(s().game.moveCount, 1);
 }
 
 TEST_F(TwoStep, DecliningTheSecondStepLeavesTwoRecordEntries) {
@@ -87,74 +87,74 @@ TEST_F(TwoStep, DecliningTheSecondStepLeavesTwoRecordEntries) {
     Lines out = press(6, 7);
     EXPECT_EQ(out, (Lines{"sound 駒打音.wav", "ask [２手移動] もう一手移動しますか？ -> no",
                           "sound 駒打音.wav"}));
-    EXPECT_EQ(s().Board[6][7], code::MAN_獅_R);
-    EXPECT_EQ(s().Board[6][8], code::EMPTY);
-    EXPECT_EQ(s().moveCount, 1);
-    EXPECT_EQ(s().moveStep, 1);
-    EXPECT_EQ(s().turnPlayer, State::secondPlayer);
-    ASSERT_EQ(s().record.recordEnd, 2);
-    EXPECT_EQ(s().record.at(1),
+    EXPECT_EQ(s().game.Board[6][7], code::MAN_獅_R);
+    EXPECT_EQ(s().game.Board[6][8], code::EMPTY);
+    EXPECT_EQ(s().game.moveCount, 1);
+    EXPECT_EQ(s().press.moveStep, 1);
+    EXPECT_EQ(s().game.turnPlayer, Game::secondPlayer);
+    ASSERT_EQ(s().game.record.recordEnd, 2);
+    EXPECT_EQ(s().game.record.at(1),
               (MoveRecord{6, 8, 6, 7, code::COM_銀, code::MAN_獅_R, code::MAN_獅_R}));
-    EXPECT_EQ(s().record.at(2),
+    EXPECT_EQ(s().game.record.at(2),
               (MoveRecord{6, 8, 6, 7, code::MAN_獅_R, code::MAN_獅_R, code::MAN_獅_R}));
 }
 
 TEST_F(TwoStep, AnEagleThatPromotesAndStopsIsRecordedPromoted) {
     twoHumansOnQuietBoard();
     run({"put 5 5 -18", "press 5 5", "answer no", "press 4 4"});
-    EXPECT_EQ(s().Board[4][4], code::MAN_龍_B);
-    ASSERT_EQ(s().record.recordEnd, 2);
-    EXPECT_EQ(s().record.at(1).pieceAfter, code::MAN_龍_B);
-    EXPECT_EQ(s().record.at(2).movedPiece, code::MAN_鷲);  // pairs with the first entry
-    EXPECT_EQ(s().record.at(2).pieceAfter, code::MAN_龍_B);
+    EXPECT_EQ(s().game.Board[4][4], code::MAN_龍_B);
+    ASSERT_EQ(s().game.record.recordEnd, 2);
+    EXPECT_EQ(s().game.record.at(1).pieceAfter, code::MAN_龍_B);
+    EXPECT_EQ(s().game.record.at(2).movedPiece, code::MAN_鷲);  // pairs with the first entry
+    EXPECT_EQ(s().game.record.at(2).pieceAfter, code::MAN_龍_B);
 }
 
 TEST_F(TwoStep, EagleContinuesAlongItsDiagonalOnly) {
     twoHumansOnQuietBoard();
     run({"put 5 10 -18", "press 5 10", "answer yes", "press 4 9"});
-    EXPECT_EQ(s().secondStepPiece, code::MAN_鷲_1);
-    EXPECT_EQ(s().Board[4][9], code::MAN_鷲);
+    EXPECT_EQ(s().press.secondStepPiece, code::MAN_鷲_1);
+    EXPECT_EQ(s().game.Board[4][9], code::MAN_鷲);
     for (auto [x, y] : {std::pair{4, 8}, {5, 8}, {3, 9}, {3, 10}, {2, 7}}) {
         EXPECT_EQ(press(x, y),
                   (Lines{"sound 禁止.wav", "box [2手目移動中] そこへ移動できません！"}))
             << x << "," << y;
     }
     run("press 3 8");
-    EXPECT_EQ(s().Board[3][8], code::MAN_鷲);
-    EXPECT_EQ(s().moveCount, 1);
+    EXPECT_EQ(s().game.Board[3][8], code::MAN_鷲);
+    EXPECT_EQ(s().game.moveCount, 1);
 }
 
 TEST_F(TwoStep, EagleMayGoBackToItsStartingSquare) {
     twoHumansOnQuietBoard();
     run({"put 5 10 -18", "put 6 9 5", "press 5 10", "answer yes", "press 6 9"});
-    EXPECT_EQ(s().secondStepPiece, code::MAN_鷲_2);
+    EXPECT_EQ(s().press.secondStepPiece, code::MAN_鷲_2);
     run("press 5 10");
-    EXPECT_EQ(s().Board[5][10], code::MAN_鷲);
-    EXPECT_EQ(s().Board[6][9], code::EMPTY);
+    EXPECT_EQ(s().game.Board[5][10], code::MAN_鷲);
+    EXPECT_EQ(s().game.Board[6][9], code::EMPTY);
 }
 
 TEST_F(TwoStep, FalconOfTheTopSideContinuesStraight) {
     twoHumansOnQuietBoard();
     run({"press 10 11", "press 10 10"});  // the bottom side moves first
     run({"put 4 3 24", "press 4 3", "answer yes", "press 4 4"});
-    EXPECT_EQ(s().secondStepPiece, code::COM_仲);
-    EXPECT_EQ(s().Board[4][4], code::COM_鷹);
+    EXPECT_EQ(s().press.secondStepPiece, code::COM_仲);
+    EXPECT_EQ(s().game.Board[4][4], code::COM_鷹);
     for (auto [x, y] : {std::pair{4, 6}, {5, 5}, {3, 4}}) {
         EXPECT_EQ(press(x, y),
                   (Lines{"sound 禁止.wav", "box [2手目移動中] そこへ移動できません！"}));
     }
     run("press 4 5");
-    EXPECT_EQ(s().Board[4][5], code::COM_鷹);
-    EXPECT_EQ(s().turnPlayer, State::firstPlayer);
-    EXPECT_EQ(s().moveCount, 2);
+    EXPECT_EQ(s().game.Board[4][5], code::COM_鷹);
+    EXPECT_EQ(s().game.turnPlayer, Game::firstPlayer);
+    EXPECT_EQ(s().game.moveCount, 2);
 }
 
 TEST_F(TwoStep, FalconMayComeBack) {
     twoHumansOnQuietBoard();
     run({"press 10 11", "press 10 10", "put 4 3 24", "put 4 4 -5", "press 4 3", "answer yes",
          "press 4 4", "press 4 3"});
-    EXPECT_EQ(s().Board[4][3], code::COM_鷹);
-    EXPECT_EQ(s().Board[4][4], code::EMPTY);
+    EXPECT_EQ(s().game.Board[4][3], code::COM_鷹);
+    EXPECT_EQ(s().game.Board[4][4], code::EMPTY);
 }
 
 TEST_F(TwoStep, LongerMovesOfTheThreePiecesAskNothing) {
@@ -164,12 +164,12 @@ TEST_F(TwoStep, LongerMovesOfTheThreePiecesAskNothing) {
         int fx, fy, tx, ty;
     } cases[] = {{4, 10, 4, 8}, {5, 10, 5, 5}, {8, 10, 8, 8}};
     for (const auto& c : cases) {
-        s().turnPlayer = State::firstPlayer;
-        const PieceCode piece = s().Board[c.fx][c.fy];
+        s().game.turnPlayer = Game::firstPlayer;
+        const PieceCode piece = s().game.Board[c.fx][c.fy];
         Lines out = run({"press " + std::to_string(c.fx) + " " + std::to_string(c.fy),
                          "press " + std::to_string(c.tx) + " " + std::to_string(c.ty)});
         EXPECT_EQ(out, (Lines{"sound 駒打音.wav"})) << c.fx;
-        EXPECT_EQ(s().Board[c.tx][c.ty], piece);
+        EXPECT_EQ(s().game.Board[c.tx][c.ty], piece);
     }
 }
 
@@ -178,13 +178,13 @@ TEST_F(TwoStep, ALionThatPromotesOnItsFirstStepMayStillStepOrthogonally) {
     run({"put 6 5 -33", "put 6 4 9", "put 5 4 5", "press 6 5", "answer yes"});
     EXPECT_EQ(press(6, 4),
               (Lines{"sound 駒打音.wav", "ask [２手移動] もう一手移動しますか？ -> yes"}));
-    EXPECT_EQ(s().Board[6][4], code::MAN_麒);
+    EXPECT_EQ(s().game.Board[6][4], code::MAN_麒);
     run("press 5 4");
-    EXPECT_EQ(s().Board[5][4], code::MAN_麒);
-    EXPECT_EQ(s().Board[6][4], code::EMPTY);
-    EXPECT_EQ(s().moveStep, 1);
-    EXPECT_EQ(s().clickPhase, 0);
-    EXPECT_EQ(s().turnPlayer, State::secondPlayer);
+    EXPECT_EQ(s().game.Board[5][4], code::MAN_麒);
+    EXPECT_EQ(s().game.Board[6][4], code::EMPTY);
+    EXPECT_EQ(s().press.moveStep, 1);
+    EXPECT_EQ(s().press.clickPhase, 0);
+    EXPECT_EQ(s().game.turnPlayer, Game::secondPlayer);
 }
 
 TEST_F(TwoStep, ARoyalTakenOnTheFirstStepEndsTheGameWhenTheSecondStepTakesNothing) {

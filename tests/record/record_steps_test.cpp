@@ -13,11 +13,11 @@ namespace {
 // A game with no window (ui stays null) and three moves recorded: a pawn, a
 // pawn, and a lion that goes on after its first step.
 struct ThreeMoves {
-    State s;
+    Game s;
     BoardGrid start, end;
     ThreeMoves() {
         初期配置(s.Board);
-        s.turnPlayer = State::firstPlayer;
+        s.turnPlayer = Game::firstPlayer;
         start = s.Board;
         step(5, 9, 5, 8);
         endMove();
@@ -41,14 +41,14 @@ struct ThreeMoves {
 
 TEST(RecordSteps, TakeBackAndReplayHandBackTheEntriesInTheOrderTheyAreShown) {
     ThreeMoves g;
-    State& s = g.s;
+    Game& s = g.s;
     const GameRecord full = s.record;
 
     const std::vector<MoveRecord> lion = takeBackMove(s);
     EXPECT_EQ(lion, (std::vector<MoveRecord>{full.at(4), full.at(3)}));
     EXPECT_EQ(s.record.recordCount, 2);
     EXPECT_EQ(s.moveCount, 2);
-    EXPECT_EQ(s.turnPlayer, State::firstPlayer);
+    EXPECT_EQ(s.turnPlayer, Game::firstPlayer);
     EXPECT_EQ(takeBackMove(s), std::vector<MoveRecord>{full.at(2)});
     EXPECT_EQ(takeBackMove(s), std::vector<MoveRecord>{full.at(1)});
     EXPECT_EQ(s.Board, g.start);
@@ -61,7 +61,7 @@ TEST(RecordSteps, TakeBackAndReplayHandBackTheEntriesInTheOrderTheyAreShown) {
     EXPECT_EQ(replayMove(s), (std::vector<MoveRecord>{full.at(3), full.at(4)}));
     EXPECT_EQ(s.Board, g.end);
     EXPECT_EQ(s.moveCount, 3);
-    EXPECT_EQ(s.turnPlayer, State::secondPlayer);
+    EXPECT_EQ(s.turnPlayer, Game::secondPlayer);
     EXPECT_EQ(s.record.entries, full.entries);
 }
 

@@ -73,11 +73,12 @@ protected:
     // to where the game stands and compare. Refusals must leave no file.
     void saveAndCheck(ScriptRunner& a, const std::string& name, int game) {
         const State& s = a.state();
-        const bool refused = s.isReversed == State::flagOn || s.handicapChanged == State::flagOn;
+        const bool refused =
+            s.game.isReversed == Game::flagOn || s.game.handicapChanged == Game::flagOn;
         const Lines open = run(a, "menu KIFU_WRITE");
         ASSERT_EQ(refused, has(open, "sound 禁止.wav")) << "game " << game;
         if (refused) return;
-        const bool nothing = std::max(s.record.recordEnd, s.record.recordCount) == 0;
+        const bool nothing = std::max(s.game.record.recordEnd, s.game.record.recordCount) == 0;
         const Lines saved = run(a, "save " + name);
         ASSERT_FALSE(saved.empty());
         if (nothing) {
@@ -91,16 +92,16 @@ protected:
         b.takeStartup();
         run(b, "file " + name + ".棋譜");
         const State& t = b.state();
-        ASSERT_EQ(t.recordMode, State::flagOn) << "game " << game;
-        EXPECT_EQ(savedEntries(t.record), savedEntries(s.record)) << "game " << game;
-        while (t.record.recordCount < s.record.recordCount) {
-            const int before = t.record.recordCount;
+        ASSERT_EQ(t.game.recordMode, Game::flagOn) << "game " << game;
+        EXPECT_EQ(savedEntries(t.game.record), savedEntries(s.game.record)) << "game " << game;
+        while (t.game.record.recordCount < s.game.record.recordCount) {
+            const int before = t.game.record.recordCount;
             run(b, "menu AFTER");
-            ASSERT_GT(t.record.recordCount, before) << "game " << game;
+            ASSERT_GT(t.game.record.recordCount, before) << "game " << game;
         }
-        EXPECT_EQ(t.record.recordCount, s.record.recordCount) << "game " << game;
-        EXPECT_EQ(t.Board, s.Board) << "game " << game << ", move " << s.moveCount;
-        lastSave_ = {name, s.Board, s.record.recordCount};
+        EXPECT_EQ(t.game.record.recordCount, s.game.record.recordCount) << "game " << game;
+        EXPECT_EQ(t.game.Board, s.game.Board) << "game " << game << ", move " << s.game.moveCount;
+        lastSave_ = {name, s.game.Board, s.game.record.recordCount};
     }
 
     // One game of a session: a random set-up, then random actions until the
@@ -119,7 +120,7 @@ protected:
         const std::string name = "soak" + std::to_string(game);
         const int budget = 15 + static_cast<int>(rng() % 60);
         for (int step = 0; step < budget && !HasFatalFailure(); ++step) {
-            if (s.turnPlayer == State::noPlayer) return;  // the game ended
+            if (s.game.turnPlayer == Game::noPlayer) return;  // the game ended
             const unsigned action = rng() % 100;
             if (action < 80) {
                 const Lines out = run(a, "random-move");
@@ -132,20 +133,20 @@ protected:
             } else if (action < 90) {
                 run(a, "menu REVERSE");
                 ++flips;
-            } else if (s.moveStep == 1) {
+            } else if (s.press.moveStep == 1) {
                 saveAndCheck(a, name, game);
             }
         }
         // Sometimes the player loads the last save over the running game.
         if (!lastSave_.name.empty() && rng() % 2 == 0) {
             run(a, "file " + lastSave_.name + ".棋譜");
-            ASSERT_EQ(s.recordMode, State::flagOn);
-            while (s.record.recordCount < lastSave_.recordCount) {
-                const int before = s.record.recordCount;
+            ASSERT_EQ(s.game.recordMode, Game::flagOn);
+            while (s.game.record.recordCount < lastSave_.recordCount) {
+                const int before = s.game.record.recordCount;
                 run(a, "menu AFTER");
-                ASSERT_GT(s.record.recordCount, before) << "game " << game;
+                ASSERT_GT(s.game.record.recordCount, before) << "game " << game;
             }
-            EXPECT_EQ(s.Board, lastSave_.board) << "game " << game;
+            EXPECT_EQ(s.game.Board, lastSave_.board) << "game " << game;
             ++loads;
         }
     }

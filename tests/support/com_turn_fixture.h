@@ -31,17 +31,20 @@ struct ComTurnFixture {
     State s;
 
     explicit ComTurnFixture(int level = 3) {
-        s.ui = &ui;
+        s.screen.ui = &ui;
         bench::setUpComTurn(s, level);
-        s.soundLibraryHandle = ui.dsInitialize(0);
+        s.sounds.soundLibraryHandle = ui.dsInitialize(0);
         const std::uint8_t byte = 0;
-        s.soundOther = ui.dsCreateDSB(s.soundLibraryHandle, &byte, 1, 3, "その他.wav");
-        s.soundForbidden = ui.dsCreateDSB(s.soundLibraryHandle, &byte, 1, 3, "禁止.wav");
-        s.soundPiece = ui.dsCreateDSB(s.soundLibraryHandle, &byte, 1, 3, "駒打音.wav");
-        s.soundBgm = ui.dsCreateDSB(s.soundLibraryHandle, &byte, 1, 1, "BGM.wav");
+        s.sounds.soundOther =
+            ui.dsCreateDSB(s.sounds.soundLibraryHandle, &byte, 1, 3, "その他.wav");
+        s.sounds.soundForbidden =
+            ui.dsCreateDSB(s.sounds.soundLibraryHandle, &byte, 1, 3, "禁止.wav");
+        s.sounds.soundPiece =
+            ui.dsCreateDSB(s.sounds.soundLibraryHandle, &byte, 1, 3, "駒打音.wav");
+        s.sounds.soundBgm = ui.dsCreateDSB(s.sounds.soundLibraryHandle, &byte, 1, 1, "BGM.wav");
     }
 
-    void put(int x, int y, int c) { s.Board[x][y] = PieceCode(c); }
+    void put(int x, int y, int c) { s.game.Board[x][y] = PieceCode(c); }
 
     // Transcript lines of boxes only ("box [title] text").
     std::vector<std::string> boxes() const {
