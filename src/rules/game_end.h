@@ -1,13 +1,38 @@
-// Piece count and the end-of-game decisions. The decisions only read the
-// board, the maps and the royal squares; the caller shows the boxes and ends
-// the game, so the rules never draw or ask.
+// What the end of a game is decided on, for either side: the pieces and royal
+// pieces each side has left, where a side's royal pieces stand, and whether a
+// piece of a side can move onto a square. Facts only: which of them end a game
+// is the caller's rule.
 #pragma once
 
 #include <string>
 
+#include "position.h"
 #include "state.h"
 
 namespace zk {
+
+// Index of a side in the per-side arrays: [0] the bottom side (negative
+// codes), [1] the top side.
+constexpr int sideIndex(int side) { return side > 0 ? 1 : 0; }
+
+// Pieces of each side over all 144 squares, royal pieces included; a mid-move
+// code counts by its sign.
+struct Census {
+    int pieces[2]{};
+    int royals[2]{};  // kings and crown princes
+};
+Census 調査_駒数(const BoardGrid& b);
+
+// Where the king and the crown prince of a side stand (an x of 0: not on the
+// board).
+struct RoyalSquares {
+    int kingX = 0, kingY = 0, princeX = 0, princeY = 0;
+};
+RoyalSquares royalSquaresOf(const BoardGrid& b, int side);
+
+// May some piece of `side` (a sign) move onto (x, y), by the move check with
+// this lion history?
+bool reaches(BoardGrid& b, const LionHistory& h, bool secondStep, int side, int x, int y);
 
 // Counts of pieces of each side over all 144 squares.
 int 調査_駒数(const State& s, int& O_MAN駒数, int& O_COM駒数);
