@@ -525,24 +525,35 @@ bool SearchBoard::royalCanStep(int side) const {
     return false;
 }
 
-Outcome SearchBoard::outcome(int movedSide) const {
+Outcome SearchBoard::outcome(int movedSide, EndRules rules) const {
     const int bottom = total_[0], top = total_[1];
-    const int bottomRoyals = count_[0][38] + count_[0][39];
-    const int topRoyals = count_[1][38] + count_[1][39];
+    const int royals[2] = {count_[0][38] + count_[0][39], count_[1][38] + count_[1][39]};
+    // A lone royal piece with an empty square beside it is not mated;
+    // otherwise the rules' own mate test tells.
+    if (rules == EndRules::Symmetric) {
+        const int mover = sideIndex(movedSide), other = 1 - mover;
+        if (royals[other] == 0) return movedSide > 0 ? Outcome::TopWins : Outcome::BottomWins;
+        if (royals[mover] == 0) return movedSide > 0 ? Outcome::BottomWins : Outcome::TopWins;
+        if (bottom <= 1 || top <= 1)
+            return bottom == top  ? Outcome::Draw
+                   : top > bottom ? Outcome::TopWins
+                                  : Outcome::BottomWins;
+        if (royals[other] == 1 && !royalCanStep(other))
+            return outcomeAfter(position(), movedSide, rules);
+        return Outcome::None;
+    }
     if (movedSide < 0) {
         if ((bottom <= 1 || top <= 1) && bottom > top) return Outcome::BottomWins;
-        // A lone royal piece with an empty square beside it is not mated;
-        // otherwise the window's own mate test tells.
-        if (topRoyals == 1)
-            return royalCanStep(1) ? Outcome::None : outcomeAfter(position(), movedSide);
-        if (topRoyals == 0) return Outcome::BottomWins;
+        if (royals[1] == 1)
+            return royalCanStep(1) ? Outcome::None : outcomeAfter(position(), movedSide, rules);
+        if (royals[1] == 0) return Outcome::BottomWins;
         return Outcome::None;
     }
     const bool bare = (bottom < 2 || top < 2) && top > bottom;
-    if (bare && bottomRoyals == 1)
-        return royalCanStep(0) ? Outcome::Draw : outcomeAfter(position(), movedSide);
+    if (bare && royals[0] == 1)
+        return royalCanStep(0) ? Outcome::Draw : outcomeAfter(position(), movedSide, rules);
     if (bare) return Outcome::Draw;
-    if (bottomRoyals == 0) return Outcome::TopWins;
+    if (royals[0] == 0) return Outcome::TopWins;
     return Outcome::None;
 }
 

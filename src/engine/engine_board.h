@@ -56,8 +56,8 @@ public:
 
     // The same number as `evaluate(position())`.
     int evaluate() const;
-    // The same verdict as `outcomeAfter(position(), movedSide)`.
-    Outcome outcome(int movedSide) const;
+    // The same verdict as `outcomeAfter(position(), movedSide, rules)`.
+    Outcome outcome(int movedSide, EndRules rules = EndRules::WindowVsComputer) const;
     // The two dearest pieces of the side not to move; kWin for a lone royal piece.
     int twoDearest() const;
 

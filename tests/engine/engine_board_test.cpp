@@ -225,6 +225,9 @@ TEST(SearchBoard, EvaluationAndVerdictsFollowTheBoardToTheGamesEnd) {
             }());
             const Outcome o = outcomeAfter(p, side);
             ASSERT_EQ(b.outcome(side), o) << "seed " << seed << " ply " << ply;
+            ASSERT_EQ(b.outcome(side, EndRules::Symmetric),
+                      outcomeAfter(p, side, EndRules::Symmetric))
+                << "seed " << seed << " ply " << ply;
             if (o != Outcome::None) {
                 ++verdicts;
                 break;
