@@ -355,19 +355,20 @@ void SearchBoard::secondSteps(const FastMove& first, int delta, Mover who, bool 
     const int* steps = lion ? kAround : lineSteps;
     const int count = lion ? 8 : 2;
     const MailboxMoves& pm = t_->moves[first.after + 39];
-    // What the record would hold after the first step.
-    const LionHistory afterFirst{PieceCode(first.captured), PieceCode(first.after),
-                                 history_.lastAfter};
     for (int i = 0; i < count; ++i) {
         const int to = mid + steps[i];
         const int target = squares_[to];
         if (target == kOffBoard || target * side > 0) continue;
         if (capturesOnly && target == 0 && first.captured == 0) continue;
         const int ty = rowOf(to);
-        if (isLionKind(std::abs(target)) &&
-            lionCaptureRefusal(view(), rules_, afterFirst, true, fileOf(mid), my,
-                               PieceCode(first.after), fileOf(to), ty) != LionRefusal::None)
-            continue;
+        if (isLionKind(std::abs(target))) {
+            // What the record would hold after the first step.
+            const LionHistory afterFirst{PieceCode(first.captured), PieceCode(first.after),
+                                         history_.lastAfter};
+            if (lionCaptureRefusal(view(), rules_, afterFirst, true, fileOf(mid), my,
+                                   PieceCode(first.after), fileOf(to), ty) != LionRefusal::None)
+                continue;
+        }
         int afters[2];
         const int n =
             afterChoices(first.after, promoted(pm, first.after, my, ty, target), who, afters);

@@ -111,8 +111,8 @@ constexpr std::array<LineStep, 8> kFacing = {
 
 // Whole codes -39..39, then the ten mid-move codes, then one that moves nowhere.
 constexpr int kMidTenths[10] = {181, 182, 241, 331, 341, -181, -182, -241, -331, -341};
-constexpr int kNowhere = 89;
-using Table = std::array<PieceMoves, 90>;
+constexpr int kNowhere = move_table::kSlots - 1;
+using Table = std::array<PieceMoves, move_table::kSlots>;
 
 constexpr int indexOf(int tenths) {
     if (tenths % 10 == 0) {
@@ -154,14 +154,19 @@ constexpr Table build(const KindRow* rows, int count) {
     return t;
 }
 
+constexpr std::array<std::uint8_t, 791> slots() {
+    std::array<std::uint8_t, 791> s{};
+    for (int t = -395; t <= 395; ++t) s[t + 395] = static_cast<std::uint8_t>(indexOf(t));
+    return s;
+}
+
 constexpr int kRows = static_cast<int>(sizeof kZenkoru / sizeof kZenkoru[0]);
-// Standard plays by Zenkoru's table until its own rows are written.
-constexpr std::array<Table, 2> kTables = {build(kZenkoru, kRows), build(kZenkoru, kRows)};
 
 }  // namespace
 
-const PieceMoves& pieceMoves(RuleSet rules, PieceCode c) {
-    return kTables[static_cast<int>(rules)][indexOf(c.tenths())];
-}
+// Standard plays by Zenkoru's table until its own rows are written.
+constexpr std::array<Table, 2> move_table::tables = {build(kZenkoru, kRows),
+                                                     build(kZenkoru, kRows)};
+constexpr std::array<std::uint8_t, 791> move_table::slotOfTenths = slots();
 
 }  // namespace zk

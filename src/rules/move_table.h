@@ -48,9 +48,22 @@ struct PieceMoves {
     PieceCode promoted;  // what a promoting move turns it into; empty: it never does
 };
 
+namespace move_table {
+// The table itself: per rule set, the whole codes -39..39, the ten mid-move
+// codes and one that moves nowhere; and the slot of each code by its tenths
+// (-395..395), so that a look-up is two loads.
+constexpr int kSlots = 90;
+extern const std::array<std::array<PieceMoves, kSlots>, 2> tables;
+extern const std::array<std::uint8_t, 791> slotOfTenths;
+}  // namespace move_table
+
 // The movement of a whole code or a mid-move code under a rule set; any other
 // code moves nowhere.
-const PieceMoves& pieceMoves(RuleSet rules, PieceCode c);
+inline const PieceMoves& pieceMoves(RuleSet rules, PieceCode c) {
+    const unsigned at = static_cast<unsigned>(c.tenths() + 395);
+    const int slot = at < 791 ? move_table::slotOfTenths[at] : move_table::kSlots - 1;
+    return move_table::tables[static_cast<int>(rules)][slot];
+}
 
 // How a piece reaches the square (dx, dy) away on an empty board.
 enum class Reach : std::uint8_t { None, Slide, Leap };
