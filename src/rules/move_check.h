@@ -1,6 +1,5 @@
 // Move legality: may a piece code move from one square to another on the
-// current board? A pure question (the lion-protection test it may ask empties
-// two squares and puts them back).
+// current board? A pure question, answered from the move table.
 #pragma once
 
 #include <cstdint>
