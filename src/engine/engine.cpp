@@ -274,7 +274,7 @@ struct Engine::Impl {
             pickNext(ply, i);
             const FastMove m = moveBuf[ply][i];
             b.doMove(m);
-            const Outcome o = b.outcome(side);
+            const Outcome o = b.outcome(side, limits.endRules);
             const int score = o != Outcome::None ? outcomeScore(o, side, ply + 1)
                                                  : -quiesce(-beta, -alpha, ply + 1, qply + 1);
             b.undoMove(m);
@@ -377,7 +377,7 @@ struct Engine::Impl {
 
     // The score of move number i, already made on the board.
     int child(const FastMove& m, std::size_t i, int depth, int alpha, int beta, int ply, int side) {
-        const Outcome o = board->outcome(side);
+        const Outcome o = board->outcome(side, limits.endRules);
         if (o != Outcome::None) return outcomeScore(o, side, ply + 1);
         if (i == 0) return -search(depth - 1, -beta, -alpha, ply + 1, true);
         // Late quiet moves are searched shallower first.

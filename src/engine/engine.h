@@ -20,6 +20,18 @@ namespace zk::engine {
 constexpr int kWin = 30000;
 constexpr int kWinBound = kWin - 1000;  // any score beyond this is a decided game
 
+// How a game ends, as the caller plays it; both are decided on the rules'
+// symmetric facts (pieces and royal pieces left, mate).
+enum class EndRules : std::uint8_t {
+    // The window's game against the computer, the human the bottom side: it
+    // wins by baring, mating or taking the top side's royal pieces; the top
+    // side baring it is a draw, and a mate of it is only announced.
+    WindowVsComputer,
+    // Two programs: a side with no royal piece loses, a side mated loses, and
+    // a side bared against more pieces loses; two bare sides draw.
+    Symmetric,
+};
+
 struct Limits {
     int depth = 64;                           // deepest iteration
     std::uint64_t nodes = 0;                  // 0: no node limit
@@ -28,6 +40,7 @@ struct Limits {
     bool nullMove = true;                     // prune by null move (off: to measure what it gains)
     bool reductions = true;                   // late-move reductions (off: likewise)
     bool futility = true;  // quiet moves a ply from the horizon skipped when far below alpha
+    EndRules endRules = EndRules::WindowVsComputer;
     // Called on the searching thread as each iteration completes.
     std::function<void(int depth)> onIteration;
 };
@@ -41,14 +54,13 @@ struct Result {
     std::vector<Move> pv;
 };
 
-// How a game against the computer ends, read after a move. The bottom side
-// (negative codes) is the human of the window's game, the top side the
-// computer; the rules are not symmetric (baring the human is a draw).
+// How a game ends, read after a move; the bottom side has the negative codes.
 enum class Outcome { None, BottomWins, TopWins, Draw };
 
-// The verdict the window announces after `movedSide` (-1 or +1) made a move
-// leading to `after`.
-Outcome outcomeAfter(const Position& after, int movedSide);
+// The verdict after `movedSide` (-1 or +1) made a move leading to `after`,
+// under `rules` (by default what the window announces).
+Outcome outcomeAfter(const Position& after, int movedSide,
+                     EndRules rules = EndRules::WindowVsComputer);
 
 // Static evaluation from the side to move's view.
 int evaluate(const Position& p);

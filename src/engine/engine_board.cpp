@@ -5,7 +5,8 @@
 #include <cstdlib>
 
 #include "engine_internal.h"
-#include "move_check.h"
+#include "lion_rules.h"
+#include "move_table.h"
 
 namespace zk::engine {
 
@@ -15,29 +16,26 @@ bool isLionKind(int kind) { return kind == 33 || kind == 34; }
 
 int sideIndex(int code) { return code > 0 ? 1 : 0; }
 
-// How a code moves, read off the rules' own move check on empty boards: lines
+// How a code moves, in mailbox terms, read off the rules' move table: lines
 // that stop at the first piece, and squares reached whatever stands between.
-struct PieceMoves {
+struct MailboxMoves {
     std::vector<std::pair<int, int>> rays;  // mailbox step, longest run (two or more)
     std::vector<int> jumps;                 // mailbox offsets
     int twoStep = 0;                        // 0 none, 1 lion, 2 eagle or falcon
-    bool promotable = false;
-    int rayLength[8]{};  // by kDirections
-    bool jumpTo[81]{};   // offset + 40 reached by a jump
-    bool goesOn[512]{};  // offset + 256 of a first step that may take a second
+    int promoted = 0;                       // the code a promoting move makes, or 0
+    bool goesOn[512]{};                     // offset + 256 of a first step that may take a second
 };
 
+// The eight king steps in mailbox terms, in the order of the rules' kLines.
 constexpr int kDirections[8] = {-17, -16, -15, -1, 1, 15, 16, 17};
 
 // The squares two steps from a square (the ring around the eight beside it).
 constexpr int kNear[16] = {-34, -33, -32, -31, -30, -18, -14, -2, 2, 14, 18, 30, 31, 32, 33, 34};
 
-bool isLionCode(PieceCode c) { return (c.kind() == 33 || c.kind() == 34) && !c.isMidMove(); }
-
 }  // namespace
 
 struct BoardTables {
-    PieceMoves moves[79];  // whole codes -39..39 at index code + 39
+    MailboxMoves moves[79];  // whole codes -39..39 at index code + 39
     std::uint64_t key[79][256]{};
     std::uint64_t historyKeys[3][79]{};  // whole codes in the three history slots
     int placement[79][256]{};
@@ -53,7 +51,7 @@ struct BoardTables {
     // stands to an enemy royal piece when its side presses to convert.
     std::uint8_t closeness[256][256]{};
 
-    BoardTables() {
+    explicit BoardTables(RuleSet rules) {
         int n = 0;
         for (int x = 1; x <= 12; ++x)
             for (int y = 1; y <= 12; ++y) {
@@ -83,7 +81,7 @@ struct BoardTables {
                 historyKeys[slot][code + 39] = historyKey(slot, PieceCode(code));
         for (int code = -39; code <= 39; ++code) {
             if (code == 0) continue;
-            build(code);
+            build(rules, code);
             for (int x = 1; x <= 12; ++x)
                 for (int y = 1; y <= 12; ++y) {
                     key[code + 39][squareOf(x, y)] = squareKey(x, y, PieceCode(code));
@@ -107,85 +105,50 @@ struct BoardTables {
         return side ? v : -v;
     }
 
-    void build(int code) {
-        const PieceCode c(code);
-        const LionHistory none{};
-        auto reaches = [&](BoardGrid& b, int dx, int dy) {
-            // From the corner that leaves the most room for this step.
-            const int fx = dx >= 0 ? 1 : 12, fy = dy >= 0 ? 1 : 12;
-            b[fx][fy] = c;
-            const bool ok = moveCheck(b, none, false, fx, fy, fx + dx, fy + dy, c) == 1;
-            b[fx][fy] = code::EMPTY;
-            return ok;
-        };
-        // Does a piece on any square between stop the step?
-        auto blocked = [&](int dx, int dy) {
-            const int sx = (dx > 0) - (dx < 0), sy = (dy > 0) - (dy < 0);
-            if (!(dx == 0 || dy == 0 || std::abs(dx) == std::abs(dy))) return false;
-            const int fx = dx >= 0 ? 1 : 12, fy = dy >= 0 ? 1 : 12;
-            for (int x = fx + sx, y = fy + sy; x != fx + dx || y != fy + dy; x += sx, y += sy) {
-                BoardGrid b{};
-                b[x][y] = PieceCode(code > 0 ? -1 : 1);
-                if (!reaches(b, dx, dy)) return true;
-            }
-            return false;
-        };
-        BoardGrid empty{};
-        bool reach[23][23]{};
-        for (int dx = -11; dx <= 11; ++dx)
-            for (int dy = -11; dy <= 11; ++dy) reach[dx + 11][dy + 11] = reaches(empty, dx, dy);
+    void build(RuleSet rules, int code) {
+        const PieceMoves& m = pieceMoves(rules, PieceCode(code));
+        // Reached on an empty board, and stopped by a piece between.
+        const auto reaches = [&m](int dx, int dy) { return reachOf(m, dx, dy) != Reach::None; };
+        const auto blocked = [&m](int dx, int dy) { return reachOf(m, dx, dy) == Reach::Slide; };
         bool covered[23][23]{};
-        PieceMoves& pm = moves[code + 39];
+        MailboxMoves& pm = moves[code + 39];
         for (int sx = -1; sx <= 1; ++sx)
             for (int sy = -1; sy <= 1; ++sy) {
                 if (sx == 0 && sy == 0) continue;
                 int len = 0;
                 while (len < 11) {
                     const int dx = sx * (len + 1), dy = sy * (len + 1);
-                    if (!reach[dx + 11][dy + 11] || (len > 0 && !blocked(dx, dy))) break;
+                    if (!reaches(dx, dy) || (len > 0 && !blocked(dx, dy))) break;
                     covered[dx + 11][dy + 11] = true;
                     ++len;
                 }
                 // A run of one is a jump like any other.
                 if (len > 1) pm.rays.emplace_back(sy * 16 + sx, len);
                 if (len == 1) pm.jumps.push_back(sy * 16 + sx);
-                for (int d = 0; d < 8; ++d)
-                    if (kDirections[d] == sy * 16 + sx) pm.rayLength[d] = len;
             }
+        // Leaps stay within two squares, so the border always holds them.
         for (int dx = -2; dx <= 2; ++dx)
             for (int dy = -2; dy <= 2; ++dy)
-                if (reach[dx + 11][dy + 11] && !covered[dx + 11][dy + 11]) {
-                    pm.jumps.push_back(dy * 16 + dx);
-                    pm.jumpTo[dy * 16 + dx + 40] = true;
-                }
-        // Any farther square not on a run would be a jump the border cannot hold.
-        for (int dx = -11; dx <= 11; ++dx)
-            for (int dy = -11; dy <= 11; ++dy)
-                if (reach[dx + 11][dy + 11] && !covered[dx + 11][dy + 11] &&
-                    (std::abs(dx) > 2 || std::abs(dy) > 2))
-                    std::abort();
-        const int k = c.kind();
-        pm.twoStep = isLionKind(k) ? 1 : (k == 18 || k == 24) ? 2 : 0;
-        for (int dx = -2; dx <= 2; ++dx)
-            for (int dy = -2; dy <= 2; ++dy)
-                pm.goesOn[dy * 16 + dx + 256] = !二手目駒(6, 6, 6 + dx, 6 + dy, c).isEmpty();
-        pm.promotable = !promotionOf(empty, code > 0 ? 1 : 12, 6, code > 0 ? 12 : 1, c).isEmpty();
+                if (reaches(dx, dy) && !covered[dx + 11][dy + 11]) pm.jumps.push_back(dy * 16 + dx);
+        pm.twoStep = m.twoStep == TwoStep::Lion ? 1 : m.twoStep == TwoStep::Line ? 2 : 0;
+        for (int d = 0; d < 8; ++d) pm.goesOn[kDirections[d] + 256] = !m.goesOn[d].isEmpty();
+        pm.promoted = m.promoted.whole();
     }
 };
 
 namespace {
 
-const BoardTables& tables() {
-    static const BoardTables t;
-    return t;
+const BoardTables& tables(RuleSet rules) {
+    static const BoardTables zenkoru(RuleSet::Zenkoru), standard(RuleSet::Standard);
+    return rules == RuleSet::Standard ? standard : zenkoru;
 }
 
-// The code the piece becomes, or 0: the rules' promotionOf on mailbox terms.
-int promoted(const PieceMoves& pm, int code, int fromRow, int toRow, int target) {
-    if (!pm.promotable) return 0;
-    if (code < 0 && toRow < 5 && (fromRow > 4 || target > 0)) return code + 1;
-    if (code > 0 && toRow > 8 && (fromRow < 9 || target < 0)) return code - 1;
-    return 0;
+// The code the piece becomes, or 0: the table's promoted code and the rules'
+// own promoting move.
+int promoted(const MailboxMoves& pm, int code, int fromRow, int toRow, int target) {
+    if (!pm.promoted) return 0;
+    const int sign = code > 0 ? 1 : -1;
+    return promotingMove(sign, fromRow, toRow, target * sign < 0) ? pm.promoted : 0;
 }
 
 // The codes a move may leave the piece as: pressed moves promote whenever
@@ -222,7 +185,7 @@ Move toMove(const FastMove& f) {
     return m;
 }
 
-SearchBoard::SearchBoard(const Position& p) : t_(&tables()) {
+SearchBoard::SearchBoard(const Position& p) : t_(&tables(p.rules)), rules_(p.rules) {
     const BoardTables& t = *t_;
     std::fill(std::begin(squares_), std::end(squares_), kOffBoard);
     for (const std::uint8_t sq : t.boardSquares) squares_[sq] = 0;
@@ -243,6 +206,7 @@ Position SearchBoard::position() const {
         p.Board[fileOf(sq)][rowOf(sq)] = PieceCode(squares_[sq]);
     p.mover = mover_;
     p.history = history_;
+    p.rules = rules_;
     return p;
 }
 
@@ -302,12 +266,12 @@ void SearchBoard::generate(Mover who, std::vector<FastMove>& out, bool capturesO
     for (int i = 0; i < total_[side]; ++i) {
         const int from = pieces_[side][i];
         const int c = squares_[from];
-        const PieceMoves& pm = t.moves[c + 39];
+        const MailboxMoves& pm = t.moves[c + 39];
         // Most steps neither take a lion, promote nor go on: they are written
         // here, and the others go through emit().
         const bool single = !pm.twoStep;
         auto add = [&](int to, int target) {
-            if (!isLionKind(std::abs(target)) && !(pm.promotable && zone[to]) &&
+            if (!isLionKind(std::abs(target)) && !(pm.promoted && zone[to]) &&
                 (single || !pm.goesOn[to - from + 256])) {
                 if (!capturesOnly || target != 0)
                     out.push_back(FastMove{static_cast<std::uint8_t>(from), 0,
@@ -349,17 +313,11 @@ void SearchBoard::generate(Mover who, std::vector<FastMove>& out, bool capturesO
 void SearchBoard::emit(int from, int to, int c, int target, Mover who, bool capturesOnly,
                        std::vector<FastMove>& out) {
     const int fy = rowOf(from), ty = rowOf(to);
-    if (isLionKind(std::abs(target))) {
-        // The side that has just lost a lion takes no lion back at once,
-        // unless it is the piece the move before the last left.
-        const PieceCode lost = history_.lastCaptured;
-        if (isLionCode(lost) && (lost > 0) == (c > 0) &&
-            PieceCode(target) != history_.previousAfter)
-            return;
-        // No lion takes a protected lion in a single step.
-        if (isLionKind(std::abs(c)) && guarded(to, from, target > 0 ? 1 : -1)) return;
-    }
-    const PieceMoves& pm = t_->moves[c + 39];
+    if (isLionKind(std::abs(target)) &&
+        lionCaptureRefusal(view(), rules_, history_, false, fileOf(from), fy, PieceCode(c),
+                           fileOf(to), ty) != LionRefusal::None)
+        return;
+    const MailboxMoves& pm = t_->moves[c + 39];
     int afters[2];
     const int n = afterChoices(c, promoted(pm, c, fy, ty, target), who, afters);
     const bool goesOn = pm.twoStep && pm.goesOn[to - from + 256];
@@ -396,19 +354,20 @@ void SearchBoard::secondSteps(const FastMove& first, int delta, Mover who, bool 
     const bool lion = isLionKind(std::abs(first.piece));
     const int* steps = lion ? kAround : lineSteps;
     const int count = lion ? 8 : 2;
-    const PieceMoves& pm = t_->moves[first.after + 39];
+    const MailboxMoves& pm = t_->moves[first.after + 39];
     for (int i = 0; i < count; ++i) {
         const int to = mid + steps[i];
         const int target = squares_[to];
         if (target == kOffBoard || target * side > 0) continue;
         if (capturesOnly && target == 0 && first.captured == 0) continue;
         const int ty = rowOf(to);
-        // A lion takes a protected lion in its second step only after
-        // taking something worth more than a pawn or a go-between first.
-        if (isLionKind(std::abs(target)) && isLionKind(std::abs(first.after)) &&
-            guarded(to, mid, -side)) {
-            const int bait = first.captured * -side;
-            if (bait == 0 || bait == 1 || bait == 35) continue;
+        if (isLionKind(std::abs(target))) {
+            // What the record would hold after the first step.
+            const LionHistory afterFirst{PieceCode(first.captured), PieceCode(first.after),
+                                         history_.lastAfter};
+            if (lionCaptureRefusal(view(), rules_, afterFirst, true, fileOf(mid), my,
+                                   PieceCode(first.after), fileOf(to), ty) != LionRefusal::None)
+                continue;
         }
         int afters[2];
         const int n =
@@ -561,56 +520,41 @@ int SearchBoard::twoDearest() const {
     return first + second;
 }
 
-bool SearchBoard::guarded(int lion, int from, int defender) {
-    const BoardTables& t = *t_;
-    const std::int8_t savedLion = squares_[lion], savedFrom = squares_[from];
-    squares_[lion] = squares_[from] = 0;
-    bool found = false;
-    for (int d = 0; d < 8 && !found; ++d) {
-        int sq = lion, distance = 0;
-        do {
-            sq += kDirections[d];
-            ++distance;
-        } while (squares_[sq] == 0);
-        const int c = squares_[sq];
-        // The defender looks back along the line, the other way.
-        found = c != kOffBoard && c * defender > 0 && t.moves[c + 39].rayLength[7 - d] >= distance;
-    }
-    for (int dy = -2; dy <= 2 && !found; ++dy)
-        for (int dx = -2; dx <= 2 && !found; ++dx) {
-            const int off = dy * 16 + dx;
-            const int c = squares_[lion + off];
-            found = c != kOffBoard && c * defender > 0 && t.moves[c + 39].jumpTo[40 - off];
-        }
-    squares_[lion] = savedLion;
-    squares_[from] = savedFrom;
-    return found;
-}
-
 bool SearchBoard::royalCanStep(int side) const {
     for (const int d : kDirections)
         if (squares_[royals_[side][0] + d] == 0) return true;
     return false;
 }
 
-Outcome SearchBoard::outcome(int movedSide) const {
+Outcome SearchBoard::outcome(int movedSide, EndRules rules) const {
     const int bottom = total_[0], top = total_[1];
-    const int bottomRoyals = count_[0][38] + count_[0][39];
-    const int topRoyals = count_[1][38] + count_[1][39];
+    const int royals[2] = {count_[0][38] + count_[0][39], count_[1][38] + count_[1][39]};
+    // A lone royal piece with an empty square beside it is not mated;
+    // otherwise the rules' own mate test tells.
+    if (rules == EndRules::Symmetric) {
+        const int mover = sideIndex(movedSide), other = 1 - mover;
+        if (royals[other] == 0) return movedSide > 0 ? Outcome::TopWins : Outcome::BottomWins;
+        if (royals[mover] == 0) return movedSide > 0 ? Outcome::BottomWins : Outcome::TopWins;
+        if (bottom <= 1 || top <= 1)
+            return bottom == top  ? Outcome::Draw
+                   : top > bottom ? Outcome::TopWins
+                                  : Outcome::BottomWins;
+        if (royals[other] == 1 && !royalCanStep(other))
+            return outcomeAfter(position(), movedSide, rules);
+        return Outcome::None;
+    }
     if (movedSide < 0) {
         if ((bottom <= 1 || top <= 1) && bottom > top) return Outcome::BottomWins;
-        // A lone royal piece with an empty square beside it is not mated;
-        // otherwise the window's own mate test tells.
-        if (topRoyals == 1)
-            return royalCanStep(1) ? Outcome::None : outcomeAfter(position(), movedSide);
-        if (topRoyals == 0) return Outcome::BottomWins;
+        if (royals[1] == 1)
+            return royalCanStep(1) ? Outcome::None : outcomeAfter(position(), movedSide, rules);
+        if (royals[1] == 0) return Outcome::BottomWins;
         return Outcome::None;
     }
     const bool bare = (bottom < 2 || top < 2) && top > bottom;
-    if (bare && bottomRoyals == 1)
-        return royalCanStep(0) ? Outcome::Draw : outcomeAfter(position(), movedSide);
+    if (bare && royals[0] == 1)
+        return royalCanStep(0) ? Outcome::Draw : outcomeAfter(position(), movedSide, rules);
     if (bare) return Outcome::Draw;
-    if (bottomRoyals == 0) return Outcome::TopWins;
+    if (royals[0] == 0) return Outcome::TopWins;
     return Outcome::None;
 }
 

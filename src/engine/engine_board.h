@@ -56,8 +56,8 @@ public:
 
     // The same number as `evaluate(position())`.
     int evaluate() const;
-    // The same verdict as `outcomeAfter(position(), movedSide)`.
-    Outcome outcome(int movedSide) const;
+    // The same verdict as `outcomeAfter(position(), movedSide, rules)`.
+    Outcome outcome(int movedSide, EndRules rules = EndRules::WindowVsComputer) const;
     // The two dearest pieces of the side not to move; kWin for a lone royal piece.
     int twoDearest() const;
 
@@ -74,13 +74,15 @@ private:
               std::vector<FastMove>& out);
     void secondSteps(const FastMove& first, int delta, Mover who, bool capturesOnly,
                      std::vector<FastMove>& out);
-    // Does a piece of the side `defender` (a sign) reach the lion's square
-    // with both it and the capturer's square emptied?
-    bool guarded(int lion, int from, int defender);
+    // The board as the rules' lion rules read it: the code on (x, y).
+    auto view() const {
+        return [this](int x, int y) { return PieceCode(squares_[squareOf(x, y)]); };
+    }
     // Has the only royal piece of `side` ([0] bottom) an empty square beside it?
     bool royalCanStep(int side) const;
 
     const BoardTables* t_;
+    RuleSet rules_;
     std::int8_t squares_[256];
     int mover_ = -1;
     LionHistory history_{};

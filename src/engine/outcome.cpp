@@ -1,6 +1,6 @@
-// The end of a game against the computer, judged on a Position with the
-// rules' symmetric facts: counting, royal presence, and the mate test only
-// when it can matter (the side it tests has exactly one royal piece).
+// The end of a game judged on a Position, under the caller's end rules, from
+// the rules' symmetric facts: the census, the royal squares, whether a side
+// reaches a square, and the mate test of either side.
 #include "engine.h"
 #include "game_end.h"
 #include "mate.h"
@@ -9,67 +9,87 @@ namespace zk::engine {
 
 namespace {
 
-struct Census {
-    int bottom = 0, top = 0;              // pieces of each side
-    int bottomRoyals = 0, topRoyals = 0;  // kings and crown princes
-};
-
-Census census(const BoardGrid& b) {
-    Census c;
-    for (int x = 1; x <= 12; ++x)
-        for (int y = 1; y <= 12; ++y) {
-            const int t = b[x][y].tenths();
-            if (t == 0) continue;
-            const bool royal = b[x][y].kind() >= 38;
-            if (t < 0) {
-                ++c.bottom;
-                c.bottomRoyals += royal;
-            } else {
-                ++c.top;
-                c.topRoyals += royal;
-            }
-        }
-    return c;
+// Does a piece of `side` reach the only royal piece of the other side? Only
+// a side with exactly one royal piece on the board is asked about.
+bool attacksLoneRoyal(BoardGrid& b, const LionHistory& h, int side) {
+    const RoyalSquares r = royalSquaresOf(b, -side);
+    if (r.kingX > 0 && r.princeX == 0) return reaches(b, h, false, side, r.kingX, r.kingY);
+    if (r.kingX == 0 && r.princeX > 0) return reaches(b, h, false, side, r.princeX, r.princeY);
+    return false;
 }
 
-}  // namespace
-
-Outcome outcomeAfter(const Position& after, int movedSide) {
-    const Census c = census(after.Board);
+// The window's game against the computer, the human at the bottom.
+Outcome windowVerdict(BoardGrid& b, const LionHistory& h, int movedSide) {
+    const Census c = 調査_駒数(b);
+    const int bottom = c.pieces[0], top = c.pieces[1];
     if (movedSide < 0) {
         // The human moved: baring the computer wins, then mate, then royal capture.
-        if ((c.bottom <= 1 || c.top <= 1) && c.bottom > c.top) return Outcome::BottomWins;
-        if (c.topRoyals == 1) {
-            BoardGrid b = after.Board;
-            const LionHistory& h = after.history;
-            const auto bottomReaches = [&](int x, int y) { return reaches(b, h, false, -1, x, y); };
-            if (詰めか(b, h, 1, royalSquaresOf(b, 1), RoyalCaptures::Excluded, bottomReaches) ==
-                1) {
-                const RoyalSquares own = royalSquaresOf(b, -1);
-                const bool ownRoyalAttacked = (own.kingX > 0 && own.princeX == 0 &&
-                                               reaches(b, h, false, 1, own.kingX, own.kingY)) ||
-                                              (own.kingX == 0 && own.princeX > 0 &&
-                                               reaches(b, h, false, 1, own.princeX, own.princeY));
-                if (!ownRoyalAttacked) return Outcome::BottomWins;
-            }
+        if ((bottom <= 1 || top <= 1) && bottom > top) return Outcome::BottomWins;
+        if (c.royals[1] == 1) {
+            // The computer's royal piece itself takes no part in the captures,
+            // and a capture saves it when no human piece reaches it after.
+            const auto stillAttacked = [&](int x, int y) { return reaches(b, h, false, -1, x, y); };
+            const bool mated =
+                詰めか(b, h, 1, royalSquaresOf(b, 1), RoyalCaptures::Excluded, stillAttacked) == 1;
+            // A mate does not count while the human's only royal piece stands attacked.
+            if (mated && !attacksLoneRoyal(b, h, 1)) return Outcome::BottomWins;
         }
         // A side without a royal piece has lost, however it was taken.
-        if (c.topRoyals == 0) return Outcome::BottomWins;
+        if (c.royals[1] == 0) return Outcome::BottomWins;
         return Outcome::None;
     }
     // The computer moved: a mate of the human is only announced and stops the
     // test; then baring the human is a draw; then royal capture.
-    const bool bare = (c.bottom < 2 || c.top < 2) && c.top > c.bottom;
-    if (bare && c.bottomRoyals == 1) {
-        BoardGrid b = after.Board;
-        const LionHistory& h = after.history;
-        const auto topReaches = [&](int x, int y) { return reaches(b, h, false, 1, x, y); };
-        if (詰めか(b, h, -1, royalSquaresOf(b, -1), RoyalCaptures::Included, topReaches) == 1)
+    const bool bare = (bottom < 2 || top < 2) && top > bottom;
+    if (bare && c.royals[0] == 1) {
+        // Any human piece may capture, and the square the royal piece stood on
+        // is the one asked about.
+        const auto stillAttacked = [&](int x, int y) { return reaches(b, h, false, 1, x, y); };
+        if (詰めか(b, h, -1, royalSquaresOf(b, -1), RoyalCaptures::Included, stillAttacked) == 1)
             return Outcome::None;
     }
     if (bare) return Outcome::Draw;
-    if (c.bottomRoyals == 0) return Outcome::TopWins;
+    if (c.royals[0] == 0) return Outcome::TopWins;
     return Outcome::None;
+}
+
+Outcome winner(int side) { return side > 0 ? Outcome::TopWins : Outcome::BottomWins; }
+
+// Two programs under one set of rules for both sides.
+Outcome symmetricVerdict(BoardGrid& b, const LionHistory& h, int movedSide) {
+    const Census c = 調査_駒数(b);
+    const int mover = sideIndex(movedSide), other = sideIndex(-movedSide);
+    if (c.royals[other] == 0) return winner(movedSide);
+    if (c.royals[mover] == 0) return winner(-movedSide);
+    if (c.pieces[0] <= 1 || c.pieces[1] <= 1) {
+        if (c.pieces[0] == c.pieces[1]) return Outcome::Draw;
+        return c.pieces[1] > c.pieces[0] ? Outcome::TopWins : Outcome::BottomWins;
+    }
+    if (c.royals[other] == 1) {
+        // Every piece may capture, the royal piece too, and it must stand
+        // unattacked wherever it ends.
+        const int side = -movedSide;
+        const auto stillAttacked = [&](int x, int y) {
+            if (b[x][y].kind() >= 38 && (b[x][y] >= 1) == (side > 0))
+                return reaches(b, h, false, movedSide, x, y);
+            const RoyalSquares r = royalSquaresOf(b, side);
+            return r.kingX > 0 ? reaches(b, h, false, movedSide, r.kingX, r.kingY)
+                               : reaches(b, h, false, movedSide, r.princeX, r.princeY);
+        };
+        if (詰めか(b, h, side, royalSquaresOf(b, side), RoyalCaptures::Included, stillAttacked) ==
+            1)
+            return winner(movedSide);
+    }
+    return Outcome::None;
+}
+
+}  // namespace
+
+Outcome outcomeAfter(const Position& after, int movedSide, EndRules rules) {
+    // The mate tests try captures on the board and put them back.
+    BoardGrid b = after.Board;
+    if (rules == EndRules::Symmetric) return symmetricVerdict(b, after.history, movedSide);
+    return windowVerdict(b, after.history, movedSide);
 }
 
 }  // namespace zk::engine

@@ -5,23 +5,21 @@
 #include <utility>
 
 #include "move_check.h"
+#include "move_table.h"
 #include "pieces.h"
 
 namespace zk {
 
 namespace {
 
-// The lion codes, never a mid-move code.
-bool isLion(PieceCode c) { return c == 33 || c == 34 || c == -33 || c == -34; }
-
 // Does the side of `sign` own this code?
 bool owns(int sign, PieceCode c) { return sign > 0 ? c >= 1 : c <= -1; }
 
 // The codes a step may end with: the code itself, or for the computer also
 // the promoted one (at most two).
-int afterChoices(const BoardGrid& b, int fromY, int tx, int ty, PieceCode c, Mover who,
-                 PieceCode out[2]) {
-    const PieceCode promoted = promotionOf(b, fromY, tx, ty, c);
+int afterChoices(const BoardGrid& b, RuleSet rules, int fromY, int tx, int ty, PieceCode c,
+                 Mover who, PieceCode out[2]) {
+    const PieceCode promoted = promotionOf(b, fromY, tx, ty, c, rules);
     if (promoted.isEmpty()) {
         out[0] = c;
         return 1;
@@ -42,16 +40,17 @@ LionHistory afterOneEntry(const LionHistory& h, PieceCode after, PieceCode captu
 
 // The second steps of a two-step piece that went on from (fx, fy) to the mid
 // square (mx, my): the board shows the first step, `h` holds its entry.
-void secondSteps(BoardGrid& b, const LionHistory& h, Mover who, const Move& first,
+void secondSteps(BoardGrid& b, RuleSet rules, const LionHistory& h, Mover who, const Move& first,
                  PieceCode midCode, std::vector<Move>& out) {
     const int mx = first.toX, my = first.toY;
     for (int x = mx - 1; x <= mx + 1; ++x)
         for (int y = my - 1; y <= my + 1; ++y) {
-            if (moveCheck(b, h, true, mx, my, x, y, midCode) != 1) continue;
-            if (lionCaptureRefusal(b, h, true, mx, my, first.after, x, y) != LionRefusal::None)
+            if (moveCheck(b, h, true, mx, my, x, y, midCode, rules) != 1) continue;
+            if (lionCaptureRefusal(b, h, true, mx, my, first.after, x, y, rules) !=
+                LionRefusal::None)
                 continue;
             PieceCode afters[2];
-            const int n = afterChoices(b, my, x, y, first.after, who, afters);
+            const int n = afterChoices(b, rules, my, x, y, first.after, who, afters);
             for (int i = 0; i < n; ++i) {
                 Move m = first;
                 m.midX = first.toX;
@@ -68,18 +67,19 @@ void secondSteps(BoardGrid& b, const LionHistory& h, Mover who, const Move& firs
 }
 
 // Every move of the piece on (fx, fy), in destination order.
-void pieceMoves(BoardGrid& b, const LionHistory& h, Mover who, int fx, int fy,
-                std::vector<Move>& out) {
+void movesOfPiece(BoardGrid& b, RuleSet rules, const LionHistory& h, Mover who, int fx, int fy,
+                  std::vector<Move>& out) {
     const PieceCode c = b[fx][fy];
-    for (const auto& [dx, dy] : emptyBoardSteps(c)) {
+    for (const auto& [dx, dy] : emptyBoardSteps(c, rules)) {
         const int tx = fx + dx, ty = fy + dy;
         if (!onBoard(tx, ty)) continue;
         const PieceCode target = b[tx][ty];
-        if (lionCaptureRefusal(b, h, false, fx, fy, c, tx, ty) != LionRefusal::None) continue;
-        if (moveCheck(b, h, false, fx, fy, tx, ty, c) != 1) continue;
+        if (lionCaptureRefusal(b, h, false, fx, fy, c, tx, ty, rules) != LionRefusal::None)
+            continue;
+        if (moveCheck(b, h, false, fx, fy, tx, ty, c, rules) != 1) continue;
         PieceCode afters[2];
-        const int n = afterChoices(b, fy, tx, ty, c, who, afters);
-        const PieceCode mid = 二手目駒(fx, fy, tx, ty, c);
+        const int n = afterChoices(b, rules, fy, tx, ty, c, who, afters);
+        const PieceCode mid = 二手目駒(fx, fy, tx, ty, c, rules);
         for (int i = 0; i < n; ++i) {
             Move m;
             m.fromX = static_cast<std::int8_t>(fx);
@@ -95,9 +95,9 @@ void pieceMoves(BoardGrid& b, const LionHistory& h, Mover who, int fx, int fy,
             // The first step stands on the board while the second is chosen:
             // a lion shows its code after promotion, the others their own.
             b[fx][fy] = code::EMPTY;
-            b[tx][ty] = isLion(c) ? m.after : c;
+            b[tx][ty] = isLionCode(c) ? m.after : c;
             m.stopped = false;
-            secondSteps(b, afterOneEntry(h, m.after, target), who, m, mid, out);
+            secondSteps(b, rules, afterOneEntry(h, m.after, target), who, m, mid, out);
             b[tx][ty] = target;
             b[fx][fy] = c;
         }
@@ -143,7 +143,7 @@ void legalMoves(const Position& p, Mover who, std::vector<Move>& out) {
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y)
             if (owns(p.mover, scratch.Board[x][y]) && !scratch.Board[x][y].isMidMove())
-                pieceMoves(scratch.Board, p.history, who, x, y, out);
+                movesOfPiece(scratch.Board, p.rules, p.history, who, x, y, out);
 }
 
 std::vector<Move> legalMoves(const Position& p, Mover who) {
@@ -162,7 +162,7 @@ void apply(Position& p, const Move& m) {
     } else if (m.stopped) {
         // The declined question writes a second entry for the same step, made
         // with the piece already standing there: it "captures" itself.
-        const PieceCode shown = isLion(m.piece) ? m.after : m.piece;
+        const PieceCode shown = isLionCode(m.piece) ? m.after : m.piece;
         p.history = {shown, m.after, m.after};
     } else {
         p.history = afterOneEntry(p.history, m.after, m.captured);
@@ -185,25 +185,11 @@ std::uint64_t perft(const Position& p, int depth, Mover who) {
     return total;
 }
 
-PieceCode 二手目駒(int selX, int selY, int destX, int destY, PieceCode pieceBefore) {
-    const int forward = pieceBefore >= 1 ? 1 : -1;
-    const int ahead = (destY - selY) * forward;
-    const int dx = destX - selX;
-    if (pieceBefore == code::COM_鷲 || pieceBefore == code::MAN_鷲) {
-        if (ahead != 1 || dx == 0) return code::EMPTY;
-        PieceCode mid = destX < selX ? code::COM_鷲_1 : code::COM_鷲_2;
-        return forward > 0 ? mid : -mid;
-    }
-    if (pieceBefore == code::COM_鷹 || pieceBefore == code::MAN_鷹) {
-        if (ahead != 1 || dx != 0) return code::EMPTY;
-        return forward > 0 ? code::COM_仲 : code::MAN_仲;
-    }
-    if (isLion(pieceBefore)) {
-        if (std::abs(dx) >= 2 || std::abs(destY - selY) >= 2) return code::EMPTY;
-        PieceCode mid = pieceBefore.kind() == 33 ? code::COM_獅_R_1 : code::COM_獅_B_1;
-        return forward > 0 ? mid : -mid;
-    }
-    return code::EMPTY;
+PieceCode 二手目駒(int selX, int selY, int destX, int destY, PieceCode pieceBefore, RuleSet rules) {
+    const int dx = destX - selX, dy = destY - selY;
+    // Only a king step can be a first step that goes on.
+    if (dx < -1 || dx > 1 || dy < -1 || dy > 1 || (dx == 0 && dy == 0)) return code::EMPTY;
+    return pieceMoves(rules, pieceBefore).goesOn[lineOf(dx, dy)];
 }
 
 }  // namespace zk

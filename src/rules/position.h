@@ -26,10 +26,16 @@ struct LionHistory {
 // The lion history of a record whose entries 1..n are applied.
 LionHistory lionHistoryOf(const GameRecord& r, int n);
 
+// Which rules a position is played by. Zenkoru: every promotable piece starts
+// promoted and promoting turns it back. Standard is the classic game's rules,
+// played like Zenkoru until its own moves are written.
+enum class RuleSet : std::uint8_t { Zenkoru, Standard };
+
 struct Position {
     BoardGrid Board{};
     int mover = -1;  // sign of the codes of the side to move: -1 bottom, +1 top
     LionHistory history{code::EMPTY, PieceCode(1), code::EMPTY};
+    RuleSet rules = RuleSet::Zenkoru;
 
     // The initial position, the bottom side to move, no move made.
     static Position initial();
@@ -81,8 +87,9 @@ void apply(Position& p, const Move& m);
 std::uint64_t perft(const Position& p, int depth, Mover who = Mover::Presses);
 
 // The mid-move code with which the second step of this move is checked, or
-// the empty code when the move is a single move. `pieceBefore` is the moving
-// code before promotion; forward is toward row 12 for positive codes.
-PieceCode 二手目駒(int selX, int selY, int destX, int destY, PieceCode pieceBefore);
+// the empty code when the move is a single move, as the move table says.
+// `pieceBefore` is the moving code before promotion.
+PieceCode 二手目駒(int selX, int selY, int destX, int destY, PieceCode pieceBefore,
+                   RuleSet rules = RuleSet::Zenkoru);
 
 }  // namespace zk

@@ -1,50 +1,20 @@
 #include "move_check.h"
+#include "move_table.h"
 
 namespace zk {
 
-namespace {
-
-// The promoted-form codes: a piece standing in one of them turns back into
-// its unpromoted form once it promotes.
-bool promotable(PieceCode c) {
-    if (c.isMidMove()) return false;
-    switch (c.kind()) {
-        case 2:
-        case 4:
-        case 6:
-        case 8:
-        case 10:
-        case 12:
-        case 14:
-        case 16:
-        case 18:
-        case 20:
-        case 22:
-        case 24:
-        case 26:
-        case 29:
-        case 31:
-        case 33:
-        case 36:
-        case 38:
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
-
-// The unpromoted code a promoting move turns the piece into, or the empty
-// code. A capture inside the zone counts only while the destination still
+// The table's promoted code, when the move enters the zone or takes within
+// it. A capture inside the zone counts only while the destination still
 // holds the piece taken.
-PieceCode promotionOf(const BoardGrid& b, int fromY, int tx, int ty, PieceCode c) {
+PieceCode promotionOf(const BoardGrid& b, int fromY, int tx, int ty, PieceCode c, RuleSet rules) {
     // A destination off the board is no move at all.
-    if (!onBoard(tx, ty) || !promotable(c)) return code::EMPTY;
+    if (!onBoard(tx, ty)) return code::EMPTY;
+    const PieceCode promoted = pieceMoves(rules, c).promoted;
+    if (promoted.isEmpty()) return code::EMPTY;
     const PieceCode target = b[tx][ty];
-    if (c <= -1 && ty < 5 && (fromY > 4 || target >= 1)) return PieceCode(c.whole() + 1);
-    if (c >= 1 && ty > 8 && (fromY < 9 || target <= -1)) return PieceCode(c.whole() - 1);
-    return code::EMPTY;
+    const int sign = c >= 1 ? 1 : -1;
+    const bool takes = sign > 0 ? target <= -1 : target >= 1;
+    return promotingMove(sign, fromY, ty, takes) ? promoted : code::EMPTY;
 }
 
 }  // namespace zk

@@ -179,3 +179,72 @@ TEST(Engine, FixedDepthSearchIsReproducible) {
 
 }  // namespace
 }  // namespace zk::engine
+
+namespace zk::engine {
+namespace {
+
+// The position turned by 180 degrees with every code negated: the other side
+// in the same situation.
+Position turned(const Position& p) {
+    Position t = p;
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) t.Board[13 - x][13 - y] = -p.Board[x][y];
+    t.mover = -p.mover;
+    t.history = {-p.history.lastCaptured, -p.history.lastAfter, -p.history.previousAfter};
+    return t;
+}
+
+Outcome swapped(Outcome o) {
+    if (o == Outcome::BottomWins) return Outcome::TopWins;
+    if (o == Outcome::TopWins) return Outcome::BottomWins;
+    return o;
+}
+
+// Between two programs the rules are the same for both sides: where the
+// window makes baring the human a draw and only announces the human's mate,
+// they end the game; and every verdict over seeded games to their end is the
+// turned position's verdict with the sides exchanged.
+TEST(EngineOutcome, SymmetricEndRulesJudgeBothSidesAlike) {
+    const Position bared =
+        board({{7, 1, COM_王}, {3, 5, COM_飛_B}, {5, 5, COM_金}, {7, 12, MAN_王}}, -1);
+    EXPECT_EQ(outcomeAfter(bared, 1), Outcome::Draw);
+    EXPECT_EQ(outcomeAfter(bared, 1, EndRules::Symmetric), Outcome::TopWins);
+    const Position boxed = board({{1, 12, MAN_王},
+                                  {2, 12, MAN_歩},
+                                  {1, 11, MAN_歩},
+                                  {2, 11, MAN_歩},
+                                  {7, 1, COM_王},
+                                  {9, 1, COM_金}},
+                                 -1);
+    EXPECT_EQ(outcomeAfter(boxed, 1), Outcome::None);
+    EXPECT_EQ(outcomeAfter(boxed, 1, EndRules::Symmetric), Outcome::TopWins);
+
+    int ended = 0;
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        std::mt19937 rng(seed);
+        Position p = Position::initial();
+        for (int ply = 0; ply < 600; ++ply) {
+            const auto moves = legalMoves(p, Mover::Computer);
+            if (moves.empty()) break;
+            std::vector<Move> captures;
+            for (const Move& m : moves)
+                if (!m.captured.isEmpty()) captures.push_back(m);
+            const auto& from = captures.empty() || rng() % 2 ? moves : captures;
+            Position next = p;
+            apply(next, from[rng() % from.size()]);
+            const Outcome mine = outcomeAfter(next, p.mover, EndRules::Symmetric);
+            ASSERT_EQ(mine, swapped(outcomeAfter(turned(next), -p.mover, EndRules::Symmetric)))
+                << "seed " << seed << " ply " << ply;
+            if (mine != Outcome::None) {
+                ++ended;
+                break;
+            }
+            p = next;
+        }
+    }
+    EXPECT_GT(ended, 30);
+}
+
+}  // namespace
+}  // namespace zk::engine
+
