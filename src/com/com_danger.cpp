@@ -181,7 +181,7 @@ Tenths 盤評価_COM危険座標(ComState& s, PieceCode 移動駒, int COM移動
                     fork(s, 移動駒, COM移動先X, COM移動先Y, x, y, forkCount, forkMin);
         } else {
             // The move check accepts no square off the piece's empty-board steps.
-            for (const auto& [dx, dy] : emptyBoardSteps(移動駒)) {
+            for (const auto& [dx, dy] : emptyBoardSteps(移動駒, s.rules)) {
                 const int x = COM移動先X + dx, y = COM移動先Y + dy;
                 if (onBoard(x, y))
                     fork(s, 移動駒, COM移動先X, COM移動先Y, x, y, forkCount, forkMin);

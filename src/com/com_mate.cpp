@@ -12,7 +12,7 @@ constexpr int kBottom = -1, kTop = 1;
 
 // After a try of the human's, may a computer piece move onto the royal square?
 auto comStillReaches(ComState& s) {
-    return [&s](int x, int y) { return reaches(s.Board, s.history, false, kTop, x, y); };
+    return [&s](int x, int y) { return reaches(s, kTop, x, y); };
 }
 
 // After a try of the computer's, does the rebuilt MAN map reach the square?
@@ -34,33 +34,31 @@ RoyalSquares comRoyals(const ComState& s) {
 }  // namespace
 
 int 詰めかMAN(ComState& s) {
-    return 詰めか(s.Board, s.history, kBottom, manRoyals(s), RoyalCaptures::Included,
-                  comStillReaches(s));
+    return 詰めか(s, kBottom, manRoyals(s), RoyalCaptures::Included, comStillReaches(s));
 }
 
 int 詰めかCOM(ComState& s) {
-    return 詰めか(s.Board, s.history, kTop, comRoyals(s), RoyalCaptures::Excluded,
-                  manMapStillReaches(s));
+    return 詰めか(s, kTop, comRoyals(s), RoyalCaptures::Excluded, manMapStillReaches(s));
 }
 
 int 詰めかMAN_王(ComState& s) {
-    return 詰めか_王族(s.Board, s.history, kBottom, s.manKingX, s.manKingY, code::MAN_王,
-                       RoyalCaptures::Included, comStillReaches(s));
+    return 詰めか_王族(s, kBottom, s.manKingX, s.manKingY, code::MAN_王, RoyalCaptures::Included,
+                       comStillReaches(s));
 }
 
 int 詰めかMAN_太(ComState& s) {
-    return 詰めか_王族(s.Board, s.history, kBottom, s.manPrinceX, s.manPrinceY, code::MAN_太,
+    return 詰めか_王族(s, kBottom, s.manPrinceX, s.manPrinceY, code::MAN_太,
                        RoyalCaptures::Included, comStillReaches(s));
 }
 
 int 詰めかCOM_王(ComState& s) {
-    return 詰めか_王族(s.Board, s.history, kTop, s.comKingX, s.comKingY, code::COM_王,
-                       RoyalCaptures::Excluded, manMapStillReaches(s));
+    return 詰めか_王族(s, kTop, s.comKingX, s.comKingY, code::COM_王, RoyalCaptures::Excluded,
+                       manMapStillReaches(s));
 }
 
 int 詰めかCOM_太(ComState& s) {
-    return 詰めか_王族(s.Board, s.history, kTop, s.comPrinceX, s.comPrinceY, code::COM_太,
-                       RoyalCaptures::Excluded, manMapStillReaches(s));
+    return 詰めか_王族(s, kTop, s.comPrinceX, s.comPrinceY, code::COM_太, RoyalCaptures::Excluded,
+                       manMapStillReaches(s));
 }
 
 // After a human move: every royal column is cleared so that a royal piece just

@@ -114,7 +114,7 @@ Tenths trial(ComState& s, int x, int y, int tx, int ty, PieceCode& after, PieceC
     const PieceCode moving = s.movingPiece;
     // Promotion is asked with the trial already on the board, so only
     // entering the zone counts.
-    const PieceCode promotedPiece = promotionOf(s.Board, y, tx, ty, moving);
+    const PieceCode promotedPiece = promotionOf(s.Board, y, tx, ty, moving, s.rules);
     Tenths score = surveyAndScore(s, maps, captured, moving, x, y, tx, ty);
     after = moving;
     if (!promotedPiece.isEmpty()) {
@@ -165,7 +165,7 @@ ComChoice searchMoves(ComState& s, SearchMaps& maps) {
             if (!base.valid) {
                 // The move check refuses every destination off the empty-board steps,
                 // which come in the rectangle's own order.
-                for (const auto& [dx, dy] : emptyBoardSteps(c)) {
+                for (const auto& [dx, dy] : emptyBoardSteps(c, s.rules)) {
                     const int tx = x + dx, ty = y + dy;
                     if (tx < x1 || tx > x2 || ty < y1 || ty > y2) continue;
                     if (tryMove(x, y, tx, ty)) return best;

@@ -11,15 +11,17 @@ namespace {
 
 // Does a piece of `side` reach the only royal piece of the other side? Only
 // a side with exactly one royal piece on the board is asked about.
-bool attacksLoneRoyal(BoardGrid& b, const LionHistory& h, int side) {
+bool attacksLoneRoyal(Position& p, int side) {
+    const BoardGrid& b = p.Board;
     const RoyalSquares r = royalSquaresOf(b, -side);
-    if (r.kingX > 0 && r.princeX == 0) return reaches(b, h, false, side, r.kingX, r.kingY);
-    if (r.kingX == 0 && r.princeX > 0) return reaches(b, h, false, side, r.princeX, r.princeY);
+    if (r.kingX > 0 && r.princeX == 0) return reaches(p, side, r.kingX, r.kingY);
+    if (r.kingX == 0 && r.princeX > 0) return reaches(p, side, r.princeX, r.princeY);
     return false;
 }
 
 // The window's game against the computer, the human at the bottom.
-Outcome windowVerdict(BoardGrid& b, const LionHistory& h, int movedSide) {
+Outcome windowVerdict(Position& p, int movedSide) {
+    BoardGrid& b = p.Board;
     const Census c = 調査_駒数(b);
     const int bottom = c.pieces[0], top = c.pieces[1];
     if (movedSide < 0) {
@@ -28,11 +30,11 @@ Outcome windowVerdict(BoardGrid& b, const LionHistory& h, int movedSide) {
         if (c.royals[1] == 1) {
             // The computer's royal piece itself takes no part in the captures,
             // and a capture saves it when no human piece reaches it after.
-            const auto stillAttacked = [&](int x, int y) { return reaches(b, h, false, -1, x, y); };
+            const auto stillAttacked = [&](int x, int y) { return reaches(p, -1, x, y); };
             const bool mated =
-                詰めか(b, h, 1, royalSquaresOf(b, 1), RoyalCaptures::Excluded, stillAttacked) == 1;
+                詰めか(p, 1, royalSquaresOf(b, 1), RoyalCaptures::Excluded, stillAttacked) == 1;
             // A mate does not count while the human's only royal piece stands attacked.
-            if (mated && !attacksLoneRoyal(b, h, 1)) return Outcome::BottomWins;
+            if (mated && !attacksLoneRoyal(p, 1)) return Outcome::BottomWins;
         }
         // A side without a royal piece has lost, however it was taken.
         if (c.royals[1] == 0) return Outcome::BottomWins;
@@ -44,8 +46,8 @@ Outcome windowVerdict(BoardGrid& b, const LionHistory& h, int movedSide) {
     if (bare && c.royals[0] == 1) {
         // Any human piece may capture, and the square the royal piece stood on
         // is the one asked about.
-        const auto stillAttacked = [&](int x, int y) { return reaches(b, h, false, 1, x, y); };
-        if (詰めか(b, h, -1, royalSquaresOf(b, -1), RoyalCaptures::Included, stillAttacked) == 1)
+        const auto stillAttacked = [&](int x, int y) { return reaches(p, 1, x, y); };
+        if (詰めか(p, -1, royalSquaresOf(b, -1), RoyalCaptures::Included, stillAttacked) == 1)
             return Outcome::None;
     }
     if (bare) return Outcome::Draw;
@@ -56,7 +58,8 @@ Outcome windowVerdict(BoardGrid& b, const LionHistory& h, int movedSide) {
 Outcome winner(int side) { return side > 0 ? Outcome::TopWins : Outcome::BottomWins; }
 
 // Two programs under one set of rules for both sides.
-Outcome symmetricVerdict(BoardGrid& b, const LionHistory& h, int movedSide) {
+Outcome symmetricVerdict(Position& p, int movedSide) {
+    BoardGrid& b = p.Board;
     const Census c = 調査_駒数(b);
     const int mover = sideIndex(movedSide), other = sideIndex(-movedSide);
     if (c.royals[other] == 0) return winner(movedSide);
@@ -71,13 +74,12 @@ Outcome symmetricVerdict(BoardGrid& b, const LionHistory& h, int movedSide) {
         const int side = -movedSide;
         const auto stillAttacked = [&](int x, int y) {
             if (b[x][y].kind() >= 38 && (b[x][y] >= 1) == (side > 0))
-                return reaches(b, h, false, movedSide, x, y);
+                return reaches(p, movedSide, x, y);
             const RoyalSquares r = royalSquaresOf(b, side);
-            return r.kingX > 0 ? reaches(b, h, false, movedSide, r.kingX, r.kingY)
-                               : reaches(b, h, false, movedSide, r.princeX, r.princeY);
+            return r.kingX > 0 ? reaches(p, movedSide, r.kingX, r.kingY)
+                               : reaches(p, movedSide, r.princeX, r.princeY);
         };
-        if (詰めか(b, h, side, royalSquaresOf(b, side), RoyalCaptures::Included, stillAttacked) ==
-            1)
+        if (詰めか(p, side, royalSquaresOf(b, side), RoyalCaptures::Included, stillAttacked) == 1)
             return winner(movedSide);
     }
     return Outcome::None;
@@ -87,9 +89,9 @@ Outcome symmetricVerdict(BoardGrid& b, const LionHistory& h, int movedSide) {
 
 Outcome outcomeAfter(const Position& after, int movedSide, EndRules rules) {
     // The mate tests try captures on the board and put them back.
-    BoardGrid b = after.Board;
-    if (rules == EndRules::Symmetric) return symmetricVerdict(b, after.history, movedSide);
-    return windowVerdict(b, after.history, movedSide);
+    Position p = after;
+    if (rules == EndRules::Symmetric) return symmetricVerdict(p, movedSide);
+    return windowVerdict(p, movedSide);
 }
 
 }  // namespace zk::engine

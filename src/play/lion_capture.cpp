@@ -9,7 +9,7 @@ int 獅子取り禁手(State& s) {
     const LionRefusal why =
         lionCaptureRefusal(s.game.Board, lionHistoryOf(s.game.record, s.game.record.recordCount),
                            s.press.moveStep != 1, s.press.selX, s.press.selY, s.press.selPiece,
-                           s.press.destX, s.press.destY);
+                           s.press.destX, s.press.destY, s.game.rules);
     switch (why) {
         case LionRefusal::None:
             return 0;

@@ -41,8 +41,8 @@ bool COM手番(State& s) {
 
 void 指し手実行(State& s) {
     const PieceCode pieceBefore = s.press.selPiece;
-    if (const PieceCode promoted =
-            promotionOf(s.game.Board, s.press.selY, s.press.destX, s.press.destY, s.press.selPiece);
+    if (const PieceCode promoted = promotionOf(s.game.Board, s.press.selY, s.press.destX,
+                                               s.press.destY, s.press.selPiece, s.game.rules);
         !promoted.isEmpty())
         s.press.selPiece = promoted;
     手順保存(s.game.record, s.game.Board, s.press.selX, s.press.selY, s.press.destX, s.press.destY,

@@ -107,7 +107,8 @@ void 移動先選択(State& s, int x, int y) {
     PieceCode c = PieceCode(p.whole());
     s.game.Board[s.help.helpPieceX][s.help.helpPieceY] = code::EMPTY;
     描画_桝(s.screen, s.help.helpPieceX, s.help.helpPieceY);
-    if (const PieceCode promoted = promotionOf(s.game.Board, s.help.helpPieceY, x, y, c);
+    if (const PieceCode promoted =
+            promotionOf(s.game.Board, s.help.helpPieceY, x, y, c, s.game.rules);
         !promoted.isEmpty())
         c = promoted;
     描画_駒(s.screen, c, x, y);

@@ -27,12 +27,13 @@ RoyalSquares royalSquaresOf(const BoardGrid& b, int side) {
     return r;
 }
 
-bool reaches(BoardGrid& b, const LionHistory& h, bool secondStep, int side, int x, int y) {
+bool reaches(Position& p, int side, int x, int y) {
     for (int fx = 1; fx <= 12; ++fx)
         for (int fy = 1; fy <= 12; ++fy) {
-            const PieceCode c = b[fx][fy];
+            const PieceCode c = p.Board[fx][fy];
             const bool own = side > 0 ? c >= 1 : c <= -1;
-            if (own && moveCheck(b, h, secondStep, fx, fy, x, y, c) == 1) return true;
+            if (own && moveCheck(p.Board, p.history, false, fx, fy, x, y, c, p.rules) == 1)
+                return true;
         }
     return false;
 }

@@ -27,8 +27,8 @@ struct RoyalSquares {
 };
 RoyalSquares royalSquaresOf(const BoardGrid& b, int side);
 
-// May some piece of `side` (a sign) move onto (x, y), by the move check with
-// this lion history?
-bool reaches(BoardGrid& b, const LionHistory& h, bool secondStep, int side, int x, int y);
+// May some piece of `side` (a sign) move onto (x, y) in the position `p`, by
+// its move check? The board is left as it was.
+bool reaches(Position& p, int side, int x, int y);
 
 }  // namespace zk

@@ -14,19 +14,23 @@ namespace zk {
 // kind up to the tested royal piece's own, or only those below it.
 enum class RoyalCaptures { Included, Excluded };
 
-// Is the royal piece of `side` on (kx, ky), with step code `royal`, mated?
-// `stillAttacked(kx, ky)` is asked with each capture standing on `b`; a
-// capture after which it answers false saves the piece. `b` is as it was after.
+// Is the royal piece of `side` on (kx, ky) of the position `p`, with step
+// code `royal`, mated? `stillAttacked(kx, ky)` is asked with each capture
+// standing on the board; a capture after which it answers false saves the
+// piece. The board is as it was after.
 template <class StillAttacked>
-int 詰めか_王族(BoardGrid& b, const LionHistory& h, int side, int kx, int ky, PieceCode royal,
-                RoyalCaptures captures, StillAttacked&& stillAttacked) {
+int 詰めか_王族(Position& p, int side, int kx, int ky, PieceCode royal, RoyalCaptures captures,
+                StillAttacked&& stillAttacked) {
+    BoardGrid& b = p.Board;
     // A royal square off the board holds nothing.
     if (!onBoard(kx, ky) || b[kx][ky].isEmpty()) return 0;
 
     for (int x = kx - 1; x <= kx + 1; ++x)
         for (int y = ky - 1; y <= ky + 1; ++y) {
             if (!onBoard(x, y)) continue;
-            if (moveCheck(b, h, false, kx, ky, x, y, royal) == 1 && b[x][y].isEmpty()) return 0;
+            if (moveCheck(b, p.history, false, kx, ky, x, y, royal, p.rules) == 1 &&
+                b[x][y].isEmpty())
+                return 0;
         }
 
     // Captures only, each by any piece of the side up to the strongest that
@@ -42,7 +46,7 @@ int 詰めか_王族(BoardGrid& b, const LionHistory& h, int side, int kx, int k
                 for (int ty = 1; ty <= 12; ++ty) {
                     const PieceCode target = b[tx][ty];
                     if (!(side * target.tenths() < 0)) continue;
-                    if (moveCheck(b, h, false, x, y, tx, ty, c) != 1) continue;
+                    if (moveCheck(b, p.history, false, x, y, tx, ty, c, p.rules) != 1) continue;
                     b[tx][ty] = c;
                     b[x][y] = code::EMPTY;
                     const bool attacked = stillAttacked(kx, ky);
@@ -57,13 +61,13 @@ int 詰めか_王族(BoardGrid& b, const LionHistory& h, int side, int kx, int k
 // Is `side` mated? Only a side with exactly one royal piece on the squares
 // `r` names can be; its king or crown prince is tested.
 template <class StillAttacked>
-int 詰めか(BoardGrid& b, const LionHistory& h, int side, const RoyalSquares& r,
-           RoyalCaptures captures, StillAttacked&& stillAttacked) {
+int 詰めか(Position& p, int side, const RoyalSquares& r, RoyalCaptures captures,
+           StillAttacked&& stillAttacked) {
     if (r.kingX > 0 && r.princeX == 0)
-        return 詰めか_王族(b, h, side, r.kingX, r.kingY, PieceCode(side * 39), captures,
+        return 詰めか_王族(p, side, r.kingX, r.kingY, PieceCode(side * 39), captures,
                            stillAttacked);
     if (r.kingX == 0 && r.princeX > 0)
-        return 詰めか_王族(b, h, side, r.princeX, r.princeY, PieceCode(side * 38), captures,
+        return 詰めか_王族(p, side, r.princeX, r.princeY, PieceCode(side * 38), captures,
                            stillAttacked);
     return 0;
 }

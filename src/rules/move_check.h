@@ -12,7 +12,7 @@
 namespace zk {
 
 // The rule queries below take the rule set of the position they are asked
-// about; the window's game (State) plays Zenkoru, their default.
+// about; a hand-made board with no position behind it plays Zenkoru.
 
 // The move check on a board alone, read off the move table. `history` is
 // what the lion rules read of the record and `secondStep` tells the second
