@@ -530,12 +530,10 @@ int lineRun(const PieceCode* board, int src, int direction, int seeThrough) {
     return n;
 }
 
-// A human line looks through the computer's king, and the other way round.
-int manLineRun(const PieceCode* board, int src, int direction) {
-    return lineRun(board, src, direction, kComKing);
-}
-int comLineRun(const PieceCode* board, int src, int direction) {
-    return lineRun(board, src, direction, kManKing);
+// A line of the side `side` (-1 human, +1 computer) looks through the other
+// side's king.
+inline int sideLineRun(const PieceCode* board, int src, int direction, int side) {
+    return lineRun(board, src, direction, side < 0 ? kComKing : kManKing);
 }
 
 // Every reach of the piece c of the side `sign` (-1 human, +1 computer) on
@@ -553,7 +551,7 @@ void reachesOf(const PieceCode* board, int src, PieceCode c, F reach) {
     for (int k = 0; k < sr.count[kind][src]; ++k) reach(target[k], how);
     for (int k = 0; k < r.lines; ++k) {
         const int direction = directionOf(r.line[k].dx, r.line[k].dy);
-        const int run = man ? manLineRun(board, src, direction) : comLineRun(board, src, direction);
+        const int run = sideLineRun(board, src, direction, sign);
         const int d = kLineTables.delta[direction];
         for (int j = 1, i = src + d; j <= run; ++j, i += d) reach(i, kLine + direction);
     }
@@ -766,8 +764,8 @@ bool 勢力差分_MAN(ComState& s, const ManSurveyBase& base, int x, int y, int 
             for (int j = 0; j < lineCount; ++j)
                 seen = seen || (lines[j].src == src && lines[j].direction == direction);
             if (seen) continue;
-            const int was = manLineRun(before, src, direction);
-            const int is = manLineRun(now, src, direction);
+            const int was = sideLineRun(before, src, direction, -1);
+            const int is = sideLineRun(now, src, direction, -1);
             if (was == is) continue;
             lines[lineCount++] = {src, direction, was, is};
             const int d = kLineTables.delta[direction];
@@ -940,7 +938,7 @@ void 勢力基準_COM(const ComState& s, ComSurveyBase& base) {
                 for (int k = 0; k < r.lines; ++k) {
                     const int direction = directionOf(r.line[k].dx, r.line[k].dy);
                     base.lineRun[src * 9 + direction] =
-                        static_cast<std::uint8_t>(comLineRun(board, src, direction));
+                        static_cast<std::uint8_t>(sideLineRun(board, src, direction, 1));
                 }
             }
         }
@@ -1043,7 +1041,7 @@ bool 勢力差分_COM(ComState& s, const ComSurveyBase& base, int x, int y, int 
             seen[seenCount++] = static_cast<std::uint16_t>(entry);
             const int direction = how - kLine;
             const int runBefore = base.lineRun[src * 9 + direction];
-            const int runNow = comLineRun(now, src, direction);
+            const int runNow = sideLineRun(now, src, direction, 1);
             const int d = kLineTables.delta[direction];
             // A line the destination lies on runs as far as the destination lets it.
             const int far = runBefore > runNow ? runBefore : runNow;
