@@ -16,13 +16,18 @@ constexpr Spelling kSpelling[40] = {
     {'C', true},  {'M', false}, {'M', true},  {'S', false}, {'S', true},  {'V', false},
     {'V', true},  {'G', false}, {'G', true},  {'R', false}, {'R', true},  {'D', false},
     {'D', true},  {'F', false}, {'F', true},  {'B', false}, {'B', true},  {'H', false},
-    {'H', true},  {'O', false}, {'O', true},  {'Q', false}, {'A', false}, {'A', true},
-    {'T', false}, {'T', true},  {'X', false}, {'X', true},  {'N', false}, {'I', false},
+    {'H', true},  {'X', false}, {'X', true},  {'Q', false}, {'A', false}, {'A', true},
+    {'T', false}, {'T', true},  {'O', false}, {'O', true},  {'N', false}, {'I', false},
     {'I', true},  {'E', false}, {'E', true},  {'K', false},
 };
 
+// Which letters a text is read with: the common ones, or the old spelling
+// with the kirin's and the phoenix's letters exchanged.
+enum class Letters { Common, Old };
+
 // The kind spelt by an upper-case letter with or without '+'; 0 when none.
-int kindOf(char upper, bool plus) {
+int kindOf(char upper, bool plus, Letters letters) {
+    if (letters == Letters::Old && (upper == 'O' || upper == 'X')) upper = upper == 'O' ? 'X' : 'O';
     for (int k = 1; k <= 39; ++k)
         if (kSpelling[k].letter == upper && kSpelling[k].plus == plus) return k;
     return 0;
@@ -47,7 +52,7 @@ NotationError fieldError(int field, std::string detail) {
 }
 
 // The board field: ranks a..l from the top, each from file 12 to file 1.
-NotationError parseBoard(std::string_view text, BoardGrid& board) {
+NotationError parseBoard(std::string_view text, BoardGrid& board, Letters letters) {
     board = BoardGrid{};
     int y = 1, x = 1;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -67,8 +72,8 @@ NotationError parseBoard(std::string_view text, BoardGrid& board) {
             const bool plus = c == '+';
             if (plus && ++i == text.size()) return fieldError(1, "'+' without a piece");
             const char letter = text[i];
-            const int kind =
-                kindOf(static_cast<char>(std::toupper(static_cast<unsigned char>(letter))), plus);
+            const int kind = kindOf(
+                static_cast<char>(std::toupper(static_cast<unsigned char>(letter))), plus, letters);
             if (!std::isalpha(static_cast<unsigned char>(letter)) || kind == 0)
                 return fieldError(1, "no piece " + std::string(plus ? "+" : "") + letter);
             if (x > 12) return fieldError(1, rank + " does not hold 12 squares");
@@ -87,11 +92,11 @@ NotationError parseBoard(std::string_view text, BoardGrid& board) {
 }
 
 // The SFEN fields from words[at] on; `at` ends past the last field read.
-NotationError parseSfenWords(const std::vector<std::string_view>& w, std::size_t& at,
-                             Position& out) {
+NotationError parseSfenWords(const std::vector<std::string_view>& w, std::size_t& at, Position& out,
+                             int& moveNumber, Letters letters) {
     if (at >= w.size()) return fieldError(1, "missing");
     BoardGrid board;
-    NotationError e = parseBoard(w[at++], board);
+    NotationError e = parseBoard(w[at++], board, letters);
     if (!e.ok) return e;
     if (at >= w.size()) return fieldError(2, "missing");
     const std::string_view side = w[at++];
@@ -100,15 +105,25 @@ NotationError parseSfenWords(const std::vector<std::string_view>& w, std::size_t
         if (w[at] != "-") return fieldError(3, std::string(w[at]));
         ++at;
     }
+    int number = 1;
     if (at < w.size() && w[at] != "moves") {
         const std::string_view n = w[at];
         bool digits = !n.empty() && n.size() <= 6 && n[0] != '0';
         for (char c : n) digits = digits && c >= '0' && c <= '9';
         if (!digits) return fieldError(4, std::string(n));
+        number = std::stoi(std::string(n));
         ++at;
     }
     out = Position::fromBoard(board, side == "b" ? -1 : 1);
+    moveNumber = number;
     return {};
+}
+
+// An old-spelling text's start: read with the old letters it is the initial
+// position, which read with the common letters it is not.
+bool isOldInitial(const BoardGrid& common, const BoardGrid& old) {
+    const BoardGrid& initial = Position::initial().Board;
+    return common != initial && old == initial;
 }
 
 // One USI square from text[i] on: a file 1..12 then a rank a..l.
@@ -192,7 +207,7 @@ std::string usiMove(const Move& m) {
     return t;
 }
 
-std::string formatSfen(const Position& p) {
+std::string formatSfen(const Position& p, int moveNumber) {
     std::string t;
     for (int y = 1; y <= 12; ++y) {
         if (y > 1) t += '/';
@@ -213,19 +228,31 @@ std::string formatSfen(const Position& p) {
         }
         if (empty > 0) t += std::to_string(empty);
     }
-    t += p.mover >= 1 ? " w - 1" : " b - 1";
+    t += p.mover >= 1 ? " w - " : " b - ";
+    t += std::to_string(moveNumber);
     return t;
 }
 
-NotationError parseSfen(std::string_view text, Position& out) {
+NotationError parseSfen(std::string_view text, Position& out, int& moveNumber) {
     const std::vector<std::string_view> w = words(text);
     std::size_t at = 0;
     Position p;
-    NotationError e = parseSfenWords(w, at, p);
+    int number = 1;
+    NotationError e = parseSfenWords(w, at, p, number, Letters::Common);
     if (!e.ok) return e;
     if (at < w.size()) return fieldError(0, "text after the SFEN: " + std::string(w[at]));
+    std::size_t oldAt = 0;
+    Position old;
+    if (parseSfenWords(w, oldAt, old, number, Letters::Old).ok && isOldInitial(p.Board, old.Board))
+        p = old;
     out = p;
+    moveNumber = number;
     return {};
+}
+
+NotationError parseSfen(std::string_view text, Position& out) {
+    int moveNumber = 1;
+    return parseSfen(text, out, moveNumber);
 }
 
 std::vector<MoveRecord> recordEntriesOf(const Move& m) {
@@ -240,9 +267,12 @@ std::vector<MoveRecord> recordEntriesOf(const Move& m) {
     return {first, entry(m.fromX, m.fromY, m.toX, m.toY, shown, shown, m.after)};
 }
 
-NotationError parseGameText(std::string_view text, ImportedGame& out, TopSide top) {
-    if (text.size() > kMaxGameTextBytes) return fieldError(0, "more than 256 KB");
-    const std::vector<std::string_view> w = words(text);
+namespace {
+
+// A game text read with one set of letters; `out` is written only when the
+// whole text is accepted.
+NotationError readGameText(const std::vector<std::string_view>& w, ImportedGame& out, TopSide top,
+                           Letters letters) {
     std::size_t at = 0;
     if (at < w.size() && w[at] == "position") ++at;
     ImportedGame g;
@@ -252,7 +282,7 @@ NotationError parseGameText(std::string_view text, ImportedGame& out, TopSide to
         g.start = Position::initial();
     } else {
         if (at < w.size() && w[at] == "sfen") ++at;
-        NotationError e = parseSfenWords(w, at, g.start);
+        NotationError e = parseSfenWords(w, at, g.start, g.startMoveNumber, letters);
         if (!e.ok) return e;
     }
     if (at < w.size()) {
@@ -286,8 +316,34 @@ NotationError parseGameText(std::string_view text, ImportedGame& out, TopSide to
     return {};
 }
 
-std::string formatGameText(const Position& start, const std::vector<Move>& moves) {
-    std::string t = "position sfen " + formatSfen(start);
+}  // namespace
+
+NotationError parseGameText(std::string_view text, ImportedGame& out, TopSide top) {
+    if (text.size() > kMaxGameTextBytes) return fieldError(0, "more than 256 KB");
+    const std::vector<std::string_view> w = words(text);
+    ImportedGame common;
+    const NotationError e = readGameText(w, common, top, Letters::Common);
+    if (e.ok && common.start.Board == Position::initial().Board) {
+        out = std::move(common);
+        return e;
+    }
+    // Only a text refused at a move, or one that reads as some other start,
+    // may be one written with the old letters.
+    if (e.ok || e.move > 0) {
+        ImportedGame old;
+        const bool oldOk = readGameText(w, old, top, Letters::Old).ok;
+        if (oldOk && (!e.ok || isOldInitial(common.start.Board, old.start.Board))) {
+            out = std::move(old);
+            return {};
+        }
+    }
+    if (e.ok) out = std::move(common);
+    return e;
+}
+
+std::string formatGameText(const Position& start, const std::vector<Move>& moves,
+                           int startMoveNumber) {
+    std::string t = "position sfen " + formatSfen(start, startMoveNumber);
     if (!moves.empty()) t += " moves";
     for (const Move& m : moves) t += ' ' + usiMove(m);
     return t;

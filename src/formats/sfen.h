@@ -11,12 +11,21 @@
 //   M 横 7  +M 猪 8    S 銀 9   +S 竪 10   V 竪 11  +V 牛 12
 //   G 金 13 +G 飛 14   R 飛 15  +R 龍 16   D 龍 17  +D 鷲 18
 //   F 豹 19 +F 角 20   B 角 21  +B 馬 22   H 馬 23  +H 鷹 24
-//   O 鳳 25 +O 奔 26   Q 奔 27  A 反 28    +A 鯨 29 T 虎 30
-//   +T 鹿 31 X 麒 32   +X 獅 33 N 獅 34    I 仲 35  +I 象 36
+//   X 鳳 25 +X 奔 26   Q 奔 27  A 反 28    +A 鯨 29 T 虎 30
+//   +T 鹿 31 O 麒 32   +O 獅 33 N 獅 34    I 仲 35  +I 象 36
 //   E 象 37 +E 太 38   K 王 39
+// These are Chu SFEN's common letters: O the kirin, X the phoenix.
 // The side field is 'b' when the bottom side moves, 'w' when the top side
-// does. The hand field is always "-" (pieces taken are out of the game) and
-// the move number is 1 when written; both may be left out when read.
+// does. The hand field is always "-" (pieces taken are out of the game); the
+// move number is the number of the next move. Both may be left out when read
+// (the move number is then 1).
+//
+// Texts written before the kirin and the phoenix took these letters spelt
+// them the other way round (O the phoenix, X the kirin). A text is read with
+// the old letters only where the common ones cannot be what it means: its
+// start, read the old way, is the initial position and read the common way
+// is not; or, for a game, its moves are refused read the common way and all
+// accepted read the old way. Anything else is read with the common letters.
 #pragma once
 
 #include <cstddef>
@@ -47,13 +56,16 @@ std::string usiSquare(int x, int y);
 // which the second was declined is written as an ordinary one-step move.
 std::string usiMove(const Move& m);
 
-// A position as SFEN: "<board> <b|w> - 1". Mid-move codes never stand on a
-// game's board and are written as their piece.
-std::string formatSfen(const Position& p);
+// A position as SFEN: "<board> <b|w> - <moveNumber>", the move number being
+// that of the next move. Mid-move codes never stand on a game's board and are
+// written as their piece.
+std::string formatSfen(const Position& p, int moveNumber = 1);
 // Read an SFEN (the board, the side, then optionally "-" and a move number).
 // Refused: a rank without 12 squares, not 12 ranks, an unknown letter, a '+'
 // on a kind without a promoted form, a side without a king or crown prince,
-// a side field other than b or w. The position has no move behind it.
+// a side field other than b or w, a move number that is not 1..999999. The
+// position has no move behind it; `moveNumber` is the text's (1 without one).
+NotationError parseSfen(std::string_view text, Position& out, int& moveNumber);
 NotationError parseSfen(std::string_view text, Position& out);
 
 // The record entries the press flow writes for a move: one for a single
@@ -65,6 +77,7 @@ std::vector<MoveRecord> recordEntriesOf(const Move& m);
 // A game read from text: where it starts, its moves and the record they make.
 struct ImportedGame {
     Position start;
+    int startMoveNumber = 1;  // the start's SFEN move number: that of the first move
     std::vector<Move> moves;
     GameRecord record;  // entries 1..recordEnd, all applied
     Position end;       // the position after the last move
@@ -88,7 +101,8 @@ enum class TopSide { Human, Computer };
 NotationError parseGameText(std::string_view text, ImportedGame& out, TopSide top = TopSide::Human);
 
 // The game as "position sfen <SFEN> moves m1 m2 ..." ("moves" left out when
-// there is none).
-std::string formatGameText(const Position& start, const std::vector<Move>& moves);
+// there is none); the SFEN's move number is that of the first move.
+std::string formatGameText(const Position& start, const std::vector<Move>& moves,
+                           int startMoveNumber = 1);
 
 }  // namespace zk

@@ -66,13 +66,18 @@ std::string handicapName(const State& s) {
     return rank.rfind(prefix, 0) == 0 ? rank.substr(prefix.size()) : rank;
 }
 
+// The SFEN move number of the game's first move.
+int firstMoveNumber(const State& s) {
+    return s.game.importedStart == Game::flagOn ? s.importedFirstMove : 1;
+}
+
 }  // namespace
 
 std::string 共有棋譜テキスト(const State& s) {
     const GameRecord& r = s.game.record;
     const Position start =
         Position::fromBoard(startBoardOf(s.game.Board, r, r.recordCount), firstMover(s));
-    return formatGameText(start, movesOfRecord(r));
+    return formatGameText(start, movesOfRecord(r), firstMoveNumber(s));
 }
 
 KifHeader 棋譜ヘッダ(const State& s, std::time_t when) {
@@ -110,8 +115,9 @@ void KIF_WRITE_Click(State& s) {
 void SFEN_COPY_Click(State& s) {
     if (exportRefused(s, "局面をコピー")) return;
     const int side = 手番符号(s.game);
-    s.screen.ui->setClipboardText(
-        formatSfen(Position::fromBoard(s.game.Board, side == 0 ? -1 : side)));
+    // SFEN numbers the move to be played next.
+    s.screen.ui->setClipboardText(formatSfen(
+        Position::fromBoard(s.game.Board, side == 0 ? -1 : side), firstMoveNumber(s) + 現在手(s)));
     通知(s, "局面をSFENでｸﾘｯﾌﾟﾎﾞｰﾄﾞにコピーしました", "局面をコピー");
 }
 
@@ -154,6 +160,7 @@ bool 棋譜_SFEN読込(State& s, const std::string& text) {
     s.game.moveCount = static_cast<int>(game.moves.size());
     s.game.importedStart =
         game.start.Board == Position::initial().Board ? Game::flagOff : Game::flagOn;
+    s.importedFirstMove = game.startMoveNumber;
     s.game.savedGame.text = formatRecordFile(s.game.record, s.game.record.recordEnd);
     const bool topFirst = game.start.mover == 1;
     s.game.gameMode = topFirst ? Game::modeCom : Game::modeHumans;

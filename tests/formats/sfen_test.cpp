@@ -2,15 +2,95 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <random>
+
 #include "move_list.h"
+#include "move_table.h"
+#include "pieces.h"
 
 namespace zk {
 namespace {
 
 const char* const kInitial =
+    "+l+f+c+s+g+ek+g+s+c+f+l/+a1+b1+t+x+o+t1+b1+a/+m+v+r+h+dqn+d+h+r+v+m/+p+p+p+p+p+p+p+p+p+p+p+p/"
+    "3+i4+i3/12/12/3+I4+I3/+P+P+P+P+P+P+P+P+P+P+P+P/+M+V+R+H+DNQ+D+H+R+V+M/+A1+B1+T+O+X+T1+B1+A/"
+    "+L+F+C+S+GK+E+G+S+C+F+L b - 1";
+// The same position as written before the kirin took O and the phoenix X.
+const char* const kOldInitial =
     "+l+f+c+s+g+ek+g+s+c+f+l/+a1+b1+t+o+x+t1+b1+a/+m+v+r+h+dqn+d+h+r+v+m/+p+p+p+p+p+p+p+p+p+p+p+p/"
     "3+i4+i3/12/12/3+I4+I3/+P+P+P+P+P+P+P+P+P+P+P+P/+M+V+R+H+DNQ+D+H+R+V+M/+A1+B1+T+X+O+T1+B1+A/"
     "+L+F+C+S+GK+E+G+S+C+F+L b - 1";
+
+// Chu SFEN's letters as players publish them: the piece each stands for and,
+// for a '+' letter, the piece it was promoted from (which this program's
+// rules turn it back into). Written from the convention, not from the reader.
+struct Published {
+    const char* token;
+    const char* piece;
+    const char* promotedFrom;  // nullptr: no '+'
+};
+constexpr Published kPublished[] = {
+    {"p", "歩", nullptr}, {"+p", "と", "歩"},   {"l", "香", nullptr}, {"+l", "白", "香"},
+    {"c", "銅", nullptr}, {"+c", "横", "銅"},   {"m", "横", nullptr}, {"+m", "猪", "横"},
+    {"s", "銀", nullptr}, {"+s", "竪", "銀"},   {"v", "竪", nullptr}, {"+v", "牛", "竪"},
+    {"g", "金", nullptr}, {"+g", "飛", "金"},   {"r", "飛", nullptr}, {"+r", "龍", "飛"},
+    {"d", "龍", nullptr}, {"+d", "鷲", "龍"},   {"f", "豹", nullptr}, {"+f", "角", "豹"},
+    {"b", "角", nullptr}, {"+b", "馬", "角"},   {"h", "馬", nullptr}, {"+h", "鷹", "馬"},
+    {"x", "鳳", nullptr}, {"+x", "奔", "鳳"},   {"q", "奔", nullptr}, {"a", "反", nullptr},
+    {"+a", "鯨", "反"},   {"t", "虎", nullptr}, {"+t", "鹿", "虎"},   {"o", "麒", nullptr},
+    {"+o", "獅", "麒"},   {"n", "獅", nullptr}, {"i", "仲", nullptr}, {"+i", "象", "仲"},
+    {"e", "象", nullptr}, {"+e", "太", "象"},   {"k", "王", nullptr},
+};
+
+// Walks the board field by the published letters and checks that `p` holds
+// each piece on its square, of its side, and nothing elsewhere.
+void expectPublishedPlacement(const std::string& sfen, const Position& p) {
+    SCOPED_TRACE(sfen);
+    BoardGrid seen{};
+    int x = 1, y = 1;
+    for (std::size_t i = 0; i < sfen.size() && sfen[i] != ' '; ++i) {
+        const char c = sfen[i];
+        if (c == '/') {
+            ++y, x = 1;
+        } else if (std::isdigit(static_cast<unsigned char>(c))) {
+            int n = c - '0';
+            if (std::isdigit(static_cast<unsigned char>(sfen[i + 1]))) n = n * 10 + sfen[++i] - '0';
+            x += n;
+        } else {
+            std::string token = c == '+' ? std::string("+") + sfen[++i] : std::string(1, c);
+            const bool bottom = std::isupper(static_cast<unsigned char>(token.back())) != 0;
+            token.back() =
+                static_cast<char>(std::tolower(static_cast<unsigned char>(token.back())));
+            const Published* letter = nullptr;
+            for (const Published& q : kPublished)
+                if (token == q.token) letter = &q;
+            ASSERT_NE(letter, nullptr) << token;
+            const PieceCode code = p.Board[x][y];
+            SCOPED_TRACE(token + " at " + std::to_string(x) + "," + std::to_string(y));
+            EXPECT_EQ(code < 0, bottom);
+            EXPECT_STREQ(駒漢字(code.kind()), letter->piece);
+            const PieceCode back = pieceMoves(RuleSet::Zenkoru, code).promoted;
+            EXPECT_STREQ(駒漢字(back.kind()), letter->promotedFrom ? letter->promotedFrom : "");
+            seen[x][y] = code;
+            ++x;
+        }
+    }
+    EXPECT_EQ(seen, p.Board);
+}
+
+// A position some way into a game: moves chosen by a fixed sequence.
+Position middleGame(int moves) {
+    Position p = Position::initial();
+    std::mt19937 pick(2026);
+    std::vector<Move> legal;
+    for (int i = 0; i < moves; ++i) {
+        legalMoves(p, Mover::Computer, legal);
+        if (legal.empty()) break;
+        apply(p, legal[pick() % legal.size()]);
+    }
+    return p;
+}
 
 TEST(Sfen, WritesEveryCodeOnceAndReadsItBack) {
     EXPECT_EQ(formatSfen(Position::initial()), kInitial);
@@ -28,6 +108,83 @@ TEST(Sfen, WritesEveryCodeOnceAndReadsItBack) {
     EXPECT_EQ(text.substr(text.size() - 6), " w - 1");
     ASSERT_TRUE(parseSfen(text, p).ok) << text;
     EXPECT_EQ(p, all);
+}
+
+TEST(Sfen, EveryLetterIsThePublishedPiece) {
+    // The start, a game some way in, and every kind of both sides.
+    expectPublishedPlacement(formatSfen(Position::initial()), Position::initial());
+    const Position middle = middleGame(120);
+    ASSERT_NE(middle.Board, Position::initial().Board);
+    expectPublishedPlacement(formatSfen(middle), middle);
+    Position all = Position::fromBoard(BoardGrid{}, 1);
+    for (int k = 1; k <= 39; ++k) {
+        all.Board[1 + (k - 1) % 12][1 + (k - 1) / 12] = PieceCode(k);
+        all.Board[1 + (k - 1) % 12][12 - (k - 1) / 12] = PieceCode(-k);
+    }
+    expectPublishedPlacement(formatSfen(all), all);
+    // Read back: the published letters put the same pieces where they were.
+    Position read;
+    ASSERT_TRUE(parseSfen(formatSfen(middle), read).ok);
+    EXPECT_EQ(read.Board, middle.Board);
+    // The position players paste, of unpromoted pieces.
+    const std::string standard =
+        "lfcsgekgscfl/a1b1txot1b1a/mvrhdqndhrvm/pppppppppppp/3i4i3/12/12/3I4I3/PPPPPPPPPPPP/"
+        "MVRHDNQDHRVM/A1B1TOXT1B1A/LFCSGKEGSCFL b - 1";
+    ASSERT_TRUE(parseSfen(standard, read).ok);
+    expectPublishedPlacement(standard, read);
+}
+
+TEST(Sfen, TheMoveNumberIsTheNextMovesAndIsRead) {
+    const Position p = middleGame(7);
+    const std::string text = formatSfen(p, 8);
+    EXPECT_EQ(text.substr(text.size() - 6), " w - 8");
+    Position read;
+    int number = 0;
+    ASSERT_TRUE(parseSfen(text, read, number).ok);
+    EXPECT_EQ(number, 8);
+    EXPECT_EQ(read, Position::fromBoard(p.Board, p.mover));
+    ASSERT_TRUE(parseSfen(formatSfen(p, 123456), read, number).ok);
+    EXPECT_EQ(number, 123456);
+    ASSERT_TRUE(parseSfen(text.substr(0, text.size() - 4), read, number).ok);  // left out
+    EXPECT_EQ(number, 1);
+
+    ImportedGame g;
+    const std::string game =
+        "position sfen " + formatSfen(p, 8) + " moves " + usiMove(legalMoves(p).front());
+    ASSERT_TRUE(parseGameText(game, g).ok);
+    EXPECT_EQ(g.startMoveNumber, 8);
+    EXPECT_EQ(formatGameText(g.start, g.moves, g.startMoveNumber), game);
+    ASSERT_TRUE(parseGameText("startpos moves 7i7h", g).ok);
+    EXPECT_EQ(g.startMoveNumber, 1);
+}
+
+TEST(Sfen, OldSpellingIsReadOnlyWhereTheCommonOneCannotBeMeant) {
+    // The initial position as old files wrote it reads as the initial position.
+    Position p;
+    ASSERT_TRUE(parseSfen(kOldInitial, p).ok);
+    EXPECT_EQ(p, Position::initial());
+    ImportedGame g;
+    ASSERT_TRUE(
+        parseGameText(std::string("position sfen ") + kOldInitial + " moves 7i7h 6d6e", g).ok);
+    EXPECT_EQ(g.start, Position::initial());
+    EXPECT_EQ(g.end.Board[6][11], code::MAN_獅_R);
+
+    // A lion's leap that only the old reading allows: the bottom +X is a
+    // lion when read the old way, a free king when read the common way.
+    const std::string rows = "/12/12/12/12/12/12/12/12/12/";
+    const std::string old = "6k5" + rows + "5+X6/5K6 b";
+    ASSERT_TRUE(parseSfen(old, p).ok);
+    EXPECT_EQ(p.Board[6][11], code::MAN_奔_R);  // a position alone: the common reading
+    ASSERT_TRUE(parseGameText(old + " moves 7k6i", g).ok);
+    EXPECT_EQ(g.start.Board[6][11], code::MAN_獅_R);
+    EXPECT_EQ(g.end.Board[7][9], code::MAN_獅_R);
+    // A game neither reading allows is refused where the common reading fails.
+    const NotationError e = parseGameText(old + " moves 7k6i 6a6b 6i4f", g);
+    EXPECT_FALSE(e.ok);
+    EXPECT_EQ(e.move, 1);
+    // Moves both readings allow are read the common way.
+    ASSERT_TRUE(parseGameText(old + " moves 7k7j", g).ok);
+    EXPECT_EQ(g.end.Board[6][10], code::MAN_奔_R);
 }
 
 TEST(Sfen, ReadsTheStandardPositionPlayersPaste) {

@@ -64,7 +64,8 @@ TEST(MoveListWindow, FollowsTheGameGoesToAClickedMoveAndSharesIt) {
     EXPECT_EQ(w.view()->size(), board);
 
     trigger(w, "SFEN_COPY");
-    EXPECT_TRUE(QApplication::clipboard()->text().endsWith(QStringLiteral(" w - 1")));
+    // One move on the board: the top side plays the second.
+    EXPECT_TRUE(QApplication::clipboard()->text().endsWith(QStringLiteral(" w - 2")));
 
     const QString file = dir.filePath(QStringLiteral("game.usi"));
     w.presetFileName(file);

@@ -2,6 +2,7 @@
 // or a move, or read into a game whose export reads back the same game.
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "sfen.h"
@@ -20,8 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     ImportedGame again;
-    if (!parseGameText(formatGameText(game.start, game.moves), again, top).ok) std::abort();
+    const std::string written = formatGameText(game.start, game.moves, game.startMoveNumber);
+    if (!parseGameText(written, again, top).ok) std::abort();
     if (!(again.start == game.start) || again.moves != game.moves) std::abort();
+    if (again.startMoveNumber != game.startMoveNumber) std::abort();
     if (again.record.entries != game.record.entries || !(again.end == game.end)) std::abort();
     const int n = game.record.recordEnd;
     if (!(Position::fromRecord(game.start.Board, game.start.mover, game.record, n) == game.end))

@@ -4,6 +4,7 @@
 #include "share.h"
 
 #include <iterator>
+#include <random>
 
 #include "script_fixture.h"
 #include "sfen.h"
@@ -118,7 +119,7 @@ TEST_F(Share, ExportsReadBackToTheSameGame) {
         EXPECT_NE(kif.find(line), std::string::npos) << line << kif;
 
     run("menu SFEN_COPY");
-    EXPECT_EQ(ui().clipboard, formatSfen(Position::fromBoard(s().game.Board, -1)));
+    EXPECT_EQ(ui().clipboard, formatSfen(Position::fromBoard(s().game.Board, -1), 5));
 
     const std::vector<MoveRecord> entries(s().game.record.entries.begin(),
                                           s().game.record.entries.begin() + 6);
@@ -179,6 +180,43 @@ TEST_F(Share, ImportStartsRecordModeAtTheEndAndKeepsItsOwnStart) {
     ui().autosaveDir = (dir_ / "saved").string();
     run("menu CANCEL");
     EXPECT_FALSE(std::filesystem::exists(dir_ / "saved"));
+}
+
+TEST_F(Share, TheSfenMoveNumberIsThatOfTheNextMove) {
+    const auto copied = [&] {
+        run("menu SFEN_COPY");
+        return ui().clipboard.substr(ui().clipboard.rfind(" - "));
+    };
+    run("menu START");
+    EXPECT_EQ(copied(), " - 1");
+    run({"press 6 9", "press 6 8"});
+    EXPECT_EQ(copied(), " - 2");
+
+    // Many moves, read from a file and then stepped back through.
+    Position p = Position::initial();
+    std::vector<Move> moves, legal;
+    std::mt19937 pick(21);
+    for (int i = 0; i < 60; ++i) {
+        legalMoves(p, Mover::Presses, legal);
+        moves.push_back(legal[pick() % legal.size()]);
+        apply(p, moves.back());
+    }
+    std::ofstream("long.usi") << formatGameText(Position::initial(), moves);
+    run({"filename long.usi", "menu SFEN_READ"});
+    ASSERT_EQ(s().game.moveCount, 60);
+    EXPECT_EQ(copied(), " - 61");
+    run("goto 10");
+    EXPECT_EQ(copied(), " - 11");
+
+    // A start read with its own number: the export keeps it, copies count on from it.
+    const std::string text = "position sfen " + formatSfen(pawnDown(), 37) + " moves 7i7h 7d7e";
+    std::ofstream("later.usi") << text;
+    run({"filename later.usi", "menu SFEN_READ"});
+    EXPECT_EQ(copied(), " - 39");
+    run({"filename again.usi", "menu SFEN_WRITE"});
+    EXPECT_EQ(readFile("again.usi"), text + "\n");
+    run("goto 1");
+    EXPECT_EQ(copied(), " - 38");
 }
 
 TEST_F(Share, ARefusedImportSaysWhereOnceAndChangesNothing) {
