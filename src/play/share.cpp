@@ -68,7 +68,7 @@ std::string handicapName(const State& s) {
 
 // The SFEN move number of the game's first move.
 int firstMoveNumber(const State& s) {
-    return s.game.importedStart == Game::flagOn ? s.importedFirstMove : 1;
+    return s.game.importedStart == Game::flagOn ? s.game.importedFirstMove : 1;
 }
 
 }  // namespace
@@ -160,7 +160,7 @@ bool 棋譜_SFEN読込(State& s, const std::string& text) {
     s.game.moveCount = static_cast<int>(game.moves.size());
     s.game.importedStart =
         game.start.Board == Position::initial().Board ? Game::flagOff : Game::flagOn;
-    s.importedFirstMove = game.startMoveNumber;
+    s.game.importedFirstMove = game.startMoveNumber;
     s.game.savedGame.text = formatRecordFile(s.game.record, s.game.record.recordEnd);
     const bool topFirst = game.start.mover == 1;
     s.game.gameMode = topFirst ? Game::modeCom : Game::modeHumans;

@@ -59,9 +59,6 @@ struct State {
     ComState com;
     Sounds sounds;
     Screen screen;
-    // The number of the first move of a game read from SFEN/USI that has a
-    // start of its own (Game::importedStart); any other game starts at 1.
-    int importedFirstMove = 1;
     // What the play layer keeps for the whole run beside the game (the
     // searching computer and its thinking); made on first use, opaque here.
     std::shared_ptr<void> playSession;

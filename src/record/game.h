@@ -32,6 +32,8 @@ struct Game : Position {
     // The game was read from SFEN/USI and does not start from the initial
     // position, which is all a record file can start from.
     int importedStart = flagOff;
+    // The SFEN move number of such a game's first move.
+    int importedFirstMove = 1;
     // The record as last written to or read from a file, and the file the
     // current game is saved to automatically ("" while none); a failed
     // automatic save is reported once per run.
