@@ -1,6 +1,6 @@
 // The standard rule set against published move counts: 140 positions with
 // their number of legal moves (and of two-move sequences for 31 of them),
-// and the initial position to three moves. A move is one USI text.
+// and the initial position to four moves. A move is one USI text.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -35,7 +35,7 @@ std::uint64_t standardPerft(const Position& p, int depth) {
     return total;
 }
 
-TEST(StandardPerft, TheInitialPositionToThreeMoves) {
+TEST(StandardPerft, TheInitialPositionToFourMoves) {
     const Position start = Position::initial(RuleSet::Standard);
     const auto read = readStandardSfen(
         "lfcsgekgscfl/a1b1txot1b1a/mvrhdqndhrvm/pppppppppppp/3i4i3/12/12/3I4I3/PPPPPPPPPPPP/"
@@ -45,6 +45,7 @@ TEST(StandardPerft, TheInitialPositionToThreeMoves) {
     EXPECT_EQ(standardPerft(start, 1), 36u);
     EXPECT_EQ(standardPerft(start, 2), 1296u);
     EXPECT_EQ(standardPerft(start, 3), 52599u);
+    EXPECT_EQ(perft(start, 4), 2134748u);
     // Both movers see the same standard moves.
     EXPECT_EQ(perft(start, 2, Mover::Presses), perft(start, 2, Mover::Computer));
 }
