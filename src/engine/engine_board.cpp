@@ -7,6 +7,7 @@
 #include "engine_internal.h"
 #include "lion_rules.h"
 #include "move_table.h"
+#include "standard_moves.h"
 
 namespace zk::engine {
 
@@ -260,6 +261,7 @@ void SearchBoard::setHistory(const LionHistory& h) {
 
 void SearchBoard::generate(Mover who, std::vector<FastMove>& out, bool capturesOnly) {
     out.clear();
+    if (rules_ == RuleSet::Standard) return generateStandard(out, capturesOnly);
     const BoardTables& t = *t_;
     const int side = sideIndex(mover_);
     const bool* zone = t.zone[side];
@@ -385,13 +387,31 @@ void SearchBoard::secondSteps(const FastMove& first, int delta, Mover who, bool 
     }
 }
 
+void SearchBoard::generateStandard(std::vector<FastMove>& out, bool capturesOnly) const {
+    // The standard rules' own generator, move for move; not yet a fast one.
+    for (const Move& m : legalMoves(position(), Mover::Computer)) {
+        FastMove f;
+        f.from = static_cast<std::uint8_t>(squareOf(m.fromX, m.fromY));
+        if (m.isTwoStep()) f.mid = static_cast<std::uint8_t>(squareOf(m.midX, m.midY));
+        f.to = static_cast<std::uint8_t>(squareOf(m.toX, m.toY));
+        f.piece = static_cast<std::int8_t>(m.piece.whole());
+        f.after = static_cast<std::int8_t>(m.after.whole());
+        f.midAfter = static_cast<std::int8_t>(m.midAfter.whole());
+        f.captured = static_cast<std::int8_t>(m.captured.whole());
+        f.capturedMid = static_cast<std::int8_t>(m.capturedMid.whole());
+        if (!capturesOnly || f.isCapture()) out.push_back(f);
+    }
+}
+
 void SearchBoard::doMove(const FastMove& m) {
     saved_.push_back({history_, key_});
     take(m.from);
     if (m.mid && m.capturedMid) take(m.mid);
     if (m.captured) take(m.to);
     put(m.to, m.after);
-    if (m.mid) {
+    if (rules_ == RuleSet::Standard) {
+        setHistory(standardHistoryAfter(history_, toMove(m)));
+    } else if (m.mid) {
         // Two entries: the first step's, then the second step's.
         setHistory({PieceCode(m.captured), PieceCode(m.after), PieceCode(m.midAfter)});
     } else if (m.stopped) {

@@ -70,6 +70,7 @@ private:
     void put(int sq, int code);
     void take(int sq);
     void setHistory(const LionHistory& h);
+    void generateStandard(std::vector<FastMove>& out, bool capturesOnly) const;
     void emit(int from, int to, int code, int target, Mover who, bool capturesOnly,
               std::vector<FastMove>& out);
     void secondSteps(const FastMove& first, int delta, Mover who, bool capturesOnly,

@@ -1,6 +1,9 @@
 #include "game_end.h"
 
+#include <vector>
+
 #include "move_check.h"
+#include "standard_moves.h"
 
 namespace zk {
 
@@ -36,6 +39,61 @@ bool reaches(Position& p, int side, int x, int y) {
                 return true;
         }
     return false;
+}
+
+bool isDeadPiece(PieceCode c, int y) {
+    if (c.kind() != 1 && c.kind() != 3) return false;
+    return c >= 1 ? y == 12 : y == 1;
+}
+
+bool hasNoRoyal(const BoardGrid& b, int side) { return 調査_駒数(b).royals[sideIndex(side)] == 0; }
+
+bool isBareRoyal(const BoardGrid& b, int side) {
+    int royals = 0;
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) {
+            const PieceCode c = b[x][y];
+            if (c.isEmpty() || (c >= 1) != (side > 0)) continue;
+            if (c.kind() >= 38)
+                ++royals;
+            else if (!isDeadPiece(c, y))
+                return false;
+        }
+    return royals > 0;
+}
+
+namespace {
+
+// A piece that keeps its side from being bare: not royal, not dead.
+bool keepsFromBare(PieceCode c, int y) {
+    return !c.isEmpty() && c.kind() < 38 && !isDeadPiece(c, y);
+}
+
+}  // namespace
+
+bool canBareAtOnce(const Position& p) {
+    // The other side's pieces that keep it from bare: a move takes two at most.
+    int left = 0;
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y)
+            if ((p.Board[x][y] >= 1) == (p.mover < 0) && keepsFromBare(p.Board[x][y], y)) ++left;
+    if (left == 0 || left > 2) return left == 0;
+    std::vector<Move> moves;
+    standardMovesOnBoard(p, moves);
+    for (const Move& m : moves) {
+        int taken = keepsFromBare(m.captured, m.toY) ? 1 : 0;
+        if (m.isTwoStep() && keepsFromBare(m.capturedMid, m.midY)) ++taken;
+        if (taken == left) return true;
+    }
+    return false;
+}
+
+bool standardGameEnded(const Position& p) {
+    const BoardGrid& b = p.Board;
+    if (hasNoRoyal(b, -1) || hasNoRoyal(b, 1)) return true;
+    const bool moverBare = isBareRoyal(b, p.mover), otherBare = isBareRoyal(b, -p.mover);
+    if (otherBare) return true;
+    return moverBare && !canBareAtOnce(p);
 }
 
 }  // namespace zk

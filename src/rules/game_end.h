@@ -31,4 +31,26 @@ RoyalSquares royalSquaresOf(const BoardGrid& b, int side);
 // its move check? The board is left as it was.
 bool reaches(Position& p, int side, int x, int y);
 
+// The standard game's facts. A repeated position is not among them yet.
+
+// A pawn or lance left plain on the last row of its side: it never moves again.
+bool isDeadPiece(PieceCode c, int y);
+
+// Has the side `side` no royal piece left?
+bool hasNoRoyal(const BoardGrid& b, int side);
+
+// Is the side `side` down to its royal pieces, its dead pawns and lances not
+// counted?
+bool isBareRoyal(const BoardGrid& b, int side);
+
+// May the side to move take every piece the other side has left but its
+// royal pieces and dead pawns and lances, in this one move?
+bool canBareAtOnce(const Position& p);
+
+// Has a standard game ended in this position: a side without a royal piece,
+// both sides bare, the side that has just moved bare (it had its answer), or
+// the side to move bare with no move that bares the other side at once. A
+// side with no legal move has ended its game by having no moves.
+bool standardGameEnded(const Position& p);
+
 }  // namespace zk

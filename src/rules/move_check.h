@@ -39,7 +39,8 @@ int lionGuarded(BoardGrid& b, int defenderSign, int fromX, int fromY, int lionX,
                 RuleSet rules = RuleSet::Zenkoru);
 
 // The code the moving piece becomes, or the empty code when the move does not
-// promote. The destination still holds what the move would take.
+// promote; under the standard rules, the code it may become by choice. The
+// destination still holds what the move would take.
 PieceCode promotionOf(const BoardGrid& b, int fromY, int tx, int ty, PieceCode c,
                       RuleSet rules = RuleSet::Zenkoru);
 

@@ -162,11 +162,70 @@ constexpr std::array<std::uint8_t, 791> slots() {
 
 constexpr int kRows = static_cast<int>(sizeof kZenkoru / sizeof kZenkoru[0]);
 
+// The standard game moves its pieces as Zenkoru does, but every piece starts
+// plain and promotes from its plain code to its promoted one: by kind, the
+// kind it becomes (0: none). Codes that exist only as promoted forms there
+// (tokin, white horse, boar, ox, eagle, falcon, whale, stag, prince) stay.
+constexpr int kStandardPromotion[40] = {
+    0,
+    2,   // 歩 -> と
+    0,   // と
+    4,   // 香 -> 白駒
+    0,   // 白
+    6,   // 銅 -> 横行 (promoted form)
+    0,   // 横 (promoted form)
+    8,   // 横 -> 猪
+    0,   // 猪
+    10,  // 銀 -> 竪行 (promoted form)
+    0,   // 竪 (promoted form)
+    12,  // 竪 -> 牛
+    0,   // 牛
+    14,  // 金 -> 飛車 (promoted form)
+    0,   // 飛 (promoted form)
+    16,  // 飛 -> 龍王 (promoted form)
+    0,   // 龍 (promoted form)
+    18,  // 龍 -> 鷲
+    0,   // 鷲
+    20,  // 豹 -> 角行 (promoted form)
+    0,   // 角 (promoted form)
+    22,  // 角 -> 龍馬 (promoted form)
+    0,   // 馬 (promoted form)
+    24,  // 馬 -> 鷹
+    0,   // 鷹
+    26,  // 鳳 -> 奔王 (promoted form)
+    0,   // 奔 (promoted form)
+    0,   // 奔
+    29,  // 反 -> 鯨
+    0,   // 鯨
+    31,  // 虎 -> 鹿
+    0,   // 鹿
+    33,  // 麒 -> 獅子 (promoted form)
+    0,   // 獅 (promoted form)
+    0,   // 獅
+    36,  // 仲 -> 酔象 (promoted form)
+    0,   // 象 (promoted form)
+    38,  // 象 -> 太子
+    0,   // 太
+    0,   // 王
+};
+
+// The standard falcon goes one square straight forward or jumps to the
+// second, whatever stands between.
+constexpr KindRow kStandardFalcon = {240, {N, 1, N, N, N, N, N, N}, "..o......................", 0};
+
+// The standard rows: Zenkoru's movement, the standard falcon and promotions.
+constexpr Table buildStandard() {
+    KindRow rows[kRows]{};
+    for (int i = 0; i < kRows; ++i) {
+        rows[i] = kZenkoru[i].tenths == 240 ? kStandardFalcon : kZenkoru[i];
+        if (rows[i].tenths % 10 == 0) rows[i].promotesTo = kStandardPromotion[rows[i].tenths / 10];
+    }
+    return build(rows, kRows);
+}
+
 }  // namespace
 
-// Standard plays by Zenkoru's table until its own rows are written.
-constexpr std::array<Table, 2> move_table::tables = {build(kZenkoru, kRows),
-                                                     build(kZenkoru, kRows)};
+constexpr std::array<Table, 2> move_table::tables = {build(kZenkoru, kRows), buildStandard()};
 constexpr std::array<std::uint8_t, 791> move_table::slotOfTenths = slots();
 
 }  // namespace zk

@@ -7,6 +7,7 @@
 #include "move_check.h"
 #include "move_table.h"
 #include "pieces.h"
+#include "standard_moves.h"
 
 namespace zk {
 
@@ -116,6 +117,10 @@ Position Position::initial() {
     return p;
 }
 
+Position Position::initial(RuleSet rules) {
+    return rules == RuleSet::Standard ? standardInitial() : initial();
+}
+
 Position Position::fromBoard(const BoardGrid& board, int mover) {
     Position p;
     p.Board = board;
@@ -138,6 +143,7 @@ Position Position::fromRecord(const BoardGrid& start, int firstMover, const Game
 }
 
 void legalMoves(const Position& p, Mover who, std::vector<Move>& out) {
+    if (p.rules == RuleSet::Standard) return standardLegalMoves(p, out);
     out.clear();
     Position scratch = p;  // the lion test empties squares and puts them back
     for (int x = 1; x <= 12; ++x)
@@ -155,7 +161,10 @@ std::vector<Move> legalMoves(const Position& p, Mover who) {
 
 void apply(Position& p, const Move& m) {
     p.Board[m.fromX][m.fromY] = code::EMPTY;
-    if (m.isTwoStep()) {
+    if (p.rules == RuleSet::Standard) {
+        if (m.isTwoStep()) p.Board[m.midX][m.midY] = code::EMPTY;
+        p.history = standardHistoryAfter(p.history, m);
+    } else if (m.isTwoStep()) {
         p.Board[m.midX][m.midY] = code::EMPTY;
         // Two entries: the first step's, then the second step's.
         p.history = {m.captured, m.after, m.midAfter};

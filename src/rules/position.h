@@ -14,7 +14,9 @@
 namespace zk {
 
 // What the lion-capture rules read of the record: the latest entry's capture
-// and resulting code, and the resulting code of the entry before it.
+// and resulting code, and the resulting code of the entry before it. Under
+// the standard rules a move is one entry: what it took (a lion first) and
+// the moving code before the move, which the counter-strike rule reads.
 struct LionHistory {
     PieceCode lastCaptured;   // capturedPiece of the latest entry
     PieceCode lastAfter;      // pieceAfter of the latest entry
@@ -27,8 +29,8 @@ struct LionHistory {
 LionHistory lionHistoryOf(const GameRecord& r, int n);
 
 // Which rules a position is played by. Zenkoru: every promotable piece starts
-// promoted and promoting turns it back. Standard is the classic game's rules,
-// played like Zenkoru until its own moves are written.
+// promoted and promoting turns it back. Standard: the classic game, every
+// piece starting plain, promotion a choice, lion moves in two steps.
 enum class RuleSet : std::uint8_t { Zenkoru, Standard };
 
 struct Position {
@@ -39,6 +41,8 @@ struct Position {
 
     // The initial position, the bottom side to move, no move made.
     static Position initial();
+    // The initial position of a rule set: Zenkoru's, or the standard array.
+    static Position initial(RuleSet rules);
     // A board with a side to move and no move behind it.
     static Position fromBoard(const BoardGrid& board, int mover);
     // `start` with the record's entries 1..n put on it; the side to move is
@@ -75,7 +79,9 @@ struct Move {
 enum class Mover { Presses, Computer };
 
 // Every move the side to move may make, in the order of the board scan
-// (origin column, origin row, destination column, destination row).
+// (origin column, origin row, destination column, destination row). Under
+// the standard rules both promotion choices are listed for either mover,
+// every two-step move is a whole turn, and an ended game has no moves.
 void legalMoves(const Position& p, Mover who, std::vector<Move>& out);
 std::vector<Move> legalMoves(const Position& p, Mover who = Mover::Presses);
 

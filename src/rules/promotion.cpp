@@ -1,5 +1,6 @@
 #include "move_check.h"
 #include "move_table.h"
+#include "standard_moves.h"
 
 namespace zk {
 
@@ -14,6 +15,8 @@ PieceCode promotionOf(const BoardGrid& b, int fromY, int tx, int ty, PieceCode c
     const PieceCode target = b[tx][ty];
     const int sign = c >= 1 ? 1 : -1;
     const bool takes = sign > 0 ? target <= -1 : target >= 1;
+    if (rules == RuleSet::Standard)
+        return standardMayPromote(c, fromY, ty, takes) ? promoted : code::EMPTY;
     return promotingMove(sign, fromY, ty, takes) ? promoted : code::EMPTY;
 }
 
