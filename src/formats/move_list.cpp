@@ -84,21 +84,4 @@ std::vector<std::string> moveListLines(const std::vector<MoveListItem>& list) {
     return out;
 }
 
-std::string kifText(const KifHeader& h, const std::vector<MoveListItem>& list) {
-    std::string t = "# ---- Zenkoru 棋譜 ----\n";
-    t += "開始日時：" + h.date + "\n";
-    t += "手合割：" + h.handicap + "\n";
-    t += "先手：" + h.sente + "\n";
-    t += "後手：" + h.gote + "\n";
-    if (!h.level.empty()) t += "レベル：" + h.level + "\n";
-    t += "手数----指手---------\n";
-    for (const MoveListItem& item : list) {
-        char number[16];
-        std::snprintf(number, sizeof number, "%4d ", item.number);
-        t += number + item.text + "\n";
-    }
-    t += "まで" + std::to_string(list.size()) + "手\n";
-    return t;
-}
-
 }  // namespace zk

@@ -1,7 +1,6 @@
 // The game as a list of moves: the record's entries grouped into moves the
 // way 戻 and 進 group them, each with its number, side mark and text in the
-// game's notation; the moves as values for export; and a readable Japanese
-// text of the game (a KIF-style header, then one numbered move a line).
+// game's notation; and the moves as values for export.
 #pragma once
 
 #include <string>
@@ -27,16 +26,5 @@ std::vector<Move> movesOfRecord(const GameRecord& r);
 BoardGrid startBoardOf(const BoardGrid& board, const GameRecord& r, int n);
 // The list as lines "  12 △６七・７八獅".
 std::vector<std::string> moveListLines(const std::vector<MoveListItem>& list);
-
-struct KifHeader {
-    std::string date;   // e.g. "2026/12/09 06:40:00"
-    std::string sente;  // the side that moves first
-    std::string gote;
-    std::string level;     // e.g. "LEVEL2", or "" in a game between humans
-    std::string handicap;  // e.g. "平手"
-};
-// The readable text: the header, "手数----指手----", one numbered move a line
-// in the game's notation, and "まで N手".
-std::string kifText(const KifHeader& h, const std::vector<MoveListItem>& list);
 
 }  // namespace zk

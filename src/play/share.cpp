@@ -71,13 +71,16 @@ int firstMoveNumber(const State& s) {
     return s.game.importedStart == Game::flagOn ? s.game.importedFirstMove : 1;
 }
 
+// The position before the record's first move.
+Position startOf(const State& s) {
+    const GameRecord& r = s.game.record;
+    return Position::fromBoard(startBoardOf(s.game.Board, r, r.recordCount), firstMover(s));
+}
+
 }  // namespace
 
 std::string 共有棋譜テキスト(const State& s) {
-    const GameRecord& r = s.game.record;
-    const Position start =
-        Position::fromBoard(startBoardOf(s.game.Board, r, r.recordCount), firstMover(s));
-    return formatGameText(start, movesOfRecord(r), firstMoveNumber(s));
+    return formatGameText(startOf(s), movesOfRecord(s.game.record), firstMoveNumber(s));
 }
 
 KifHeader 棋譜ヘッダ(const State& s, std::time_t when) {
@@ -88,6 +91,11 @@ KifHeader 棋譜ヘッダ(const State& s, std::time_t when) {
     std::strftime(date, sizeof date, "%Y/%m/%d %H:%M:%S", &local);
     h.date = date;
     h.handicap = handicapName(s);
+    // KIF readers start from the initial position, the bottom side first.
+    const Position start = startOf(s);
+    const Position initial = Position::initial();
+    if (start.Board != initial.Board || start.mover != initial.mover || firstMoveNumber(s) != 1)
+        h.start = formatSfen(start, firstMoveNumber(s));
     if (s.game.gameMode == Game::modeHumans) {
         h.sente = h.gote = "人間";
         return h;
@@ -144,7 +152,8 @@ void SFEN_READ_Click(State& s) {
 bool 棋譜_SFEN読込(State& s, const std::string& text) {
     ImportedGame game;
     // The top side may be the computer's: its moves are read as such.
-    const NotationError e = parseGameText(text, game, TopSide::Computer);
+    const NotationError e = looksLikeKif(text) ? parseKifText(text, game, TopSide::Computer)
+                                               : parseGameText(text, game, TopSide::Computer);
     if (!e.ok) {
         禁止通知(s, notationErrorText(e), "SFEN/USIを読込");
         return false;

@@ -1,11 +1,12 @@
-// Sharing games: the 棋譜 menu's SFEN/USI and KIF-style exports, copying the
-// position, reading a game written as SFEN/USI, and going to a move of the
+// Sharing games: the 棋譜 menu's SFEN/USI and KIF exports, copying the
+// position, reading a game written as SFEN/USI or KIF, and going to a move of the
 // move list.
 #pragma once
 
 #include <ctime>
 #include <string>
 
+#include "kif.h"
 #include "move_list.h"
 #include "state.h"
 
@@ -19,10 +20,11 @@ void SFEN_READ_Click(State& s);   // SFEN/USIを読込
 // The game as "position sfen <start> moves ...": the board before the
 // record's first entry and every move of the record.
 std::string 共有棋譜テキスト(const State& s);
-// The header of the KIF-style text, from the play state; `when` is the date.
+// The header of the KIF text, from the play state; `when` is the date.
 KifHeader 棋譜ヘッダ(const State& s, std::time_t when);
 
-// Read a game text (as SFEN/USIを読込 does once the file is read). A text
+// Read a game text, SFEN/USI or KIF told apart by its content (as
+// SFEN/USIを読込 does once the file is read). A text
 // that is not a game is refused with the forbidden sound and one box naming
 // the first bad field or move, and nothing changes; otherwise the program
 // starts afresh in record mode with the game's last position on the board.

@@ -305,23 +305,5 @@ TEST(GameTextReader, ReadsTheLionsMovesAsThePressFlowRecordsThem) {
     EXPECT_EQ(list[4].text, "８八・７七獅");
 }
 
-TEST(Kif, WritesTheHeaderAndOneNumberedMoveALine) {
-    ImportedGame g;
-    ASSERT_TRUE(parseGameText("startpos moves 7i7h 6d6e", g).ok);
-    const std::string text =
-        kifText({"2026/12/09 06:40:00", "あなた", "COM", "LEVEL2", "平手"}, moveList(g.record));
-    EXPECT_EQ(text,
-              "# ---- Zenkoru 棋譜 ----\n"
-              "開始日時：2026/12/09 06:40:00\n"
-              "手合割：平手\n"
-              "先手：あなた\n"
-              "後手：COM\n"
-              "レベル：LEVEL2\n"
-              "手数----指手---------\n"
-              "   1 ７八と\n"
-              "   2 ６五と\n"
-              "まで2手\n");
-}
-
 }  // namespace
 }  // namespace zk

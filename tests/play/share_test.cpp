@@ -1,6 +1,6 @@
 // The whole game on screen and shared: the last move's marks, going to a
-// move of the list, the SFEN/USI and KIF-style exports and the SFEN/USI
-// import, with every refusal leaving the game exactly as it was.
+// move of the list, the SFEN/USI and KIF exports and their import, with every refusal leaving the
+// game exactly as it was.
 #include "share.h"
 
 #include <iterator>
@@ -115,7 +115,8 @@ TEST_F(Share, ExportsReadBackToTheSameGame) {
         << usi;
     EXPECT_NE(usi.find(" moves 7i7h 7d7e 7j7i6h 12d12e\n"), std::string::npos) << usi;
     const std::string kif = readFile("game.kifu");
-    for (const char* line : {"手合割：平手\n", "先手：人間\n", "   3 ７九・６八獅\n", "まで4手\n"})
+    for (const char* line :
+         {"手合割：平手\n", "先手：人間\n", "   3 ７九・６八獅(0710)\n", "まで4手\n"})
         EXPECT_NE(kif.find(line), std::string::npos) << line << kif;
 
     run("menu SFEN_COPY");
@@ -131,6 +132,16 @@ TEST_F(Share, ExportsReadBackToTheSameGame) {
                                       s().game.record.entries.begin() + 6),
               entries);
     EXPECT_EQ(s().game.importedStart, Game::flagOff);
+
+    // The KIF text through the same menu: the same game at its last move.
+    const Lines read = run({"menu CANCEL", "filename game.kifu", "menu SFEN_READ"});
+    EXPECT_EQ(read.back(), "box [SFEN/USIを読込] 4手を読み込みました");
+    EXPECT_EQ(s().game.Board, end);
+    EXPECT_EQ(s().game.record.recordEnd, 5);
+    EXPECT_EQ(std::vector<MoveRecord>(s().game.record.entries.begin(),
+                                      s().game.record.entries.begin() + 6),
+              entries);
+    EXPECT_EQ(s().game.recordMode, Game::flagOn);
 }
 
 // The initial position without the bottom pawn on 1,9 (USI 12i).
@@ -230,11 +241,13 @@ TEST_F(Share, ARefusedImportSaysWhereOnceAndChangesNothing) {
         "position startpos moves 7i7h 7d7e 7h7g 9x9y",                     // the fourth move
         "position sfen " + board0.substr(0, board0.find(' ')) + " x - 1",  // the side field
         "position sfen 12/12 b - 1",                                       // the board field
+        "手数----指手---------\n   1 ７八と(0709)\n   2 ７五と(0704)\n   3 ７七と(0709)\n",
     };
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
         ImportedGame g;
-        const NotationError e = parseGameText(text, g, TopSide::Computer);
+        const NotationError e = looksLikeKif(text) ? parseKifText(text, g, TopSide::Computer)
+                                                   : parseGameText(text, g, TopSide::Computer);
         ASSERT_FALSE(e.ok);
         std::ofstream("bad.usi", std::ios::trunc) << text;
         EXPECT_EQ(run({"filename bad.usi", "menu SFEN_READ"}),
@@ -247,6 +260,9 @@ TEST_F(Share, ARefusedImportSaysWhereOnceAndChangesNothing) {
     }
     EXPECT_NE(
         notationErrorText(parseGameText(texts[0], *std::make_unique<ImportedGame>())).find("4"),
+        std::string::npos);
+    EXPECT_NE(
+        notationErrorText(parseKifText(texts[3], *std::make_unique<ImportedGame>())).find("3手目"),
         std::string::npos);
 }
 
