@@ -224,6 +224,12 @@ TEST_F(Share, TheSfenMoveNumberIsThatOfTheNextMove) {
     std::ofstream("later.usi") << text;
     run({"filename later.usi", "menu SFEN_READ"});
     EXPECT_EQ(copied(), " - 39");
+    // The KIF text carries the same start and number.
+    run({"filename later.kifu", "menu KIF_WRITE", "filename later.kifu", "menu SFEN_READ"});
+    EXPECT_NE(readFile("later.kifu").find("開始局面：" + formatSfen(pawnDown(), 37) + "\n"),
+              std::string::npos);
+    EXPECT_EQ(copied(), " - 39");
+    EXPECT_EQ(s().game.importedFirstMove, 37);
     run({"filename again.usi", "menu SFEN_WRITE"});
     EXPECT_EQ(readFile("again.usi"), text + "\n");
     run("goto 1");
