@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::string_view kSame = "同　";
 
+// Full-width digits, as KIF writes a file.
 const char* const kWideDigits[10] = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
 
 // Whether the text at i starts with s; if so i moves past it.
@@ -57,6 +58,7 @@ struct KifMove {
     bool promotes = false;
 };
 
+// One move's text read as its parts; false when it is not one.
 bool readKifMove(std::string_view t, KifMove& k) {
     std::size_t i = 0;
     int x = 0, y = 0;
@@ -99,6 +101,7 @@ bool readKifMove(std::string_view t, KifMove& k) {
     return true;
 }
 
+// Whether a legal move is the one the text names.
 bool matches(const Move& m, const KifMove& k) {
     if (m.fromX != k.fromX || m.fromY != k.fromY || m.toX != k.toX || m.toY != k.toY) return false;
     if (m.promotes() != k.promotes || k.kanji != 駒漢字(m.piece.kind())) return false;
@@ -106,6 +109,7 @@ bool matches(const Move& m, const KifMove& k) {
     return m.isTwoStep() && m.midX == k.midX && m.midY == k.midY;
 }
 
+// The first of the moves the text names, as the USI reader picks it.
 const Move* find(const std::vector<Move>& moves, const KifMove& k) {
     for (const Move& m : moves)
         if (matches(m, k)) return &m;
@@ -126,6 +130,7 @@ std::vector<std::string_view> lines(std::string_view text) {
     return out;
 }
 
+// The line without the half-width spaces and tabs around it.
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
