@@ -180,8 +180,12 @@ TEST_F(Share, ImportStartsRecordModeAtTheEndAndKeepsItsOwnStart) {
     // its game text is saved instead.
     ui().autosaveDir = (dir_ / "saved").string();
     run("menu CANCEL");
-    for (const auto& e : std::filesystem::directory_iterator(dir_ / "saved"))
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir_ / "saved")) {
         EXPECT_EQ(e.path().extension(), ".usi");
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
 }
 
 TEST_F(Share, TheSfenMoveNumberIsThatOfTheNextMove) {
