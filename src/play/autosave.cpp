@@ -9,10 +9,14 @@
 #include "file_io.h"
 #include "platform.h"
 #include "record_file.h"
+#include "share.h"
 
 namespace zk {
 
 namespace {
+
+constexpr const char* kRecordEnding = ".棋譜";
+constexpr const char* kGameTextEnding = ".usi";
 
 bool exists(const std::string& path) {
     struct stat st {};
@@ -21,12 +25,12 @@ bool exists(const std::string& path) {
 
 // A free name in `folder` for a game saved now: the time and the sides, with
 // a number added when two games end within one minute.
-std::string freshPath(const State& s, const std::string& folder) {
+std::string freshPath(const State& s, const std::string& folder, const std::string& ending) {
     const std::string name = autosaveFileName(s, std::time(nullptr));
-    const std::string stem = name.substr(0, name.size() - std::string(".棋譜").size());
-    std::string path = folder + "/" + name;
+    const std::string stem = name.substr(0, name.size() - std::string(kRecordEnding).size());
+    std::string path = folder + "/" + stem + ending;
     for (int n = 2; exists(path) && n < 1000; ++n)
-        path = folder + "/" + stem + "_" + std::to_string(n) + ".棋譜";
+        path = folder + "/" + stem + "_" + std::to_string(n) + ending;
     return path;
 }
 
@@ -39,6 +43,12 @@ void reportFailure(State& s, const std::string& folder, const std::string& why) 
          "自動保存");
 }
 
+// A record file replays from the initial position only.
+bool startsFromInitial(const State& s) {
+    return s.game.isReversed == Game::flagOff && s.game.handicapChanged == Game::flagOff &&
+           s.game.importedStart == Game::flagOff;
+}
+
 }  // namespace
 
 std::string autosaveFileName(const State& s, std::time_t when) {
@@ -49,23 +59,28 @@ std::string autosaveFileName(const State& s, std::time_t when) {
     std::string sides = "先手-後手";
     if (s.game.gameMode == Game::modeCom)
         sides = s.game.manPlayer == Game::firstPlayer ? "先手-COM" : "COM-後手";
-    return std::string(stamp) + "_" + sides + ".棋譜";
+    return std::string(stamp) + "_" + sides + kRecordEnding;
 }
 
 void autosaveGame(State& s) {
     const std::string folder = s.screen.ui->autosaveFolder();
     if (folder.empty()) return;
-    if (s.game.isReversed == Game::flagOn || s.game.handicapChanged == Game::flagOn ||
-        s.game.importedStart == Game::flagOn)
-        return;
     const GameRecord& r = s.game.record;
-    // Entries on the board count even if recordEnd fell behind them; an entry
-    // a file cannot hold ends what is saved.
-    int end = 0;
-    while (end < std::max(r.recordEnd, r.recordCount) && entryFitsFile(r.at(end + 1))) ++end;
+    // Entries on the board count even if recordEnd fell behind them; in a
+    // record file, an entry it cannot hold ends what is saved.
+    const bool asRecord = startsFromInitial(s);
+    int end = std::max(r.recordEnd, r.recordCount);
+    if (asRecord) {
+        end = 0;
+        while (end < std::max(r.recordEnd, r.recordCount) && entryFitsFile(r.at(end + 1))) ++end;
+    }
     if (end == 0) return;
-    const std::string text = formatRecordFile(r, end);
+    const std::string text = asRecord ? formatRecordFile(r, end) : 共有棋譜テキスト(s) + "\n";
     if (text == s.game.savedGame.text) return;
+    // A game read as SFEN/USI is marked as in its file by its record's text.
+    if (!asRecord && s.game.savedGame.file.empty() &&
+        formatRecordFile(r, end) == s.game.savedGame.text)
+        return;
 
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
@@ -73,13 +88,23 @@ void autosaveGame(State& s) {
         reportFailure(s, folder, writeFailureReason(ec.value()));
         return;
     }
-    std::string path = s.game.savedGame.file.empty() ? freshPath(s, folder) : s.game.savedGame.file;
+    const std::string ending = asRecord ? kRecordEnding : kGameTextEnding;
+    std::string path = s.game.savedGame.file;
+    if (path.empty() || !path.ends_with(ending)) path = freshPath(s, folder, ending);
     std::string error;
     if (!writeFileAtomically(path, text, error)) {
         reportFailure(s, folder, error);
         return;
     }
     s.game.savedGame = {text, path};
+}
+
+void autosaveBeforeCut(State& s) {
+    const GameRecord& r = s.game.record;
+    if (r.recordCount >= r.recordEnd) return;
+    autosaveGame(s);
+    // The file holds the line left behind; the new line goes to a file of its own.
+    s.game.savedGame = {};
 }
 
 }  // namespace zk

@@ -1,5 +1,6 @@
 #include "com_turn.h"
 
+#include "autosave.h"
 #include "board_screen.h"
 #include "com_mate.h"
 #include "dialog.h"
@@ -62,6 +63,7 @@ void com_ban2手目(State& s, int 移動元X, int 移動元Y, PieceCode 移動�
 
 ComOutcome com_着手(State& s, const ComChoice& c, PieceCode captured,
                     const std::function<void(PieceCode& after)>& secondStep) {
+    autosaveBeforeCut(s);
     手順保存(s.game.record, s.game.Board, c.x, c.y, c.tx, c.ty, c.pieceBefore, c.pieceAfter);
     描画_駒点滅(s.screen, c.pieceBefore, c.x, c.y, 2);
     駒移動(s, c.x, c.y, c.tx, c.ty, c.pieceAfter);

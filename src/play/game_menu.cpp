@@ -34,6 +34,7 @@ void 対COM準備(State& s) {
     移動ヘルプ終了(s);
     // Entries ahead of the position are dropped; the count of entries (not
     // of moves, which a two-step move makes differ) keeps every played step.
+    autosaveBeforeCut(s);
     s.game.record.recordEnd = s.game.record.recordCount;
     描画_対COM名札(s);
     s.screen.ui->flush();

@@ -1,5 +1,6 @@
 #include "move_flow.h"
 
+#include "autosave.h"
 #include "board_screen.h"
 #include "com_turn.h"
 #include "dialog.h"
@@ -45,6 +46,7 @@ void 指し手実行(State& s) {
                                                s.press.destY, s.press.selPiece, s.game.rules);
         !promoted.isEmpty())
         s.press.selPiece = promoted;
+    autosaveBeforeCut(s);
     手順保存(s.game.record, s.game.Board, s.press.selX, s.press.selY, s.press.destX, s.press.destY,
              pieceBefore, s.press.selPiece);
     PieceCode captured = s.game.Board[s.press.destX][s.press.destY];

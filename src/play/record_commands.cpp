@@ -48,6 +48,8 @@ void REVERSE_Click(State& s) {
     autosaveGame(s);
     移動ヘルプ終了(s);
     盤_反転(s);
+    // The game turned is a new one; its file must not replace the last.
+    if (s.game.record.recordEnd == 0 && s.game.record.recordCount == 0) s.game.savedGame = {};
 }
 
 // 読込: show the lists to pick a file from.

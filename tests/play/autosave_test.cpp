@@ -1,10 +1,13 @@
 // No game is lost: every way of throwing a game away saves it first, as a
-// record file that loads back to the same position.
+// record file (or, for a game a record file cannot start, a game text) that
+// loads back to the same position.
 #include "autosave.h"
 
 #include <fstream>
 
+#include "record_file.h"
 #include "script_fixture.h"
+#include "sfen.h"
 
 namespace zk {
 namespace {
@@ -25,6 +28,11 @@ protected:
         for (const auto& e : fs::directory_iterator(dir_ / "data" / "棋譜", ec))
             files.push_back(e.path());
         std::sort(files.begin(), files.end());
+        return files;
+    }
+    std::vector<fs::path> recordFiles() const {
+        std::vector<fs::path> files = saved();
+        std::erase_if(files, [](const fs::path& p) { return p.extension() != ".棋譜"; });
         return files;
     }
     static std::string contents(const fs::path& p) {
@@ -73,9 +81,11 @@ TEST_F(Autosave, OnlyWhatIsInNoFileYetIsSaved) {
     run({"menu START", "menu CANCEL"});
     run({"menu LBEL_UP", "menu START", "press 5 9", "press 5 8", "menu CANCEL"});
     playTwoMoves();
-    run({"menu REVERSE", "menu START", "press 5 9", "press 5 8", "menu CANCEL"});
-    EXPECT_EQ(saved().size(), 1u);  // only the game before 反転
-    fs::remove(saved().at(0));
+    run({"menu REVERSE", "menu START", "press 5 8", "press 5 7", "menu CANCEL"});
+    // Only the game before 反転 is a record file; the others are game texts.
+    ASSERT_EQ(saved().size(), 3u);
+    EXPECT_EQ(recordFiles().size(), 1u);
+    for (const fs::path& p : saved()) fs::remove(p);
 
     // A game saved by the user, or loaded and replayed, is in its file.
     playTwoMoves();
@@ -99,6 +109,73 @@ TEST_F(Autosave, AFailedSaveSaysSoOnceAndLosesNothingElse) {
     out = run("key 27");
     EXPECT_TRUE(runner().ended());
     EXPECT_TRUE(out.empty() || out[0].find("自動保存") == std::string::npos);
+}
+
+TEST_F(Autosave, AMoveAfterTakingBackSavesTheLineItCutsOff) {
+    playTwoMoves();
+    const BoardGrid last = s().game.Board;
+    run({"menu REPLAY", "press 7 4", "press 7 5"});  // the top side plays another move
+    ASSERT_EQ(saved().size(), 1u);
+    const fs::path cut = saved()[0];
+    EXPECT_EQ(contents(cut), kTwoMoves);
+    run({"press 5 8", "press 5 7"});  // an ordinary move saves nothing
+    EXPECT_EQ(saved().size(), 1u);
+
+    // The new line goes to a file of its own; the one cut off loads to its end.
+    run({"path " + cut.parent_path().string(), "file " + cut.filename().string(), "menu AFTER",
+         "menu AFTER"});
+    ASSERT_EQ(saved().size(), 2u);
+    EXPECT_EQ(contents(cut), kTwoMoves);
+    EXPECT_EQ(s().game.Board, last);
+}
+
+TEST_F(Autosave, TheComputerPlayingOnAfterTakingBackSavesTheLineOnce) {
+    run({"menu SENTE", "press 5 9", "press 5 8"});
+    const std::string before = formatRecordFile(s().game.record, s().game.record.recordEnd);
+    ASSERT_EQ(s().game.record.recordEnd, 2);
+    // Back over the computer's reply: 先手 lets it play again.
+    run({"menu REPLAY", "menu SENTE"});
+    ASSERT_EQ(saved().size(), 1u);
+    EXPECT_EQ(contents(saved()[0]), before);
+    fs::remove(saved()[0]);
+    // Back over both moves: the human's new move saves, the reply does not.
+    const std::string again = formatRecordFile(s().game.record, s().game.record.recordEnd);
+    run({"menu REPLAY", "menu REPLAY", "press 6 9", "press 6 8"});
+    ASSERT_EQ(s().game.record.recordEnd, 2);
+    ASSERT_EQ(saved().size(), 1u);
+    EXPECT_EQ(contents(saved()[0]), again);
+}
+
+TEST_F(Autosave, GamesARecordFileCannotHoldAreSavedAsGameTexts) {
+    playTwoMoves();
+    run({"menu REVERSE", "menu START", "press 5 8", "press 5 7"});
+    for (const fs::path& p : saved()) fs::remove(p);
+    const BoardGrid reversed = s().game.Board;
+    run("menu CANCEL");
+    ASSERT_EQ(saved().size(), 1u);
+    const fs::path turned = saved()[0];
+    EXPECT_EQ(turned.extension(), ".usi");
+    run({"filename " + turned.string(), "menu SFEN_READ"});
+    EXPECT_EQ(s().game.Board, reversed);
+    EXPECT_EQ(s().game.moveCount, 1);
+    run("menu CANCEL");  // read and not played on: in its file already
+    EXPECT_EQ(saved().size(), 1u);
+
+    // A game read from a start of its own and played on.
+    Position start = Position::initial();
+    start.Board[1][4] = code::EMPTY;
+    std::ofstream("start.usi") << "position sfen " + formatSfen(start) + " moves 8i8h 5d5e\n";
+    run({"filename start.usi", "menu SFEN_READ", "menu START", "press 6 9", "press 6 8"});
+    ASSERT_EQ(s().game.moveCount, 3);
+    const BoardGrid played = s().game.Board;
+    fs::remove(turned);
+    run("menu CANCEL");
+    ASSERT_EQ(saved().size(), 1u);
+    EXPECT_EQ(saved()[0].extension(), ".usi");
+    run({"filename " + saved()[0].string(), "menu SFEN_READ"});
+    EXPECT_EQ(s().game.Board, played);
+    EXPECT_EQ(s().game.moveCount, 3);
+    EXPECT_EQ(s().game.importedStart, Game::flagOn);
 }
 
 TEST(AutosaveName, NamesTheTimeAndBothSides) {

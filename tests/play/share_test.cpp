@@ -187,10 +187,16 @@ TEST_F(Share, ImportStartsRecordModeAtTheEndAndKeepsItsOwnStart) {
     run({"filename again.usi", "menu SFEN_WRITE"});
     EXPECT_EQ(readFile("again.usi").rfind("position sfen " + formatSfen(pawnDown()) + " moves", 0),
               0u);
-    // Nor is it saved automatically as a record file that would start elsewhere.
+    // Nor is it saved automatically as a record file that would start elsewhere:
+    // its game text is saved instead.
     ui().autosaveDir = (dir_ / "saved").string();
     run("menu CANCEL");
-    EXPECT_FALSE(std::filesystem::exists(dir_ / "saved"));
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir_ / "saved")) {
+        EXPECT_EQ(e.path().extension(), ".usi");
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
 }
 
 TEST_F(Share, TheSfenMoveNumberIsThatOfTheNextMove) {
