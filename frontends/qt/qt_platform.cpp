@@ -144,13 +144,16 @@ std::string QtPlatform::askFileName(bool save, const std::string& title,
                                     const std::string& suggested, const std::string& extension) {
     if (!presetFileNames.isEmpty()) return presetFileNames.takeFirst().toStdString();
     if (boxesAnsweredAtOnce_) return "";
-    const QString ext = QString::fromStdString(extension);
+    const QStringList endings =
+        QString::fromStdString(extension).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList patterns;
+    for (const QString& e : endings) patterns << QStringLiteral("*.%1").arg(e);
     QFileDialog dialog(&window_, QString::fromStdString(title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    // A typed name without an ending gets this one.
-    dialog.setDefaultSuffix(ext);
-    dialog.setNameFilters({QStringLiteral("*.%1").arg(ext), QStringLiteral("*")});
+    // A typed name without an ending gets the first one.
+    dialog.setDefaultSuffix(endings.value(0));
+    dialog.setNameFilters({patterns.join(QLatin1Char(' ')), QStringLiteral("*")});
     const QString start = QString::fromStdString(suggested);
     if (QFileInfo(start).isDir())
         dialog.setDirectory(start);

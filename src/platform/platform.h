@@ -55,7 +55,8 @@ public:
     // Put a text on the system clipboard.
     virtual void setClipboardText(const std::string& /*text*/) {}
     // Ask for a file to write (`save`) or read, offering `suggested` (a name,
-    // or a path) and files ending in `extension`; "" when the user cancelled.
+    // or a path) and files ending in `extension` (several endings separated by
+    // spaces, the first for a typed name); "" when the user cancelled.
     virtual std::string askFileName(bool /*save*/, const std::string& /*title*/,
                                     const std::string& /*suggested*/,
                                     const std::string& /*extension*/) {

@@ -132,7 +132,8 @@ void SFEN_COPY_Click(State& s) {
 void SFEN_READ_Click(State& s) {
     記録欄_非表示(s);
     const std::string title = "SFEN/USIを読込";
-    const std::string path = s.screen.ui->askFileName(false, title, suggestedPath(s, ""), "usi");
+    const std::string path =
+        s.screen.ui->askFileName(false, title, suggestedPath(s, ""), "usi kifu");
     if (path.empty()) return;
     std::string text;
     switch (readFileLimited(path, kMaxGameTextBytes, text)) {
