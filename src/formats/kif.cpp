@@ -211,7 +211,6 @@ NotationError parseKifText(std::string_view text, ImportedGame& out, TopSide top
         moveTexts.push_back(move);
     }
     Position p = g.start;
-    std::vector<Move> presses, computer;
     int number = 0;
     for (const std::string_view t : moveTexts) {
         ++number;
@@ -229,20 +228,9 @@ NotationError parseKifText(std::string_view text, ImportedGame& out, TopSide top
                 k.toY = previous->toY;
             }
         }
-        const bool byComputer = top == TopSide::Computer && p.mover >= 1;
-        const Move* m = nullptr;
-        if (!byComputer) {
-            legalMoves(p, Mover::Presses, presses);
-            m = find(presses, k);
-        }
-        if (m == nullptr) {
-            legalMoves(p, Mover::Computer, computer);
-            m = find(computer, k);
-        }
-        if (m == nullptr) return {false, 0, number, std::string(t)};
-        for (const MoveRecord& e : recordEntriesOf(*m)) g.record.slot(++g.record.recordEnd) = e;
-        g.moves.push_back(*m);
-        apply(p, *m);
+        if (!addImportedMove(p, g, top,
+                             [&k](const std::vector<Move>& moves) { return find(moves, k); }))
+            return {false, 0, number, std::string(t)};
     }
     g.record.recordCount = g.record.recordEnd;
     g.end = p;

@@ -267,6 +267,26 @@ std::vector<MoveRecord> recordEntriesOf(const Move& m) {
     return {first, entry(m.fromX, m.fromY, m.toX, m.toY, shown, shown, m.after)};
 }
 
+bool addImportedMove(Position& position, ImportedGame& game, TopSide top,
+                     const std::function<const Move*(const std::vector<Move>&)>& pick) {
+    std::vector<Move> moves;
+    const Move* m = nullptr;
+    if (!(top == TopSide::Computer && position.mover >= 1)) {
+        legalMoves(position, Mover::Presses, moves);
+        m = pick(moves);
+    }
+    std::vector<Move> computer;
+    if (m == nullptr) {
+        legalMoves(position, Mover::Computer, computer);
+        m = pick(computer);
+    }
+    if (m == nullptr) return false;
+    for (const MoveRecord& e : recordEntriesOf(*m)) game.record.slot(++game.record.recordEnd) = e;
+    game.moves.push_back(*m);
+    apply(position, *m);
+    return true;
+}
+
 namespace {
 
 // A game text read with one set of letters; `out` is written only when the
@@ -290,25 +310,13 @@ NotationError readGameText(const std::vector<std::string_view>& w, ImportedGame&
         ++at;
     }
     Position p = g.start;
-    std::vector<Move> presses, computer;
     for (int number = 1; at < w.size(); ++at, ++number) {
         const std::string_view t = w[at];
         UsiMove u;
         if (!readUsi(t, u)) return {false, 0, number, std::string(t)};
-        const bool byComputer = top == TopSide::Computer && p.mover >= 1;
-        const Move* m = nullptr;
-        if (!byComputer) {
-            legalMoves(p, Mover::Presses, presses);
-            m = find(presses, u);
-        }
-        if (m == nullptr) {
-            legalMoves(p, Mover::Computer, computer);
-            m = find(computer, u);
-        }
-        if (m == nullptr) return {false, 0, number, std::string(t)};
-        for (const MoveRecord& e : recordEntriesOf(*m)) g.record.slot(++g.record.recordEnd) = e;
-        g.moves.push_back(*m);
-        apply(p, *m);
+        if (!addImportedMove(p, g, top,
+                             [&u](const std::vector<Move>& moves) { return find(moves, u); }))
+            return {false, 0, number, std::string(t)};
     }
     g.record.recordCount = g.record.recordEnd;
     g.end = p;

@@ -29,6 +29,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,6 +92,13 @@ constexpr std::size_t kMaxGameTextBytes = 256 * 1024;
 // made by presses; in a game against the computer the top side's moves are
 // the computer's, which may leave a promotion out.
 enum class TopSide { Human, Computer };
+
+// Add one move to a game being read: the legal move of `position` that
+// `pick` chooses among a list (the pressed moves first, unless the computer is
+// to move, then the computer's), written to the game's record and put on
+// `position`. False, with nothing changed, when `pick` chooses none.
+bool addImportedMove(Position& position, ImportedGame& game, TopSide top,
+                     const std::function<const Move*(const std::vector<Move>&)>& pick);
 
 // Read "[position] (sfen <SFEN> | startpos) [moves m1 m2 ...]". "startpos" is
 // this game's initial position with the bottom side to move. Every move must
