@@ -82,14 +82,7 @@ void movesOfPiece(BoardGrid& b, RuleSet rules, const LionHistory& h, Mover who, 
         const int n = afterChoices(b, rules, fy, tx, ty, c, who, afters);
         const PieceCode mid = 二手目駒(fx, fy, tx, ty, c, rules);
         for (int i = 0; i < n; ++i) {
-            Move m;
-            m.fromX = static_cast<std::int8_t>(fx);
-            m.fromY = static_cast<std::int8_t>(fy);
-            m.toX = static_cast<std::int8_t>(tx);
-            m.toY = static_cast<std::int8_t>(ty);
-            m.piece = c;
-            m.after = afters[i];
-            m.captured = target;
+            Move m = Move::single(fx, fy, tx, ty, c, afters[i], target);
             m.stopped = !mid.isEmpty() && who == Mover::Presses;
             out.push_back(m);
             if (mid.isEmpty()) continue;

@@ -65,6 +65,20 @@ struct Move {
     PieceCode capturedMid;  // taken on the mid square
     PieceCode captured;     // taken on (toX, toY)
 
+    // A single move of `piece` from (fx, fy) to (tx, ty), ending as `after`.
+    static Move single(int fx, int fy, int tx, int ty, PieceCode piece, PieceCode after,
+                       PieceCode captured) {
+        Move m;
+        m.fromX = static_cast<std::int8_t>(fx);
+        m.fromY = static_cast<std::int8_t>(fy);
+        m.toX = static_cast<std::int8_t>(tx);
+        m.toY = static_cast<std::int8_t>(ty);
+        m.piece = piece;
+        m.after = after;
+        m.captured = captured;
+        return m;
+    }
+
     bool isTwoStep() const { return midX != 0; }
     // Did the piece change its code on the way?
     bool promotes() const { return after != piece; }

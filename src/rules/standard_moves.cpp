@@ -70,14 +70,7 @@ void singleMoves(const Position& p, int fx, int fy, std::vector<Move>& out) {
         const int tx = fx + dx, ty = fy + dy;
         if (!onBoard(tx, ty) || owns(sign, b[tx][ty])) continue;
         if (!reachesSquare(b, c, fx, fy, tx, ty)) continue;
-        Move m;
-        m.fromX = static_cast<std::int8_t>(fx);
-        m.fromY = static_cast<std::int8_t>(fy);
-        m.toX = static_cast<std::int8_t>(tx);
-        m.toY = static_cast<std::int8_t>(ty);
-        m.piece = c;
-        m.after = c;
-        m.captured = b[tx][ty];
+        Move m = Move::single(fx, fy, tx, ty, c, c, b[tx][ty]);
         if (!lionRulesAllow(b, p.history, m)) continue;
         out.push_back(m);
         if (!promoted.isEmpty() && standardMayPromote(c, fy, ty, !m.captured.isEmpty())) {
@@ -107,18 +100,11 @@ void twoStepMoves(const Position& p, int fx, int fy, std::vector<Move>& out) {
             if (!onBoard(tx, ty)) continue;
             const bool home = tx == fx && ty == fy;
             if (!home && owns(sign, b[tx][ty])) continue;
-            Move m;
-            m.fromX = static_cast<std::int8_t>(fx);
-            m.fromY = static_cast<std::int8_t>(fy);
+            Move m = Move::single(fx, fy, tx, ty, c, c, home ? code::EMPTY : b[tx][ty]);
             m.midX = static_cast<std::int8_t>(mx);
             m.midY = static_cast<std::int8_t>(my);
-            m.toX = static_cast<std::int8_t>(tx);
-            m.toY = static_cast<std::int8_t>(ty);
-            m.piece = c;
             m.midAfter = c;
-            m.after = c;
             m.capturedMid = b[mx][my];
-            m.captured = home ? code::EMPTY : b[tx][ty];
             if (!lionRulesAllow(b, p.history, m)) continue;
             out.push_back(m);
         }
