@@ -119,7 +119,15 @@ void BoardView::paintEvent(QPaintEvent* e) {
                 break;
             }
             case zk::ScreenItem::Kind::Text:
-                drawText(p, it, QPointF(r.x(), r.y()), k);
+                if (it.shadowDx != 0 || it.shadowDy != 0) {
+                    // Just off the text it shades, however large the window.
+                    const double d = zk::ScreenModel::shadowPixels(k * dpr) / dpr;
+                    drawText(p, it,
+                             QPointF(o.x() + (it.x - it.shadowDx) * k + d,
+                                     o.y() + (it.y - it.shadowDy) * k + d),
+                             k);
+                } else
+                    drawText(p, it, QPointF(r.x(), r.y()), k);
                 break;
         }
     }

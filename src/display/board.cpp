@@ -2,6 +2,7 @@
 // and the full repaint of the window.
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "draw.h"
 #include "platform.h"
@@ -40,12 +41,10 @@ void 描画_桝_数値(Screen& s) {
     for (int i = 1; i <= 12; ++i) {
         // The patch stops at the board's top edge so it never cuts into row 1.
         描画_四角形(s, i + 0.1, 0.6, 210, 240, Screen::boardColour);
-        描画_数値(s, i + 0.2, 0.7, 13 - i, Screen::textBlack, 0, 10, bold);
-        描画_数値(s, i + 0.1, 0.6, 13 - i, Screen::textWhite, 0, 10, bold);
+        描画_影付き文字(s, i + 0.1, 0.6, std::to_string(13 - i), Screen::textWhite, 10, bold);
 
         描画_四角形(s, 13.1, i + 0.3, 210, 400, Screen::boardColour);
-        描画_数値(s, 13.2, i + 0.4, i, Screen::textBlack, 1, 10, bold);
-        描画_数値(s, 13.1, i + 0.3, i, Screen::textWhite, 1, 10, bold);
+        描画_影付き文字(s, 13.1, i + 0.3, 漢数字(i), Screen::textWhite, 10, bold);
     }
 }
 

@@ -41,27 +41,32 @@ std::string 文字列テキスト(int 数値) {
     return "";
 }
 
-// Write the label of a value slightly inside a cell position.
-void 描画_文字列(Screen& s, double 入力X, double 入力Y, int 数値, int 色, int サイズ) {
+// Write the label of a value slightly inside a cell position, with
+// `shadowed` over its drop shadow.
+void 描画_文字列(Screen& s, double 入力X, double 入力Y, int 数値, int 色, int サイズ,
+                 bool shadowed) {
     std::string text = 文字列テキスト(数値);
     if (text.empty()) return;
-    s.ui->screen().text(cellX(入力X) + 120, cellY(入力Y) + 160, text, 色, サイズ, false);
+    const int x = cellX(入力X) + 120, y = cellY(入力Y) + 160;
+    if (shadowed) {
+        const int sx = cellX(入力X + 0.1) + 120, sy = cellY(入力Y + 0.1) + 160;
+        s.ui->screen().text(sx, sy, text, Screen::textBlack, サイズ, false, sx - x, sy - y);
+    }
+    s.ui->screen().text(x, y, text, 色, サイズ, false);
 }
 
 // The level caption left of the board's top-left corner, with a shadow: the
-// word above the number, in the margin beside row 1, wholly inside the window.
+// word above the number, in the margin beside row 1, wholly inside the window
+// and clear of the board's edge.
 void 描画_レベル(Screen& s, int IN_LEVEL) {
-    描画_文字(s, -0.25, 1.1, "LEVEL", Screen::textBlack, 10);
-    描画_文字(s, -0.35, 1.0, "LEVEL", Screen::textWhite, 10);
-    描画_数値(s, 0.15, 1.5, IN_LEVEL, Screen::textBlack, 0, 12);
-    描画_数値(s, 0.05, 1.4, IN_LEVEL, Screen::textWhite, 0, 12);
+    描画_影付き文字(s, -0.35, 1.0, "LEVEL", Screen::textWhite, 9);
+    描画_影付き文字(s, 0.05, 1.4, std::to_string(IN_LEVEL), Screen::textWhite, 12);
 }
 
 // The handicap rank right of the board, on a cleared box, with a shadow.
 void 描画_ハンデレベル(Screen& s, int IN_ハンデレベル) {
     s.ui->screen().fillRect(cellX(14), cellY(2), 2200, 560, Screen::boardGridColour);
-    描画_文字列(s, 14.1, 2.1, IN_ハンデレベル, Screen::textBlack, 10);
-    描画_文字列(s, 14, 2, IN_ハンデレベル, Screen::textWhite, 10);
+    描画_文字列(s, 14, 2, IN_ハンデレベル, Screen::textWhite, 10, true);
 }
 
 }  // namespace zk

@@ -55,6 +55,15 @@ void 描画_文字(Screen& s, double 入力X, double 入力Y, const std::string&
     s.ui->screen().text(cellX(入力X), cellY(入力Y), 文字列, 色, フォントサイズ, bold);
 }
 
+// Print a text over its drop shadow; the shadow's item knows the text it shades.
+void 描画_影付き文字(Screen& s, double 入力X, double 入力Y, const std::string& 文字列, int 色,
+                     int フォントサイズ, bool bold) {
+    const int x = cellX(入力X), y = cellY(入力Y);
+    const int sx = cellX(入力X + 0.1), sy = cellY(入力Y + 0.1);
+    s.ui->screen().text(sx, sy, 文字列, Screen::textBlack, フォントサイズ, bold, sx - x, sy - y);
+    s.ui->screen().text(x, y, 文字列, 色, フォントサイズ, bold);
+}
+
 // Show or hide the drive, directory and file lists of the record-file panel.
 void 描画_可視(Screen& s, bool a, bool b, bool c) { s.ui->setFileListsVisible(a, b, c); }
 

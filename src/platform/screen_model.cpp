@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace zk {
 
@@ -42,7 +43,8 @@ bool sameKey(const ScreenItem& a, const ScreenItem& b) {
 
 bool identical(const ScreenItem& a, const ScreenItem& b) {
     return sameKey(a, b) && a.w == b.w && a.h == b.h && a.colour == b.colour && a.text == b.text &&
-           a.fontSize == b.fontSize && a.bold == b.bold;
+           a.fontSize == b.fontSize && a.bold == b.bold && a.shadowDx == b.shadowDx &&
+           a.shadowDy == b.shadowDy;
 }
 
 }  // namespace
@@ -64,7 +66,15 @@ TwipRect ScreenModel::reach(const ScreenItem& it) {
     const long long em = std::max(it.fontSize, 1) * 20LL;
     long long chars = 0;
     for (unsigned char c : it.text) chars += (c & 0xC0) != 0x80;
-    return {it.x, it.y, clampInt(chars * em + em / 2), clampInt(2 * em)};
+    // A shadow paints near the text it shades, up and left of its own anchor.
+    const long long dx = std::max(it.shadowDx, 0), dy = std::max(it.shadowDy, 0);
+    return {clampInt(it.x - dx), clampInt(it.y - dy), clampInt(chars * em + em / 2 + dx),
+            clampInt(2 * em + dy)};
+}
+
+int ScreenModel::shadowPixels(double devicePixelsPerTwip) {
+    const long p = std::lround(kTwipsPerPixel * devicePixelsPerTwip);
+    return static_cast<int>(std::clamp<long>(p, 1, 2));
 }
 
 void ScreenModel::markDirty(const TwipRect& r) {
@@ -189,7 +199,7 @@ void ScreenModel::removeCoveredBy(int x, int y, int w, int h) {
 
 void ScreenModel::fillRect(int x, int y, int w, int h, int colour) {
     if (w <= 0 || h <= 0) return;
-    ScreenItem item{ScreenItem::Kind::FillRect, x, y, w, h, colour, {}, 0, false};
+    ScreenItem item{ScreenItem::Kind::FillRect, x, y, w, h, colour, {}, 0, false, 0, 0};
     const int same = findSame(item);
     if (same >= 0 && onTop(same)) return raise(same);
     removeCoveredBy(x, y, w, h);
@@ -208,7 +218,7 @@ void ScreenModel::outlineRect(int x, int y, int w, int h, int colour) {
             n.row0 == n.row1)
             return raise(b.back());
     }
-    ScreenItem item{ScreenItem::Kind::Rect, x, y, w, h, colour, {}, 0, false};
+    ScreenItem item{ScreenItem::Kind::Rect, x, y, w, h, colour, {}, 0, false, 0, 0};
     const int same = findSame(item);
     if (same >= 0) {
         if (nodes_[same].item.colour == colour && onTop(same)) return raise(same);
@@ -217,11 +227,13 @@ void ScreenModel::outlineRect(int x, int y, int w, int h, int colour) {
     add(std::move(item));
 }
 
-void ScreenModel::text(int x, int y, const std::string& s, int colour, int fontSize, bool bold) {
+void ScreenModel::text(int x, int y, const std::string& s, int colour, int fontSize, bool bold,
+                       int shadowDx, int shadowDy) {
     // Rough extent: a full-width character is about one em (20 twips a point).
     const int em = fontSize * 20;
     const int w = static_cast<int>(s.size()) * em / 3;
-    ScreenItem item{ScreenItem::Kind::Text, x, y, w, em, colour, s, fontSize, bold};
+    ScreenItem item{
+        ScreenItem::Kind::Text, x, y, w, em, colour, s, fontSize, bold, shadowDx, shadowDy};
     const int same = findSame(item);
     if (same >= 0) {
         if (identical(nodes_[same].item, item) && onTop(same)) return raise(same);
@@ -233,7 +245,7 @@ void ScreenModel::text(int x, int y, const std::string& s, int colour, int fontS
 void ScreenModel::image(int x, int y, const std::string& name) {
     int w = 0, h = 0;
     imageSize(name, w, h);
-    ScreenItem item{ScreenItem::Kind::Image, x, y, w, h, 0, name, 0, false};
+    ScreenItem item{ScreenItem::Kind::Image, x, y, w, h, 0, name, 0, false, 0, 0};
     const int same = findSame(item);
     if (same >= 0 && onTop(same)) return raise(same);
     removeCoveredBy(x, y, w, h);

@@ -32,6 +32,10 @@ struct ScreenItem {
     std::string text;   // Text: the characters; Image: the image name
     int fontSize = 10;  // points
     bool bold = false;
+    // Text: a drop shadow of the text anchored shadowDx, shadowDy twips up and
+    // left of it (0, 0: an ordinary text). Front ends draw it at that text's
+    // place moved by shadowPixels(), so it stays a thin edge at every size.
+    int shadowDx = 0, shadowDy = 0;
 };
 
 // A rectangle in twips, [x, x + w) x [y, y + h); empty when w or h is not positive.
@@ -52,7 +56,8 @@ public:
     void fillRect(int x, int y, int w, int h, int colour);
     // An outline of no area draws nothing, as a fill of no area.
     void outlineRect(int x, int y, int w, int h, int colour);
-    void text(int x, int y, const std::string& text, int colour, int fontSize, bool bold);
+    void text(int x, int y, const std::string& text, int colour, int fontSize, bool bold,
+              int shadowDx = 0, int shadowDy = 0);
     void image(int x, int y, const std::string& name);
     void clear();
 
@@ -80,6 +85,10 @@ public:
     // Where an item may paint: its bounds, and for a text one em a character
     // plus half an em of overhang, two ems high (the box front ends draw it in).
     static TwipRect reach(const ScreenItem& item);
+    // Device pixels a drop shadow lies right of and below its text when one
+    // twip is that many device pixels: one design pixel, at least one device
+    // pixel and never more than two, so a shadow never reads as a stroke.
+    static int shadowPixels(double devicePixelsPerTwip);
 
 private:
     static constexpr int kFirstCol = -2, kCols = 24;  // the window and a margin round it

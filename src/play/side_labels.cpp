@@ -8,10 +8,9 @@ namespace {
 
 constexpr int kPanelWidth = 595, kPanelHeight = 800;
 
-// A label with its shadow: black one tenth of a cell down-right, then white.
+// A white label over its shadow.
 void 影付き文字(State& s, double x, double y, const std::string& text, int size) {
-    描画_文字(s.screen, x + 0.1, y + 0.1, text, Screen::textBlack, size);
-    描画_文字(s.screen, x, y, text, Screen::textWhite, size);
+    描画_影付き文字(s.screen, x, y, text, Screen::textWhite, size);
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ TEST_F(Captions, LevelCaptionWithItsNumber) {
     const ScreenItem* numberShadow = textAt(cellX(0.15), cellY(1.5));
     ASSERT_TRUE(word && wordShadow && number && numberShadow);
     EXPECT_EQ(word->text, "LEVEL");
-    EXPECT_EQ(word->fontSize, 10);
+    EXPECT_EQ(word->fontSize, 9);
     EXPECT_EQ(word->colour, Screen::textWhite);
     EXPECT_EQ(wordShadow->colour, Screen::textBlack);
     EXPECT_EQ(number->text, "1");

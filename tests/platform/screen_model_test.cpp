@@ -201,5 +201,28 @@ TEST(ScreenModel, RandomDrawingMatchesThePlainList) {
     }
 }
 
+// A drop shadow stays one or two device pixels off its text from a tiny window
+// to an 8K one, and its reach covers the text's place, where it is drawn.
+TEST(ScreenModel, AShadowStaysThinAtEverySizeAndReachesItsText) {
+    // Device pixels a twip: a 300-pixel window up to 7680 pixels at twice the ratio.
+    for (double k = 0.01; k <= 2.0; k *= 1.1) {
+        const int d = ScreenModel::shadowPixels(k);
+        EXPECT_GE(d, 1) << k;
+        EXPECT_LE(d, 2) << k;
+    }
+    EXPECT_EQ(ScreenModel::shadowPixels(3840.0 / 9400), 2);
+    EXPECT_EQ(ScreenModel::shadowPixels(320.0 / 9400), 1);
+    ScreenModel m;
+    m.text(1000, 2000, "十一", 0, 10, true, 51, 60);
+    const TwipRect r = ScreenModel::reach(m.items().at(0));
+    EXPECT_LE(r.x, 1000 - 51);
+    EXPECT_LE(r.y, 2000 - 60);
+    EXPECT_GE(r.x + r.w, 1000 + 2 * 200);
+    // The same text drawn as an ordinary one replaces the shadow.
+    m.text(1000, 2000, "十一", 0, 10, true);
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_EQ(m.items().at(0).shadowDx, 0);
+}
+
 }  // namespace
 }  // namespace zk
