@@ -1,6 +1,7 @@
 // make_icon OUTDIR: writes the program's icon, a shogi piece bearing 中, as
 // OUTDIR/zenkoru.svg and as OUTDIR/zenkoru-SIZE.png for the usual sizes.
-// Both are drawn from the same shapes, so they always agree.
+// Both are drawn from the same shapes, so they always agree; 16 and 24 pixels
+// have their own drawing on the pixel grid, a flat piece and a bold 中.
 #include <QFile>
 #include <QImage>
 #include <QLinearGradient>
@@ -74,6 +75,39 @@ QImage png(int size) {
     return img;
 }
 
+// The small sizes: the piece filling the square, one flat wood colour and
+// 中 of two-pixel strokes on whole pixels, so it stays sharp and dark.
+QImage smallPng(int size) {
+    const double k = size / 16.0;
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF shape[] = {{size / 2.0, 0.5},
+                             {size - 2.0 * k, 2.5 * k},
+                             {size - 0.5, size - 0.5},
+                             {0.5, size - 0.5},
+                             {2.0 * k, 2.5 * k}};
+    QPainterPath piece;
+    piece.addPolygon(QPolygonF(std::begin(shape), std::end(shape)));
+    piece.closeSubpath();
+    p.fillPath(piece, QColor(QLatin1String(kWoodLight)));
+    p.setPen(
+        QPen(QColor(QLatin1String(kRimColour)), 1.0, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.drawPath(piece);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QColor ink{QLatin1String(kInk)};
+    // Box columns [left, right), rows [top, bottom), walls two pixels thick.
+    const int left = size == 16 ? 4 : 5, right = size - left;
+    const int top = size == 16 ? 5 : 8, bottom = size == 16 ? 12 : 17;
+    p.fillRect(left, top, right - left, 2, ink);
+    p.fillRect(left, bottom - 2, right - left, 2, ink);
+    p.fillRect(left, top, 2, bottom - top, ink);
+    p.fillRect(right - 2, top, 2, bottom - top, ink);
+    p.fillRect(size / 2 - 1, size == 16 ? 2 : 3, 2, size == 16 ? 12 : 19, ink);
+    return img;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -84,7 +118,9 @@ int main(int argc, char** argv) {
     const QString dir = QString::fromLocal8Bit(argv[1]);
     QFile file(dir + QStringLiteral("/zenkoru.svg"));
     if (!file.open(QIODevice::WriteOnly) || file.write(svg().toUtf8()) < 0) return 1;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        if (!png(size).save(dir + QStringLiteral("/zenkoru-%1.png").arg(size))) return 1;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        if (!(size <= 24 ? smallPng(size) : png(size))
+                 .save(dir + QStringLiteral("/zenkoru-%1.png").arg(size)))
+            return 1;
     return 0;
 }
