@@ -5,7 +5,8 @@
 #   scripts/setup.sh --test   plus what the tests, benchmarks and fuzzers need
 set -eu
 
-packages="build-essential cmake pkg-config qt6-base-dev libsdl2-mixer-dev fonts-ipafont-mincho"
+packages="build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n libsdl2-mixer-dev
+    fonts-ipafont-mincho"
 if [ "${1:-}" = "--test" ]; then
     packages="$packages libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
     desktop-file-utils appstream"

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "file_dialogs.h"
 #include "main_window.h"
 #include "piece_art.h"
 #include "qt_platform.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zenkoru"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zenkoru.Zenkoru"));
+    zkqt::loadQtTranslations(app);
     const bool check = app.arguments().contains(QStringLiteral("--check"));
 
     zkqt::MainWindow window;

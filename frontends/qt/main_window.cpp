@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -300,23 +301,42 @@ void MainWindow::fillFileList() {
     const QStringList files = QDir(filePath_).entryList(QStringList{QStringLiteral("*.棋譜")},
                                                         QDir::Files | QDir::Readable, QDir::Name);
     file1_->addItems(files);
+    layoutPanel();
 }
 
 void MainWindow::layoutPanel() {
     // Beside the board, right of the row numerals and below the move reports,
     // in the program's twips.
     const int x = 7320, w = 2040;
-    drive1_->setGeometry(view_->toPixels(QRect(x, 3950, w, 330)));
-    dir1_->setGeometry(view_->toPixels(QRect(x, 4330, w, 1550)));
-    file1_->setGeometry(view_->toPixels(QRect(x, 5930, w, 1550)));
-    label1_->setGeometry(view_->toPixels(QRect(x, 5950, w, 330)));
-    text1_->setGeometry(view_->toPixels(QRect(x, 6300, w, 360)));
-    command1_->setGeometry(view_->toPixels(QRect(x, 6720, w / 2, 400)));
     QFont f = font();
     f.setPixelSize(std::max(9, int(180 * view_->scale())));
     for (QWidget* wd :
          std::initializer_list<QWidget*>{drive1_, dir1_, file1_, label1_, text1_, command1_})
         wd->setFont(f);
+    // The lists widen to their longest name, as far as the view's right edge
+    // and never past half the window.
+    const QRect base = view_->toPixels(QRect(x, 0, w, 0));
+    const QFontMetrics m(f);
+    int longest = 0;
+    for (const QListWidget* list : {dir1_, file1_})
+        for (int i = 0; i < list->count(); ++i)
+            longest = std::max(longest, m.horizontalAdvance(list->item(i)->text()));
+    const int chrome = 2 * file1_->frameWidth() +
+                       file1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                       m.averageCharWidth();
+    const int room = std::min(view_->width() - base.x() - 4, width() / 2);
+    const int listWidth = std::max(base.width(), std::min(longest + chrome, room));
+    auto place = [&](QWidget* wd, int y, int h) {
+        QRect r = view_->toPixels(QRect(x, y, w, h));
+        r.setWidth(listWidth);
+        wd->setGeometry(r);
+    };
+    place(drive1_, 3950, 330);
+    place(dir1_, 4330, 1550);
+    place(file1_, 5930, 1550);
+    label1_->setGeometry(view_->toPixels(QRect(x, 5950, w, 330)));
+    text1_->setGeometry(view_->toPixels(QRect(x, 6300, w, 360)));
+    command1_->setGeometry(view_->toPixels(QRect(x, 6720, w / 2, 400)));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* e) {

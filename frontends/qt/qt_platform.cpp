@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
@@ -24,6 +25,7 @@
 #include <QWindow>
 
 #include "board_view.h"
+#include "file_dialogs.h"
 #include "main_window.h"
 
 namespace zkqt {
@@ -154,14 +156,26 @@ std::string QtPlatform::askFileName(bool save, const std::string& title,
     // A typed name without an ending gets the first one.
     dialog.setDefaultSuffix(endings.value(0));
     dialog.setNameFilters({patterns.join(QLatin1Char(' ')), QStringLiteral("*")});
-    const QString start = QString::fromStdString(suggested);
+    // Each kind of file opens where the last one of its kind was read or
+    // written ($XDG_CONFIG_HOME/zenkoru/folders.conf).
+    QSettings folders(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zenkoru"),
+                      QStringLiteral("folders"));
+    const QString kind = QString::fromStdString(extension);
+    QString start = QString::fromStdString(suggested);
+    const QString remembered = rememberedFolder(folders, kind);
+    if (!remembered.isEmpty()) {
+        const QString name = QFileInfo(start).isDir() ? QString() : QFileInfo(start).fileName();
+        start = name.isEmpty() ? remembered : remembered + QLatin1Char('/') + name;
+    }
     if (QFileInfo(start).isDir())
         dialog.setDirectory(start);
     else
         dialog.selectFile(start);
     if (window_.view()) window_.view()->repaintChanged(true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "";
-    return dialog.selectedFiles().first().toStdString();
+    const QString chosen = dialog.selectedFiles().first();
+    rememberFolder(folders, kind, QFileInfo(chosen).absolutePath());
+    return chosen.toStdString();
 }
 
 void QtPlatform::setMenuChecked(const std::string& control, bool checked) {

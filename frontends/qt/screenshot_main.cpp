@@ -6,20 +6,24 @@
 // nodes:N (LEVEL4 and ヒント search N nodes instead of the thinking time),
 // wait:MS (run the event loop MS milliseconds), done (run it until no search
 // is out), esc (write the picture, then press Esc and say whether the window
-// closed). Boxes are answered as they open.
+// closed), dialog:PATH (the next file dialog is written to PATH as it shows,
+// then cancelled). Boxes are answered as they open.
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QWidget>
 #include <cstdio>
 
 #include "engine_turn.h"
+#include "file_dialogs.h"
 #include "main_window.h"
 #include "screenshot.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    zkqt::loadQtTranslations(app);
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: zenkoru-screenshot OUT.png [WxH] [menu:C|press:X,Y|answer:yes]...\n");
@@ -51,6 +55,14 @@ int main(int argc, char** argv) {
                 answerer.answers << e.mid(7);
             } else if (e.startsWith(QLatin1String("file:"))) {
                 window.presetFileName(e.mid(5));
+            } else if (e.startsWith(QLatin1String("dialog:"))) {
+                const QString path = e.mid(7);
+                QTimer::singleShot(800, [path] {
+                    if (QWidget* dialog = QApplication::activeModalWidget()) {
+                        dialog->grab().save(path, "PNG");
+                        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+                    }
+                });
             } else if (e.startsWith(QLatin1String("row:"))) {
                 zkqt::clickMoveListRow(window, e.mid(4).toInt());
             } else if (e.startsWith(QLatin1String("nodes:"))) {
