@@ -189,6 +189,9 @@ TEST_F(Share, ALishogiGameReadsAsStandardAndGoesOutAsItCameIn) {
         ++files;
     }
     EXPECT_EQ(files, 1);
+    // A fresh board is this program's own game again.
+    run("menu CANCEL");
+    EXPECT_EQ(s().game.rules, RuleSet::Zenkoru);
 }
 
 // The initial position without the bottom pawn on 1,9 (USI 12i).
