@@ -137,6 +137,46 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
+// The game a KIF text's start and moves make under one rule set; without a
+// start line, from the rule set's initial position.
+NotationError readMoves(const std::string_view* startText,
+                        const std::vector<std::string_view>& moveTexts, RuleSet rules, TopSide top,
+                        ImportedGame& out) {
+    ImportedGame g;
+    g.record.entries[0].pieceAfter = PieceCode(1);  // as a new game's record reads
+    g.start = Position::initial(rules);
+    if (startText != nullptr) {
+        const NotationError e = parseSfen(*startText, g.start, g.startMoveNumber, rules);
+        if (!e.ok) return e;
+    }
+    Position p = g.start;
+    int number = 0;
+    for (const std::string_view t : moveTexts) {
+        ++number;
+        KifMove k;
+        if (!readKifMove(t, k)) return {false, 0, number, std::string(t)};
+        const Move* previous = g.moves.empty() ? nullptr : &g.moves.back();
+        if (k.midSame || k.toSame) {
+            if (previous == nullptr) return {false, 0, number, std::string(t)};
+            if (k.midSame) {
+                k.midX = previous->toX;
+                k.midY = previous->toY;
+            }
+            if (k.toSame) {
+                k.toX = previous->toX;
+                k.toY = previous->toY;
+            }
+        }
+        if (!addImportedMove(p, g, top,
+                             [&k](const std::vector<Move>& moves) { return find(moves, k); }))
+            return {false, 0, number, std::string(t)};
+    }
+    g.record.recordCount = g.record.recordEnd;
+    g.end = p;
+    out = std::move(g);
+    return {};
+}
+
 }  // namespace
 
 std::string kifSquare(int x, int y) {
@@ -183,18 +223,18 @@ bool looksLikeKif(std::string_view text) {
            text.find("手合割") != std::string_view::npos;
 }
 
-NotationError parseKifText(std::string_view text, ImportedGame& out, TopSide top) {
+NotationError parseKifText(std::string_view text, ImportedGame& out, TopSide top,
+                           std::optional<RuleSet> rules) {
     if (text.size() > kMaxGameTextBytes) return {false, 0, 0, "more than 256 KB"};
-    ImportedGame g;
-    g.record.entries[0].pieceAfter = PieceCode(1);  // as a new game's record reads
-    g.start = Position::initial();
+    std::string_view startText;
+    bool hasStart = false;
     std::vector<std::string_view> moveTexts;
     for (std::string_view line : lines(text)) {
         line = trimmed(line);
         std::size_t i = 0;
         if (take(line, i, "開始局面：") || take(line, i, "開始局面:")) {
-            const NotationError e = parseSfen(line.substr(i), g.start, g.startMoveNumber);
-            if (!e.ok) return e;
+            startText = line.substr(i);
+            hasStart = true;
             continue;
         }
         if (line.rfind("まで", 0) == 0 || line.rfind("変化", 0) == 0) break;
@@ -210,32 +250,11 @@ NotationError parseKifText(std::string_view text, ImportedGame& out, TopSide top
         if (!isMove) break;
         moveTexts.push_back(move);
     }
-    Position p = g.start;
-    int number = 0;
-    for (const std::string_view t : moveTexts) {
-        ++number;
-        KifMove k;
-        if (!readKifMove(t, k)) return {false, 0, number, std::string(t)};
-        const Move* previous = g.moves.empty() ? nullptr : &g.moves.back();
-        if (k.midSame || k.toSame) {
-            if (previous == nullptr) return {false, 0, number, std::string(t)};
-            if (k.midSame) {
-                k.midX = previous->toX;
-                k.midY = previous->toY;
-            }
-            if (k.toSame) {
-                k.toX = previous->toX;
-                k.toY = previous->toY;
-            }
-        }
-        if (!addImportedMove(p, g, top,
-                             [&k](const std::vector<Move>& moves) { return find(moves, k); }))
-            return {false, 0, number, std::string(t)};
-    }
-    g.record.recordCount = g.record.recordEnd;
-    g.end = p;
-    out = std::move(g);
-    return {};
+    return readByEitherRules(
+        [&](RuleSet r, ImportedGame& result) {
+            return readMoves(hasStart ? &startText : nullptr, moveTexts, r, top, result);
+        },
+        out, rules);
 }
 
 }  // namespace zk

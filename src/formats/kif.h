@@ -7,9 +7,12 @@
 // The origin is four half-width digits, the file then the rank, each as two
 // digits, so that files and ranks 10..12 read one way only. A game that does
 // not start from the initial position with the bottom side to move says so in
-// a "開始局面：" line holding its start as SFEN.
+// a "開始局面：" line holding its start as SFEN; a standard game always has
+// that line, holding the standard start (no published KIF form for standard
+// Chu games was found, so both rule sets are written this one way).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,7 +44,11 @@ bool looksLikeKif(std::string_view text);
 // without one), then every numbered move, each of which must be one of
 // legalMoves of its position (as parseGameText checks them); reading stops at
 // a line that ends the game (まで, 投了, ...). `out` is written only when the
-// whole text is accepted; a refusal names the first bad move by number.
-NotationError parseKifText(std::string_view text, ImportedGame& out, TopSide top = TopSide::Human);
+// whole text is accepted; a refusal names the first bad move by number. The
+// rule set is `rules`, or without it the one the text shows, as
+// parseGameText decides (a start line is read by it, and without one the
+// game starts from its initial position).
+NotationError parseKifText(std::string_view text, ImportedGame& out, TopSide top = TopSide::Human,
+                           std::optional<RuleSet> rules = std::nullopt);
 
 }  // namespace zk

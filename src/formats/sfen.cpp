@@ -93,7 +93,7 @@ NotationError parseBoard(std::string_view text, BoardGrid& board, Letters letter
 
 // The SFEN fields from words[at] on; `at` ends past the last field read.
 NotationError parseSfenWords(const std::vector<std::string_view>& w, std::size_t& at, Position& out,
-                             int& moveNumber, Letters letters) {
+                             int& moveNumber, Letters letters, RuleSet rules) {
     if (at >= w.size()) return fieldError(1, "missing");
     BoardGrid board;
     NotationError e = parseBoard(w[at++], board, letters);
@@ -115,6 +115,7 @@ NotationError parseSfenWords(const std::vector<std::string_view>& w, std::size_t
         ++at;
     }
     out = Position::fromBoard(board, side == "b" ? -1 : 1);
+    out.rules = rules;
     moveNumber = number;
     return {};
 }
@@ -233,26 +234,45 @@ std::string formatSfen(const Position& p, int moveNumber) {
     return t;
 }
 
-NotationError parseSfen(std::string_view text, Position& out, int& moveNumber) {
+NotationError parseSfen(std::string_view text, Position& out, int& moveNumber, RuleSet rules) {
     const std::vector<std::string_view> w = words(text);
     std::size_t at = 0;
     Position p;
     int number = 1;
-    NotationError e = parseSfenWords(w, at, p, number, Letters::Common);
+    NotationError e = parseSfenWords(w, at, p, number, Letters::Common, rules);
     if (!e.ok) return e;
     if (at < w.size()) return fieldError(0, "text after the SFEN: " + std::string(w[at]));
     std::size_t oldAt = 0;
     Position old;
-    if (parseSfenWords(w, oldAt, old, number, Letters::Old).ok && isOldInitial(p.Board, old.Board))
+    if (rules == RuleSet::Zenkoru &&
+        parseSfenWords(w, oldAt, old, number, Letters::Old, rules).ok &&
+        isOldInitial(p.Board, old.Board))
         p = old;
     out = p;
     moveNumber = number;
     return {};
 }
 
-NotationError parseSfen(std::string_view text, Position& out) {
+NotationError parseSfen(std::string_view text, Position& out, RuleSet rules) {
     int moveNumber = 1;
-    return parseSfen(text, out, moveNumber);
+    return parseSfen(text, out, moveNumber, rules);
+}
+
+RuleSet guessRuleSet(const Position& start) {
+    if (start.Board == Position::initial(RuleSet::Zenkoru).Board) return RuleSet::Zenkoru;
+    if (start.Board == Position::initial(RuleSet::Standard).Board) return RuleSet::Standard;
+    int plain = 0, promoted = 0;
+    for (int x = 1; x <= 12; ++x)
+        for (int y = 1; y <= 12; ++y) {
+            const int k = start.Board[x][y].kind();
+            if (k < 1 || k > 39) continue;
+            if (kSpelling[k].plus)
+                ++promoted;
+            else if (k < 39 && kSpelling[k + 1].plus &&
+                     kSpelling[k + 1].letter == kSpelling[k].letter)
+                ++plain;
+        }
+    return plain > promoted ? RuleSet::Standard : RuleSet::Zenkoru;
 }
 
 std::vector<MoveRecord> recordEntriesOf(const Move& m) {
@@ -292,17 +312,17 @@ namespace {
 // A game text read with one set of letters; `out` is written only when the
 // whole text is accepted.
 NotationError readGameText(const std::vector<std::string_view>& w, ImportedGame& out, TopSide top,
-                           Letters letters) {
+                           Letters letters, RuleSet rules) {
     std::size_t at = 0;
     if (at < w.size() && w[at] == "position") ++at;
     ImportedGame g;
     g.record.entries[0].pieceAfter = PieceCode(1);  // as a new game's record reads
     if (at < w.size() && w[at] == "startpos") {
         ++at;
-        g.start = Position::initial();
+        g.start = Position::initial(rules);
     } else {
         if (at < w.size() && w[at] == "sfen") ++at;
-        NotationError e = parseSfenWords(w, at, g.start, g.startMoveNumber, letters);
+        NotationError e = parseSfenWords(w, at, g.start, g.startMoveNumber, letters, rules);
         if (!e.ok) return e;
     }
     if (at < w.size()) {
@@ -324,13 +344,11 @@ NotationError readGameText(const std::vector<std::string_view>& w, ImportedGame&
     return {};
 }
 
-}  // namespace
-
-NotationError parseGameText(std::string_view text, ImportedGame& out, TopSide top) {
-    if (text.size() > kMaxGameTextBytes) return fieldError(0, "more than 256 KB");
-    const std::vector<std::string_view> w = words(text);
+// A game text read by this program's rules: with the common letters, or
+// with the old ones where the common ones cannot be what it means.
+NotationError readOwnRules(const std::vector<std::string_view>& w, ImportedGame& out, TopSide top) {
     ImportedGame common;
-    const NotationError e = readGameText(w, common, top, Letters::Common);
+    const NotationError e = readGameText(w, common, top, Letters::Common, RuleSet::Zenkoru);
     if (e.ok && common.start.Board == Position::initial().Board) {
         out = std::move(common);
         return e;
@@ -339,7 +357,7 @@ NotationError parseGameText(std::string_view text, ImportedGame& out, TopSide to
     // may be one written with the old letters.
     if (e.ok || e.move > 0) {
         ImportedGame old;
-        const bool oldOk = readGameText(w, old, top, Letters::Old).ok;
+        const bool oldOk = readGameText(w, old, top, Letters::Old, RuleSet::Zenkoru).ok;
         if (oldOk && (!e.ok || isOldInitial(common.start.Board, old.start.Board))) {
             out = std::move(old);
             return {};
@@ -347,6 +365,38 @@ NotationError parseGameText(std::string_view text, ImportedGame& out, TopSide to
     }
     if (e.ok) out = std::move(common);
     return e;
+}
+
+}  // namespace
+
+NotationError readByEitherRules(const std::function<NotationError(RuleSet, ImportedGame&)>& read,
+                                ImportedGame& out, std::optional<RuleSet> rules) {
+    if (rules) return read(*rules, out);
+    ImportedGame own, standard;
+    const NotationError e = read(RuleSet::Zenkoru, own);
+    const NotationError es = read(RuleSet::Standard, standard);
+    if (e.ok && (!es.ok || guessRuleSet(own.start) == RuleSet::Zenkoru)) {
+        out = std::move(own);
+        return e;
+    }
+    if (es.ok) {
+        out = std::move(standard);
+        return es;
+    }
+    // Refused both ways: the reading that got further names the bad move.
+    return es.move > e.move ? es : e;
+}
+
+NotationError parseGameText(std::string_view text, ImportedGame& out, TopSide top,
+                            std::optional<RuleSet> rules) {
+    if (text.size() > kMaxGameTextBytes) return fieldError(0, "more than 256 KB");
+    const std::vector<std::string_view> w = words(text);
+    return readByEitherRules(
+        [&](RuleSet r, ImportedGame& g) {
+            return r == RuleSet::Zenkoru ? readOwnRules(w, g, top)
+                                         : readGameText(w, g, top, Letters::Common, r);
+        },
+        out, rules);
 }
 
 std::string formatGameText(const Position& start, const std::vector<Move>& moves,

@@ -30,6 +30,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,9 +66,18 @@ std::string formatSfen(const Position& p, int moveNumber = 1);
 // Refused: a rank without 12 squares, not 12 ranks, an unknown letter, a '+'
 // on a kind without a promoted form, a side without a king or crown prince,
 // a side field other than b or w, a move number that is not 1..999999. The
-// position has no move behind it; `moveNumber` is the text's (1 without one).
-NotationError parseSfen(std::string_view text, Position& out, int& moveNumber);
-NotationError parseSfen(std::string_view text, Position& out);
+// position has no move behind it and is played by `rules`; `moveNumber` is
+// the text's (1 without one). The old letters are tried only for this
+// program's own rules.
+NotationError parseSfen(std::string_view text, Position& out, int& moveNumber,
+                        RuleSet rules = RuleSet::Zenkoru);
+NotationError parseSfen(std::string_view text, Position& out, RuleSet rules = RuleSet::Zenkoru);
+
+// The rules a start position shows it is played by: this program's own
+// initial position is, the standard one is standard; any other start is
+// standard when it holds more plain pieces that could promote than promoted
+// ones (this program's pieces start promoted and few turn back).
+RuleSet guessRuleSet(const Position& start);
 
 // The record entries the press flow writes for a move: one for a single
 // move, two for a two-step move, and two naming the same step for a first
@@ -101,15 +111,29 @@ bool addImportedMove(Position& position, ImportedGame& game, TopSide top,
                      const std::function<const Move*(const std::vector<Move>&)>& pick);
 
 // Read "[position] (sfen <SFEN> | startpos) [moves m1 m2 ...]". "startpos" is
-// this game's initial position with the bottom side to move. Every move must
+// the rule set's initial position with the bottom side to move. Every move must
 // be one of legalMoves of its position (Mover::Presses for a human side; a move
 // that presses cannot make but the computer can is taken as the computer's,
 // so that a game the program played always reads back). `out` is written only
 // when the whole text is accepted.
-NotationError parseGameText(std::string_view text, ImportedGame& out, TopSide top = TopSide::Human);
+// With `rules` given the text is read by those rules. Without, by the ones
+// the text shows: a text every move of which one rule set accepts and the
+// other refuses is read by that one (startpos meaning its own initial
+// position), and one both accept by guessRuleSet of its start; the game's
+// start says which (`out.start.rules`). A text neither accepts is refused as
+// the guessed rules refuse it.
+NotationError parseGameText(std::string_view text, ImportedGame& out, TopSide top = TopSide::Human,
+                            std::optional<RuleSet> rules = std::nullopt);
+
+// Read a game by either rule set, as parseGameText chooses: `read` reads the
+// text by one rule set. Shared by the USI and the KIF reader.
+NotationError readByEitherRules(const std::function<NotationError(RuleSet, ImportedGame&)>& read,
+                                ImportedGame& out, std::optional<RuleSet> rules);
 
 // The game as "position sfen <SFEN> moves m1 m2 ..." ("moves" left out when
-// there is none); the SFEN's move number is that of the first move.
+// there is none); the SFEN's move number is that of the first move. A
+// standard game is written the same way, which is the form Lishogi's Chu
+// games are shared in.
 std::string formatGameText(const Position& start, const std::vector<Move>& moves,
                            int startMoveNumber = 1);
 

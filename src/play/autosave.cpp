@@ -43,10 +43,11 @@ void reportFailure(State& s, const std::string& folder, const std::string& why) 
          "自動保存");
 }
 
-// A record file replays from the initial position only.
+// A record file replays from this program's initial position only, by its
+// rules: a standard game is kept as SFEN/USI text, which reads back as one.
 bool startsFromInitial(const State& s) {
-    return s.game.isReversed == Game::flagOff && s.game.handicapChanged == Game::flagOff &&
-           s.game.importedStart == Game::flagOff;
+    return s.game.rules == RuleSet::Zenkoru && s.game.isReversed == Game::flagOff &&
+           s.game.handicapChanged == Game::flagOff && s.game.importedStart == Game::flagOff;
 }
 
 }  // namespace

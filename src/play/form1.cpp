@@ -94,6 +94,8 @@ void 初期設定(State& s) {
     s.press.clickPhase = 0;
     // A fresh board has no piece waiting between two steps.
     s.press.moveStep = 1;
+    // A fresh board is this program's own game, whatever was read before it.
+    s.game.rules = RuleSet::Zenkoru;
     初期配置(s.game.Board);
     画面_再描画(s);
 }

@@ -74,7 +74,10 @@ int firstMoveNumber(const State& s) {
 // The position before the record's first move.
 Position startOf(const State& s) {
     const GameRecord& r = s.game.record;
-    return Position::fromBoard(startBoardOf(s.game.Board, r, r.recordCount), firstMover(s));
+    Position start =
+        Position::fromBoard(startBoardOf(s.game.Board, r, r.recordCount), firstMover(s));
+    start.rules = s.game.rules;
+    return start;
 }
 
 }  // namespace
@@ -91,10 +94,12 @@ KifHeader 棋譜ヘッダ(const State& s, std::time_t when) {
     std::strftime(date, sizeof date, "%Y/%m/%d %H:%M:%S", &local);
     h.date = date;
     h.handicap = handicapName(s);
-    // KIF readers start from the initial position, the bottom side first.
+    // KIF readers start from the initial position, the bottom side first; a
+    // standard game names its start so that it reads back as standard.
     const Position start = startOf(s);
     const Position initial = Position::initial();
-    if (start.Board != initial.Board || start.mover != initial.mover || firstMoveNumber(s) != 1)
+    if (start.Board != initial.Board || start.mover != initial.mover || firstMoveNumber(s) != 1 ||
+        start.rules == RuleSet::Standard)
         h.start = formatSfen(start, firstMoveNumber(s));
     if (s.game.gameMode == Game::modeHumans) {
         h.sente = h.gote = "人間";
@@ -168,8 +173,10 @@ bool 棋譜_SFEN読込(State& s, const std::string& text) {
     s.game.Board = game.end.Board;
     s.game.record = game.record;
     s.game.moveCount = static_cast<int>(game.moves.size());
-    s.game.importedStart =
-        game.start.Board == Position::initial().Board ? Game::flagOff : Game::flagOn;
+    s.game.rules = game.start.rules;
+    s.game.importedStart = game.start.Board == Position::initial(game.start.rules).Board
+                               ? Game::flagOff
+                               : Game::flagOn;
     s.game.importedFirstMove = game.startMoveNumber;
     s.game.savedGame.text = formatRecordFile(s.game.record, s.game.record.recordEnd);
     const bool topFirst = game.start.mover == 1;
@@ -187,8 +194,9 @@ bool 棋譜_SFEN読込(State& s, const std::string& text) {
     描画_文字(s.screen, 14, 6.08, lower, Screen::textWhite, 11);
     描画_手数(s.screen, s.game.moveCount, Screen::textWhite, s.game.record);
     if (s.game.record.recordCount >= 1) 描画_現在手報告(s);
-    std::string done = std::to_string(s.game.moveCount);
-    done += "手を読み込みました";
+    // The rules the file showed are said when they are not this program's own.
+    std::string done = s.game.rules == RuleSet::Standard ? "標準ルールの棋譜として" : "";
+    done += std::to_string(s.game.moveCount) + "手を読み込みました";
     通知(s, done, "SFEN/USIを読込");
     return true;
 }

@@ -82,5 +82,34 @@ TEST(Kif, ABadMoveIsRefusedByItsNumber) {
     EXPECT_FALSE(looksLikeKif("position startpos moves 7i7h"));
 }
 
+TEST(Kif, AStandardGameNamesItsStartAndReadsBackAsStandard) {
+    // Lishogi's game text of a standard game: a lion's two steps, a
+    // promotion, two lions passing.
+    const std::string usi =
+        "position sfen "
+        "lfcsgekgscfl/a1b1txot1b1a/mvrhdqndhrvm/pppppppppppp/3i4i3/12/12/3I4I3/PPPPPPPPPPPP/"
+        "MVRHDNQDHRVM/A1B1TOXT1B1A/LFCSGKEGSCFL b - 1 moves 7i7h 6d6e 7j7i6h 7d7e 6h6g 5d5e "
+        "5i5h 9e9f 4j10d+ 10c10d 6g6f6g 6c6d6c";
+    ImportedGame g;
+    ASSERT_TRUE(parseGameText(usi, g).ok);
+    ASSERT_EQ(g.start.rules, RuleSet::Standard);
+    const std::string text =
+        kifText({"", "人間", "人間", "", "平手", formatSfen(g.start)}, moveList(g.record));
+    for (const char* line :
+         {"   1 ７八歩(0709)\n", "   3 ７九・６八獅(0710)\n", "   9 １０四馬成(0410)\n",
+          "  10 同　飛(1003)\n", "  11 ６六・６七獅(0607)\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << text;
+    ImportedGame back;
+    ASSERT_TRUE(parseKifText(text, back).ok) << notationErrorText(parseKifText(text, back));
+    EXPECT_EQ(back.start.rules, RuleSet::Standard);
+    EXPECT_EQ(back.moves, g.moves);
+    EXPECT_EQ(back.end, g.end);
+    // Without the start line the moves alone show the standard array.
+    const std::string noStart = text.substr(text.find("手数----"));
+    ASSERT_TRUE(parseKifText(noStart, back).ok);
+    EXPECT_EQ(back.start.rules, RuleSet::Standard);
+    EXPECT_EQ(back.moves, g.moves);
+}
+
 }  // namespace
 }  // namespace zk

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <random>
 
@@ -303,6 +304,87 @@ TEST(GameTextReader, ReadsTheLionsMovesAsThePressFlowRecordsThem) {
     ASSERT_EQ(list.size(), 5u);
     EXPECT_EQ(list[4].firstEntry, 6);
     EXPECT_EQ(list[4].text, "８八・７七獅");
+}
+
+// A standard game as Lishogi shares one: the standard start, then USI moves
+// with a lion's two steps (7j7i6h), a promotion (4j10d+) and two lions
+// passing (6g6f6g, 6c6d6c), all as three squares.
+const std::string kStandardStart =
+    "lfcsgekgscfl/a1b1txot1b1a/mvrhdqndhrvm/pppppppppppp/3i4i3/12/12/3I4I3/PPPPPPPPPPPP/"
+    "MVRHDNQDHRVM/A1B1TOXT1B1A/LFCSGKEGSCFL b - 1";
+const char* const kLishogiMoves[] = {"7i7h", "6d6e", "7j7i6h", "7d7e",   "6h6g",   "5d5e",
+                                     "5i5h", "9e9f", "4j10d+", "10c10d", "6g6f6g", "6c6d6c"};
+
+std::string lishogiGame() {
+    std::string t = "position sfen " + kStandardStart + " moves";
+    for (const char* m : kLishogiMoves) t += std::string(" ") + m;
+    return t;
+}
+
+TEST(LishogiGameText, ReadsReplaysAndWritesBackAStandardGame) {
+    ImportedGame g;
+    ASSERT_TRUE(parseGameText(lishogiGame(), g).ok)
+        << notationErrorText(parseGameText(lishogiGame(), g));
+    EXPECT_EQ(g.start, Position::initial(RuleSet::Standard));
+    ASSERT_EQ(g.moves.size(), std::size(kLishogiMoves));
+    EXPECT_TRUE(g.moves[2].isTwoStep());
+    EXPECT_EQ(g.moves[8].after.kind(), 24);  // the horse became a falcon
+    EXPECT_TRUE(g.moves[10].isTwoStep());
+    EXPECT_EQ(g.moves[10].fromX, g.moves[10].toX);
+    EXPECT_EQ(g.moves[10].fromY, g.moves[10].toY);
+    // Played move by move by the standard rules, naming each by its text.
+    Position p = Position::initial(RuleSet::Standard);
+    for (const char* text : kLishogiMoves) {
+        const std::vector<Move> moves = legalMoves(p, Mover::Computer);
+        const auto it = std::find_if(moves.begin(), moves.end(),
+                                     [&](const Move& m) { return usiMove(m) == text; });
+        ASSERT_NE(it, moves.end()) << text;
+        apply(p, *it);
+    }
+    EXPECT_EQ(g.end, p);
+    EXPECT_EQ(formatGameText(g.start, g.moves, g.startMoveNumber), lishogiGame());
+    // The bare form reads the same game, and so does startpos when the
+    // standard rules are given (without, startpos is this program's start).
+    ImportedGame bare, start;
+    ASSERT_TRUE(parseGameText(lishogiGame().substr(std::string("position ").size()), bare).ok);
+    EXPECT_EQ(bare.moves, g.moves);
+    std::string fromStartpos = "startpos moves";
+    for (const char* m : kLishogiMoves) fromStartpos += std::string(" ") + m;
+    ASSERT_TRUE(parseGameText(fromStartpos, start, TopSide::Human, RuleSet::Standard).ok);
+    EXPECT_EQ(start.start.rules, RuleSet::Standard);
+    EXPECT_EQ(start.moves, g.moves);
+}
+
+TEST(LishogiGameText, TheRulesAreThoseTheTextShows) {
+    EXPECT_EQ(guessRuleSet(Position::initial()), RuleSet::Zenkoru);
+    EXPECT_EQ(guessRuleSet(Position::initial(RuleSet::Standard)), RuleSet::Standard);
+    // A standard game's middle, and this program's game after a few moves.
+    Position mid;
+    ASSERT_TRUE(parseSfen("lt5s1v1l/a1v1q3s2a/f2gge2kcf+A/2bc+H+Pt2+Po1/mpS1P3bOV1/1VD9/5E6/"
+                          "4+iB1PP1M+L/1+p6R3/A1C1K2R3S/L2XGBG2F2/2F2TT1HD2 b - 369",
+                          mid, RuleSet::Standard)
+                    .ok);
+    EXPECT_EQ(guessRuleSet(mid), RuleSet::Standard);
+    ImportedGame g;
+    ASSERT_TRUE(parseGameText("startpos moves 7i7h 6d6e 7j7i6h", g).ok);
+    EXPECT_EQ(g.start.rules, RuleSet::Zenkoru);
+    EXPECT_EQ(guessRuleSet(g.end), RuleSet::Zenkoru);
+    // Two tokins and a pawn look like this program's game, but only the
+    // standard rules let the pawn promote: the moves decide.
+    const std::string board = "k+p+p9/12/12/12/6P5/12/12/+P+P10/12/12/12/11K b - 1";
+    ASSERT_TRUE(parseSfen(board, mid).ok);
+    EXPECT_EQ(guessRuleSet(mid), RuleSet::Zenkoru);
+    ASSERT_TRUE(parseGameText("sfen " + board + " moves 6e6d+ 10a10b", g).ok);
+    EXPECT_EQ(g.start.rules, RuleSet::Standard);
+    EXPECT_EQ(g.end.Board[7][4].kind(), 2);
+    // Refused both ways: the reading that got furthest names the move.
+    const NotationError e = parseGameText("sfen " + board + " moves 6e6d+ 10a10b 6d6b", g);
+    EXPECT_EQ(e.move, 3);
+    EXPECT_EQ(notationErrorText(e), "3手目が指せません：6d6b");
+    // Given rules are kept to: this program's rules refuse the promotion.
+    EXPECT_EQ(
+        parseGameText("sfen " + board + " moves 6e6d+", g, TopSide::Human, RuleSet::Zenkoru).move,
+        1);
 }
 
 }  // namespace

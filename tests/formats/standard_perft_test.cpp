@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "sfen_standard.h"
+#include "sfen.h"
 
 namespace zk {
 namespace {
@@ -17,7 +17,7 @@ namespace {
 // The distinct USI texts of a position's moves.
 std::size_t distinctMoves(const Position& p) {
     std::set<std::string> texts;
-    for (const Move& m : legalMoves(p, Mover::Computer)) texts.insert(standardUsi(m));
+    for (const Move& m : legalMoves(p, Mover::Computer)) texts.insert(usiMove(m));
     return texts.size();
 }
 
@@ -27,7 +27,7 @@ std::uint64_t standardPerft(const Position& p, int depth) {
     std::uint64_t total = 0;
     std::set<std::string> seen;
     for (const Move& m : legalMoves(p, Mover::Computer)) {
-        if (!seen.insert(standardUsi(m)).second) continue;
+        if (!seen.insert(usiMove(m)).second) continue;
         Position next = p;
         apply(next, m);
         total += standardPerft(next, depth - 1);
@@ -37,11 +37,12 @@ std::uint64_t standardPerft(const Position& p, int depth) {
 
 TEST(StandardPerft, TheInitialPositionToFourMoves) {
     const Position start = Position::initial(RuleSet::Standard);
-    const auto read = readStandardSfen(
-        "lfcsgekgscfl/a1b1txot1b1a/mvrhdqndhrvm/pppppppppppp/3i4i3/12/12/3I4I3/PPPPPPPPPPPP/"
-        "MVRHDNQDHRVM/A1B1TOXT1B1A/LFCSGKEGSCFL b - 1");
-    ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(*read, start);
+    Position read;
+    ASSERT_TRUE(parseSfen("lfcsgekgscfl/a1b1txot1b1a/mvrhdqndhrvm/pppppppppppp/3i4i3/12/12/3I4I3/"
+                          "PPPPPPPPPPPP/MVRHDNQDHRVM/A1B1TOXT1B1A/LFCSGKEGSCFL b - 1",
+                          read, RuleSet::Standard)
+                    .ok);
+    EXPECT_EQ(read, start);
     EXPECT_EQ(standardPerft(start, 1), 36u);
     EXPECT_EQ(standardPerft(start, 2), 1296u);
     EXPECT_EQ(standardPerft(start, 3), 52599u);
@@ -63,9 +64,11 @@ TEST(StandardPerft, ThePublishedPositions) {
         std::getline(fields, sfen, '\t');
         std::getline(fields, one, '\t');
         std::getline(fields, two, '\t');
-        const auto p = readStandardSfen(sfen);
-        ASSERT_TRUE(p.has_value()) << sfen;
-        EXPECT_EQ(writeStandardSfen(*p), sfen.substr(0, sfen.rfind(' ')) + " 1");
+        Position read;
+        int number = 0;
+        ASSERT_TRUE(parseSfen(sfen, read, number, RuleSet::Standard).ok) << sfen;
+        EXPECT_EQ(formatSfen(read, number), sfen);
+        const Position* p = &read;
         ++positions;
         // Each text names a distinct move.
         EXPECT_EQ(distinctMoves(*p), legalMoves(*p, Mover::Computer).size()) << sfen;

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <random>
 
+#include "autosave.h"
 #include "script_fixture.h"
 #include "sfen.h"
 
@@ -144,6 +145,55 @@ TEST_F(Share, ExportsReadBackToTheSameGame) {
     EXPECT_EQ(s().game.recordMode, Game::flagOn);
 }
 
+const std::string kStandardStart =
+    "lfcsgekgscfl/a1b1txot1b1a/mvrhdqndhrvm/pppppppppppp/3i4i3/12/12/3I4I3/PPPPPPPPPPPP/"
+    "MVRHDNQDHRVM/A1B1TOXT1B1A/LFCSGKEGSCFL b - 1";
+
+// A standard game as Lishogi exports it, with a lion's two steps, a promotion
+// and two lions passing, is read by the standard rules, says so, exports to
+// the same text and is saved automatically as that text.
+TEST_F(Share, ALishogiGameReadsAsStandardAndGoesOutAsItCameIn) {
+    const std::string text = "position sfen " + kStandardStart +
+                             " moves 7i7h 6d6e 7j7i6h 7d7e 6h6g 5d5e 5i5h 9e9f 4j10d+ 10c10d "
+                             "6g6f6g 6c6d6c";
+    ImportedGame g;
+    ASSERT_TRUE(parseGameText(text, g).ok);
+    std::ofstream("lishogi.usi") << text << "\n";
+    run("menu START");
+    const Lines out = run({"filename lishogi.usi", "menu SFEN_READ"});
+    EXPECT_EQ(out.back(), "box [SFEN/USIを読込] 標準ルールの棋譜として12手を読み込みました");
+    EXPECT_EQ(s().game.rules, RuleSet::Standard);
+    EXPECT_EQ(s().game.Board, g.end.Board);
+    EXPECT_EQ(s().game.importedStart, Game::flagOff);
+
+    run({"filename out.usi", "menu SFEN_WRITE"});
+    EXPECT_EQ(readFile("out.usi"), text + "\n");
+    // Its KIF names the standard start and reads back as the same game.
+    run({"filename out.kifu", "menu KIF_WRITE"});
+    const std::string kif = readFile("out.kifu");
+    EXPECT_NE(kif.find("開始局面：" + kStandardStart + "\n"), std::string::npos) << kif;
+    ImportedGame back;
+    ASSERT_TRUE(parseKifText(kif, back).ok);
+    EXPECT_EQ(back.start.rules, RuleSet::Standard);
+    EXPECT_EQ(back.moves, g.moves);
+
+    // Saved automatically as its game text, never as a record file (the
+    // import itself is in its file; forgetting that saves it as after a move).
+    ui().autosaveDir = (dir_ / "saved").string();
+    s().game.savedGame = {};
+    autosaveGame(s());
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir_ / "saved")) {
+        EXPECT_EQ(e.path().extension(), ".usi");
+        EXPECT_EQ(readFile(e.path().string()), text + "\n");
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
+    // A fresh board is this program's own game again.
+    run("menu CANCEL");
+    EXPECT_EQ(s().game.rules, RuleSet::Zenkoru);
+}
+
 // The initial position without the bottom pawn on 1,9 (USI 12i).
 Position pawnDown() {
     Position p = Position::initial();
@@ -254,6 +304,7 @@ TEST_F(Share, ARefusedImportSaysWhereOnceAndChangesNothing) {
         "position sfen " + board0.substr(0, board0.find(' ')) + " x - 1",  // the side field
         "position sfen 12/12 b - 1",                                       // the board field
         "手数----指手---------\n   1 ７八と(0709)\n   2 ７五と(0704)\n   3 ７七と(0709)\n",
+        "position sfen " + kStandardStart + " moves 7i7h 6d6e 7j7i6h 7d7e 6h6d",  // a standard game
     };
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
@@ -276,6 +327,8 @@ TEST_F(Share, ARefusedImportSaysWhereOnceAndChangesNothing) {
     EXPECT_NE(
         notationErrorText(parseKifText(texts[3], *std::make_unique<ImportedGame>())).find("3手目"),
         std::string::npos);
+    EXPECT_EQ(notationErrorText(parseGameText(texts[4], *std::make_unique<ImportedGame>())),
+              "5手目が指せません：6h6d");
 }
 
 }  // namespace
