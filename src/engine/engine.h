@@ -41,6 +41,14 @@ struct Limits {
     bool reductions = true;                   // late-move reductions (off: likewise)
     bool futility = true;  // quiet moves a ply from the horizon skipped when far below alpha
     EndRules endRules = EndRules::WindowVsComputer;
+    // Keys (positionKey) of the earlier positions of the game since its last
+    // capture or promotion, oldest first; under the standard rules a position
+    // met again, here or on the search path, scores as a draw.
+    std::vector<std::uint64_t> history;
+    // Under the standard rules: pick among the root moves within this many
+    // centipawns of the best at random (0: always the best), for weak levels.
+    int randomMargin = 0;
+    std::uint32_t randomSeed = 0;
     // Called on the searching thread as each iteration completes.
     std::function<void(int depth)> onIteration;
 };
@@ -61,6 +69,13 @@ enum class Outcome { None, BottomWins, TopWins, Draw };
 // under `rules` (by default what the window announces).
 Outcome outcomeAfter(const Position& after, int movedSide,
                      EndRules rules = EndRules::WindowVsComputer);
+
+// The computer's strengths the window offers for a rule set, 1 (weakest) to
+// kStrengths: the limits to search with. Under the standard rules they bound
+// nodes (and the weakest plays a little at random); under Zenkoru's rules they
+// are the window's levels' limits.
+constexpr int kStrengths = 3;
+Limits strengthLimits(RuleSet rules, int strength);
 
 // Static evaluation from the side to move's view.
 int evaluate(const Position& p);
