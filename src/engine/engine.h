@@ -66,9 +66,15 @@ struct Result {
 enum class Outcome { None, BottomWins, TopWins, Draw };
 
 // The verdict after `movedSide` (-1 or +1) made a move leading to `after`,
-// under `rules` (by default what the window announces).
+// under `rules` (by default what the window announces). A standard position
+// is judged by the standard rules whatever `rules` says; its repetitions are
+// the caller's to count.
 Outcome outcomeAfter(const Position& after, int movedSide,
                      EndRules rules = EndRules::WindowVsComputer);
+
+// Zobrist key of the board, the side to move and the lion history: what
+// Limits::history holds.
+std::uint64_t positionKey(const Position& p);
 
 // The computer's strengths the window offers for a rule set, 1 (weakest) to
 // kStrengths: the limits to search with. Under the standard rules they bound

@@ -549,6 +549,16 @@ bool SearchBoard::royalCanStep(int side) const {
 Outcome SearchBoard::outcome(int movedSide, EndRules rules) const {
     const int bottom = total_[0], top = total_[1];
     const int royals[2] = {count_[0][38] + count_[0][39], count_[1][38] + count_[1][39]};
+    if (rules_ == RuleSet::Standard) {
+        // Only a side down to royal pieces, pawns and lances may be bare.
+        const int mover = sideIndex(movedSide), other = 1 - mover;
+        if (royals[other] == 0) return movedSide > 0 ? Outcome::TopWins : Outcome::BottomWins;
+        const auto mayBeBare = [&](int s) {
+            return total_[s] - royals[s] - count_[s][1] - count_[s][3] <= 0;
+        };
+        if (!mayBeBare(0) && !mayBeBare(1) && royals[mover] > 0) return Outcome::None;
+        return standardOutcome(position(), movedSide, false);
+    }
     // A lone royal piece with an empty square beside it is not mated;
     // otherwise the rules' own mate test tells.
     if (rules == EndRules::Symmetric) {
