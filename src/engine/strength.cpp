@@ -9,10 +9,10 @@ Limits strengthLimits(RuleSet rules, int strength) {
     const int s = strength < 1 ? 1 : strength > kStrengths ? kStrengths : strength;
     Limits limits;
     if (rules == RuleSet::Standard) {
-        static constexpr std::uint64_t kNodes[kStrengths] = {3000, 40000, 400000};
+        static constexpr std::uint64_t kNodes[kStrengths] = {2000, 15000, 100000};
         limits.nodes = kNodes[s - 1];
         limits.endRules = EndRules::Symmetric;
-        if (s == 1) limits.randomMargin = 150;
+        if (s == 1) limits.randomMargin = 200;
     } else {
         static constexpr std::int64_t kMillis[kStrengths] = {1000, 5000, 15000};
         limits.millis = kMillis[s - 1];
