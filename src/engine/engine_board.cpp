@@ -400,8 +400,18 @@ void SearchBoard::generateStandard(std::vector<FastMove>& out, bool capturesOnly
     // A move that takes a lion is asked of the rules' generator, once a call.
     std::vector<Move> rulesMoves;
     bool asked = false;
+    const bool counterStrike = isLionCode(history_.lastCaptured) && !isLionCode(history_.lastAfter);
     const auto allowed = [&](const FastMove& f) {
         if (!isLionKind(std::abs(f.captured)) && !isLionKind(std::abs(f.capturedMid))) return true;
+        // The lion rules as the rules' generator applies them; only whether a
+        // lion two squares away is protected is left to it.
+        if (!isLionKind(std::abs(f.piece))) return !counterStrike;
+        if (!isLionKind(std::abs(f.captured))) return true;
+        if (std::abs(fileOf(f.to) - fileOf(f.from)) <= 1 &&
+            std::abs(rowOf(f.to) - rowOf(f.from)) <= 1)
+            return true;
+        const int bridge = std::abs(f.capturedMid);
+        if (f.mid && bridge != 0 && bridge != 1 && bridge != 35) return true;
         if (!asked) {
             legalMoves(position(), Mover::Computer, rulesMoves);
             asked = true;
