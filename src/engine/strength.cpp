@@ -9,7 +9,7 @@ Limits strengthLimits(RuleSet rules, int strength) {
     const int s = strength < 1 ? 1 : strength > kStrengths ? kStrengths : strength;
     Limits limits;
     if (rules == RuleSet::Standard) {
-        static constexpr std::uint64_t kNodes[kStrengths] = {2000, 15000, 100000};
+        static constexpr std::uint64_t kNodes[kStrengths] = {3000, 30000, 200000};
         limits.nodes = kNodes[s - 1];
         limits.endRules = EndRules::Symmetric;
         if (s == 1) limits.randomMargin = 200;
