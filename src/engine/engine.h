@@ -42,11 +42,15 @@ struct Limits {
     bool futility = true;  // quiet moves a ply from the horizon skipped when far below alpha
     EndRules endRules = EndRules::WindowVsComputer;
     // Keys (positionKey) of the earlier positions of the game since its last
-    // capture or promotion, oldest first; under the standard rules a position
-    // met again, here or on the search path, scores as a draw.
+    // capture or promotion, oldest first. Under the standard rules a position
+    // met again, here or earlier on the search path, scores as a draw (0): a
+    // sound approximation of the repetition rule that never lets the engine
+    // count on a repetition to win.
     std::vector<std::uint64_t> history;
-    // Under the standard rules: pick among the root moves within this many
-    // centipawns of the best at random (0: always the best), for weak levels.
+    // For weak levels: every static evaluation gets a number in
+    // [-randomMargin, randomMargin] centipawns fixed by the position and the
+    // seed, so moves within about that much of the best are played at random
+    // (0: none, the search as it always was).
     int randomMargin = 0;
     std::uint32_t randomSeed = 0;
     // Called on the searching thread as each iteration completes.
