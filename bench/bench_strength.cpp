@@ -7,6 +7,11 @@
 //                                          a move: "3000" nodes or "100ms", against
 //                                          a random mover, LEVEL1, LEVEL3 and itself
 //                                          on a tenth of the budget
+//   bench_strength [games] standard [ROW]  the standard game from its start: each
+//                                          strength against a random mover, the
+//                                          strongest against itself on a tenth of
+//                                          its nodes, and each strength against the
+//                                          next (ROW 1..6: that row alone)
 //   bench_strength [games] BUDGET ROW [FIRST] only row ROW (1 random, 2 LEVEL1, 3 LEVEL3,
 //                                          4 itself, 5 and 6 against itself without
 //                                          futility pruning, either side), seeds FIRST..,
@@ -20,6 +25,7 @@
 #include "com_games.h"
 #include "com_turn.h"
 #include "engine_games.h"
+#include "standard_moves.h"
 
 namespace zk::bench {
 namespace {
@@ -198,6 +204,94 @@ void level4Rows(int games, const std::string& budget, int only, int first) {
     }
 }
 
+// One standard game from the standard start after `opening` seeded random
+// plies: `first` and `second` are limits a move or, when null, a random
+// mover; `firstBottom` puts the first at the bottom, which moves first. The
+// game is drawn at the third time a position is met or after kMoveLimit
+// plies. +1 when the first wins.
+int standardGame(const engine::Limits* first, const engine::Limits* second, bool firstBottom,
+                 std::uint32_t seed, int& length, bool& limited) {
+    constexpr int kStandardOpening = 4;
+    std::mt19937 rng(seed);
+    Position p = standardInitial();
+    engine::Engine a(16), b(16);
+    std::vector<std::uint64_t> since;  // keys since the last capture or promotion
+    std::map<std::uint64_t, int> seen;
+    limited = false;
+    for (length = 0; length < kMoveLimit; ++length) {
+        const bool firstToMove = (p.mover < 0) == firstBottom;
+        const engine::Limits* limits = firstToMove ? first : second;
+        zk::Move m;
+        if (!limits || length < kStandardOpening) {
+            std::vector<zk::Move> moves;
+            standardLegalMoves(p, moves);
+            if (moves.empty()) return firstToMove ? -1 : 1;
+            m = moves[rng() % moves.size()];
+        } else {
+            engine::Limits l = *limits;
+            l.history = since;
+            l.randomSeed = seed * 2 + (firstToMove ? 1 : 0) + static_cast<std::uint32_t>(length);
+            const engine::Result r = (firstToMove ? a : b).search(p, p.mover, l);
+            if (!r.found) return firstToMove ? -1 : 1;
+            m = r.best;
+        }
+        const int moved = p.mover;
+        since.push_back(engine::positionKey(p));
+        apply(p, m);
+        if (!m.captured.isEmpty() || !m.capturedMid.isEmpty() || m.after != m.piece) since.clear();
+        const engine::Outcome o = engine::outcomeAfter(p, moved, engine::EndRules::Symmetric);
+        if (o != engine::Outcome::None) {
+            ++length;
+            if (o == engine::Outcome::Draw) return 0;
+            const bool bottomWon = o == engine::Outcome::BottomWins;
+            return bottomWon == firstBottom ? 1 : -1;
+        }
+        if (++seen[engine::positionKey(p)] == 3) return 0;
+    }
+    limited = true;
+    return 0;
+}
+
+// The standard game's rows, from the standard start.
+void standardRows(int games, int only) {
+    using engine::strengthLimits;
+    const RuleSet kStd = RuleSet::Standard;
+    std::vector<engine::Limits> levels;
+    for (int s = 1; s <= engine::kStrengths; ++s) levels.push_back(strengthLimits(kStd, s));
+    engine::Limits tenth = levels.back();
+    tenth.nodes /= 10;
+    struct Row {
+        std::string name;
+        const engine::Limits *first, *second;
+    };
+    std::vector<Row> rows;
+    for (int s = 1; s <= engine::kStrengths; ++s)
+        rows.push_back({"STD" + std::to_string(s) + " vs random", &levels[s - 1], nullptr});
+    const std::string top = "STD" + std::to_string(engine::kStrengths);
+    rows.push_back({top + " vs " + top + "/10", &levels.back(), &tenth});
+    for (int s = 2; s <= engine::kStrengths; ++s)
+        rows.push_back({"STD" + std::to_string(s) + " vs STD" + std::to_string(s - 1),
+                        &levels[s - 1], &levels[s - 2]});
+    std::printf("standard strengths, nodes a move:");
+    for (const engine::Limits& l : levels)
+        std::printf(" %llu", static_cast<unsigned long long>(l.nodes));
+    std::printf("\n");
+    for (const Row& row : rows) {
+        if (only && &row != &rows[static_cast<std::size_t>(only - 1)]) continue;
+        Tally t;
+        for (int g = 0; g < games; ++g) {
+            int length = 0;
+            bool limited = false;
+            const int r = standardGame(row.first, row.second, g % 2 == 0,
+                                       static_cast<std::uint32_t>(g + 1), length, limited);
+            t.add(r, length);
+            t.limit += limited;
+        }
+        t.print(row.name.c_str());
+        std::fflush(stdout);
+    }
+}
+
 }  // namespace
 }  // namespace zk::bench
 
@@ -211,6 +305,10 @@ int main(int argc, char** argv) {
         games, kMoveLimit);
     std::printf("%-22s %5s %5s %6s %5s %6s %13s %8s %7s %5s\n", "match (first named)", "games",
                 "wins", "losses", "draws", "limit", "ahead/behind", "mean len", "median", "max");
+    if (argc > 2 && std::string(argv[2]) == "standard") {
+        standardRows(games, argc > 3 ? std::clamp(std::atoi(argv[3]), 1, 6) : 0);
+        return 0;
+    }
     if (argc > 2) {
         const int only = argc > 3 ? std::clamp(std::atoi(argv[3]), 1, 6) : 0;
         const int first = argc > 4 ? std::max(1, std::atoi(argv[4])) : 1;

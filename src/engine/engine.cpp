@@ -17,7 +17,16 @@ namespace zk::engine {
 namespace {
 
 // Centipawns by kind; the order follows the window's own piece values, the
-// spacing is the engine's.
+// spacing is the engine's. Both rule sets read it: in the standard game the
+// pieces start plain, so a promotion gains the promoted kind's value less the
+// plain one's. In pawns, close to the commonly published Chu Shogi values:
+//   pawn 1, go-between 1.5, copper 2, silver, leopard, tiger, chariot 3,
+//   gold, elephant 3.5, lance 2.5, side mover, phoenix, kirin 4,
+//   vertical mover 4.5, bishop 5, rook, whale, stag 6, horse, white horse 7,
+//   dragon 8, boar, ox 8.5, falcon 11, eagle 11.5, free king 12, lion 18,
+//   king and crown prince 15 (the insurance of a second royal piece).
+// Gains: pawn to tokin 2.5, kirin to lion 14, elephant to prince 11.5,
+// phoenix to free king 8, dragon to eagle 3.5, horse to falcon 4.
 constexpr int kMaterial[40] = {
     0,   100, 350, 250,  700,  200, 400,  400,  850,  300,  //  0.. 9
     450, 450, 850, 350,  600,  600, 800,  800,  1150, 300,  // 10..19
@@ -145,7 +154,9 @@ struct Engine::Impl {
     std::vector<int> orderBuf[kMaxPly + 2];
     FastMove partialBest{};  // the best root move of the iteration in progress
     bool havePartial = false;
-    // Keys of the positions before the root, read for repetitions: none yet.
+    // Keys of the standard game's positions before the root, sorted: one met
+    // again in the search scores as a draw, as one repeated on the path does.
+    std::vector<std::uint64_t> gameKeys;
 
     void resize(std::size_t megabytes) {
         std::size_t n = 1;
@@ -234,7 +245,18 @@ struct Engine::Impl {
     bool repeated(int ply) const {
         for (int back = ply - 2; back >= 0; back -= 2)
             if (keys[back] == keys[ply]) return true;
-        return false;
+        return !gameKeys.empty() &&
+               std::binary_search(gameKeys.begin(), gameKeys.end(), board->key());
+    }
+
+    // The static evaluation, with the weak levels' noise: a number in
+    // [-randomMargin, randomMargin] fixed by the position and the seed.
+    int evaluate() const {
+        const int e = board->evaluate();
+        if (limits.randomMargin <= 0) return e;
+        const std::uint64_t h = splitmix(board->key() ^ (std::uint64_t{limits.randomSeed} << 32));
+        return e + static_cast<int>(h % static_cast<std::uint64_t>(2 * limits.randomMargin + 1)) -
+               limits.randomMargin;
     }
 
     // Which side chooses promotion freely changes the moves, so it is part of the key.
@@ -251,7 +273,7 @@ struct Engine::Impl {
         checkLimits();
         pvLength[ply] = 0;
         SearchBoard& b = *board;
-        const int standPat = b.evaluate();
+        const int standPat = evaluate();
         if (standPat >= beta || ply >= kMaxPly || qply >= kQuiesceDepth) return standPat;
         alpha = std::max(alpha, standPat);
         // When even the two dearest enemy pieces taken at once cannot reach
@@ -308,7 +330,7 @@ struct Engine::Impl {
 
         // Null move: if passing still holds beta, a real move will too.
         if (allowNull && limits.nullMove && !pvNode && depth >= 3 && std::abs(beta) < kWinBound &&
-            b.evaluate() >= beta) {
+            evaluate() >= beta) {
             b.doNull();
             const int r = 2 + depth / 4;
             const int s = -search(depth - 1 - r, -beta, -beta + 1, ply + 1, false);
@@ -326,7 +348,7 @@ struct Engine::Impl {
         // below alpha: after the first move only captures and promotions are tried.
         constexpr int kFutilityMargin = 200;
         const bool futile = limits.futility && depth == 1 && !pvNode &&
-                            std::abs(alpha) < kWinBound && b.evaluate() + kFutilityMargin <= alpha;
+                            std::abs(alpha) < kWinBound && evaluate() + kFutilityMargin <= alpha;
 
         const int alphaIn = alpha;
         int best = -kInf;
@@ -401,6 +423,11 @@ struct Engine::Impl {
 
         Result result;
         board.emplace(root);
+        gameKeys.clear();
+        if (root.rules == RuleSet::Standard) {
+            gameKeys = lim.history;
+            std::sort(gameKeys.begin(), gameKeys.end());
+        }
         std::vector<FastMove> rootMoves;
         board->generate(moverFor(root.mover), rootMoves);
         if (rootMoves.empty()) return result;

@@ -41,6 +41,18 @@ struct Limits {
     bool reductions = true;                   // late-move reductions (off: likewise)
     bool futility = true;  // quiet moves a ply from the horizon skipped when far below alpha
     EndRules endRules = EndRules::WindowVsComputer;
+    // Keys (positionKey) of the earlier positions of the game since its last
+    // capture or promotion, oldest first. Under the standard rules a position
+    // met again, here or earlier on the search path, scores as a draw (0): a
+    // sound approximation of the repetition rule that never lets the engine
+    // count on a repetition to win.
+    std::vector<std::uint64_t> history;
+    // For weak levels: every static evaluation gets a number in
+    // [-randomMargin, randomMargin] centipawns fixed by the position and the
+    // seed, so moves within about that much of the best are played at random
+    // (0: none, the search as it always was).
+    int randomMargin = 0;
+    std::uint32_t randomSeed = 0;
     // Called on the searching thread as each iteration completes.
     std::function<void(int depth)> onIteration;
 };
@@ -58,9 +70,22 @@ struct Result {
 enum class Outcome { None, BottomWins, TopWins, Draw };
 
 // The verdict after `movedSide` (-1 or +1) made a move leading to `after`,
-// under `rules` (by default what the window announces).
+// under `rules` (by default what the window announces). A standard position
+// is judged by the standard rules whatever `rules` says; its repetitions are
+// the caller's to count.
 Outcome outcomeAfter(const Position& after, int movedSide,
                      EndRules rules = EndRules::WindowVsComputer);
+
+// Zobrist key of the board, the side to move and the lion history: what
+// Limits::history holds.
+std::uint64_t positionKey(const Position& p);
+
+// The computer's strengths the window offers for a rule set, 1 (weakest) to
+// kStrengths: the limits to search with. Under the standard rules they bound
+// nodes (and the weakest plays a little at random); under Zenkoru's rules they
+// are the window's levels' limits.
+constexpr int kStrengths = 3;
+Limits strengthLimits(RuleSet rules, int strength);
 
 // Static evaluation from the side to move's view.
 int evaluate(const Position& p);

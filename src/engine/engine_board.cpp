@@ -388,7 +388,110 @@ void SearchBoard::secondSteps(const FastMove& first, int delta, Mover who, bool 
 }
 
 void SearchBoard::generateStandard(std::vector<FastMove>& out, bool capturesOnly) const {
-    // The standard rules' own generator, move for move; not yet a fast one.
+    const int side = sideIndex(mover_);
+    const auto royals = [&](int s) { return count_[s][38] + count_[s][39]; };
+    const auto mayBeBare = [&](int s) {
+        return total_[s] - royals(s) - count_[s][1] - count_[s][3] <= 0;
+    };
+    // Near the end of a game (a side without a royal piece, or one that may
+    // be bare) the rules' own generator tells whether the game goes on.
+    if (royals(0) == 0 || royals(1) == 0 || mayBeBare(0) || mayBeBare(1))
+        return rulesStandard(out, capturesOnly);
+    // A move that takes a lion is asked of the rules' generator, once a call.
+    std::vector<Move> rulesMoves;
+    bool asked = false;
+    const bool counterStrike = isLionCode(history_.lastCaptured) && !isLionCode(history_.lastAfter);
+    const auto allowed = [&](const FastMove& f) {
+        if (!isLionKind(std::abs(f.captured)) && !isLionKind(std::abs(f.capturedMid))) return true;
+        // The lion rules as the rules' generator applies them; only whether a
+        // lion two squares away is protected is left to it.
+        if (!isLionKind(std::abs(f.piece))) return !counterStrike;
+        if (!isLionKind(std::abs(f.captured))) return true;
+        if (std::abs(fileOf(f.to) - fileOf(f.from)) <= 1 &&
+            std::abs(rowOf(f.to) - rowOf(f.from)) <= 1)
+            return true;
+        const int bridge = std::abs(f.capturedMid);
+        if (f.mid && bridge != 0 && bridge != 1 && bridge != 35) return true;
+        if (!asked) {
+            legalMoves(position(), Mover::Computer, rulesMoves);
+            asked = true;
+        }
+        return std::find(rulesMoves.begin(), rulesMoves.end(), toMove(f)) != rulesMoves.end();
+    };
+    const BoardTables& t = *t_;
+    for (int i = 0; i < total_[side]; ++i) {
+        const int from = pieces_[side][i];
+        const int c = squares_[from];
+        const int fy = rowOf(from);
+        const MailboxMoves& pm = t.moves[c + 39];
+        const auto single = [&](int to, int target) {
+            if (capturesOnly && target == 0) return;
+            FastMove f{static_cast<std::uint8_t>(from),
+                       0,
+                       static_cast<std::uint8_t>(to),
+                       static_cast<std::int8_t>(c),
+                       static_cast<std::int8_t>(c),
+                       0,
+                       static_cast<std::int8_t>(target),
+                       0,
+                       false};
+            if (!allowed(f)) return;
+            out.push_back(f);
+            if (pm.promoted && standardMayPromote(PieceCode(c), fy, rowOf(to), target != 0)) {
+                f.after = static_cast<std::int8_t>(pm.promoted);
+                out.push_back(f);
+            }
+        };
+        for (const auto& [step, len] : pm.rays) {
+            int to = from;
+            for (int k = 0; k < len; ++k) {
+                to += step;
+                const int target = squares_[to];
+                if (target == 0) {
+                    single(to, 0);
+                    continue;
+                }
+                if (target != kOffBoard && target * c < 0) single(to, target);
+                break;
+            }
+        }
+        for (const int jump : pm.jumps) {
+            const int target = squares_[from + jump];
+            if (target != kOffBoard && target * c <= 0) single(from + jump, target);
+        }
+        if (!pm.twoStep) continue;
+        // Two steps: a king step along a line that goes on, then a step of
+        // the mid-move code, which may come back to the square it left.
+        const PieceMoves& first = pieceMoves(RuleSet::Standard, PieceCode(c));
+        for (int d = 0; d < 8; ++d) {
+            if (first.goesOn[d].isEmpty()) continue;
+            const int mid = from + kDirections[d];
+            const int midTarget = squares_[mid];
+            if (midTarget == kOffBoard || midTarget * c > 0) continue;
+            const PieceMoves& second = pieceMoves(RuleSet::Standard, first.goesOn[d]);
+            for (int e = 0; e < 8; ++e) {
+                if (second.run[e] < 1) continue;
+                const int to = mid + kDirections[e];
+                const int target = to == from ? 0 : squares_[to];
+                if (target == kOffBoard || target * c > 0) continue;
+                const FastMove f{static_cast<std::uint8_t>(from),
+                                 static_cast<std::uint8_t>(mid),
+                                 static_cast<std::uint8_t>(to),
+                                 static_cast<std::int8_t>(c),
+                                 static_cast<std::int8_t>(c),
+                                 static_cast<std::int8_t>(c),
+                                 static_cast<std::int8_t>(target),
+                                 static_cast<std::int8_t>(midTarget),
+                                 false};
+                if ((capturesOnly && !f.isCapture()) || !allowed(f)) continue;
+                out.push_back(f);
+            }
+        }
+    }
+}
+
+void SearchBoard::rulesStandard(std::vector<FastMove>& out, bool capturesOnly) const {
+    // The standard rules' own generator, move for move.
     for (const Move& m : legalMoves(position(), Mover::Computer)) {
         FastMove f;
         f.from = static_cast<std::uint8_t>(squareOf(m.fromX, m.fromY));
@@ -549,6 +652,16 @@ bool SearchBoard::royalCanStep(int side) const {
 Outcome SearchBoard::outcome(int movedSide, EndRules rules) const {
     const int bottom = total_[0], top = total_[1];
     const int royals[2] = {count_[0][38] + count_[0][39], count_[1][38] + count_[1][39]};
+    if (rules_ == RuleSet::Standard) {
+        // Only a side down to royal pieces, pawns and lances may be bare.
+        const int mover = sideIndex(movedSide), other = 1 - mover;
+        if (royals[other] == 0) return movedSide > 0 ? Outcome::TopWins : Outcome::BottomWins;
+        const auto mayBeBare = [&](int s) {
+            return total_[s] - royals[s] - count_[s][1] - count_[s][3] <= 0;
+        };
+        if (!mayBeBare(0) && !mayBeBare(1) && royals[mover] > 0) return Outcome::None;
+        return standardOutcome(position(), movedSide, false);
+    }
     // A lone royal piece with an empty square beside it is not mated;
     // otherwise the rules' own mate test tells.
     if (rules == EndRules::Symmetric) {

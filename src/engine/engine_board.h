@@ -70,7 +70,10 @@ private:
     void put(int sq, int code);
     void take(int sq);
     void setHistory(const LionHistory& h);
+    // The standard moves on the mailbox; near a game's end, and for lion
+    // captures, they are the rules' own (rulesStandard).
     void generateStandard(std::vector<FastMove>& out, bool capturesOnly) const;
+    void rulesStandard(std::vector<FastMove>& out, bool capturesOnly) const;
     void emit(int from, int to, int code, int target, Mover who, bool capturesOnly,
               std::vector<FastMove>& out);
     void secondSteps(const FastMove& first, int delta, Mover who, bool capturesOnly,

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "engine.h"
 #include "position.h"
 
 namespace zk::engine {
@@ -29,14 +30,15 @@ inline int convertScale(int topMaterial, int bottomMaterial) {
 // royal piece, and `nonRoyal` is the material of both sides' other pieces.
 int convertBonus(int scale, int closeness, int nonRoyal);
 
-// Zobrist key of the board, the side to move and the lion history.
-std::uint64_t positionKey(const Position& p);
-
 // The parts of that key: a code on a square, the side to move being the top
 // side, and a code in one of the three history slots (0 lastCaptured,
 // 1 lastAfter, 2 previousAfter).
 std::uint64_t squareKey(int x, int y, PieceCode c);
 std::uint64_t sideKey();
 std::uint64_t historyKey(int slot, PieceCode c);
+
+// The standard game's verdict after `movedSide` moved to `after`; the test
+// for no legal move is made only when `askMoves` (the search finds it itself).
+Outcome standardOutcome(const Position& after, int movedSide, bool askMoves);
 
 }  // namespace zk::engine
