@@ -94,7 +94,7 @@ void 初期設定(State& s) {
     s.press.clickPhase = 0;
     // A fresh board has no piece waiting between two steps.
     s.press.moveStep = 1;
-    初期配置(s.game.Board);
+    s.game.Board = Position::initial(s.game.rules).Board;
     画面_再描画(s);
 }
 

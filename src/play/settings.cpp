@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include "form1.h"
 #include "platform.h"
 #include "settings_file.h"
 
@@ -17,6 +18,14 @@ void 設定反映(State& s, SettingsValues v) {
     s.screen.ui->setMenuChecked("THINK5", v.thinkSeconds == 5);
     s.screen.ui->setMenuChecked("THINK15", v.thinkSeconds == 15);
     if (v.bgm) s.screen.ui->dsPlayLooping(s.sounds.soundBgm);
+    s.screen.ui->setMenuChecked("RULE_STD", v.standardRules);
+    s.screen.ui->setMenuChecked("RULE_ZK", !v.standardRules);
+    const RuleSet rules = v.standardRules ? RuleSet::Standard : RuleSet::Zenkoru;
+    // Read at start-up, before any game: the board shows the chosen rules' start.
+    if (rules != s.game.rules && s.game.turnPlayer == Game::noPlayer) {
+        s.game.rules = rules;
+        初期設定(s);
+    }
 }
 
 }  // namespace
@@ -36,6 +45,7 @@ void 書込_環境設定ファイル(State& s) {
     v.bgm = s.screen.ui->menuChecked("BGM");
     if (s.screen.ui->menuChecked("THINK1")) v.thinkSeconds = 1;
     if (s.screen.ui->menuChecked("THINK15")) v.thinkSeconds = 15;
+    v.standardRules = s.game.rules == RuleSet::Standard;
     writeSettingsFile(s.screen.ui->settingsFolder(), v);
 }
 
