@@ -69,6 +69,11 @@ void KIFU_WRITE_Click(State& s) {
         禁止通知(s, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
         return;
     }
+    if (s.game.rules == RuleSet::Standard) {
+        // A record file is replayed by this program's rules only.
+        禁止通知(s, "中将棋(標準)の棋譜は「SFEN/USIで書出」で書き出して下さい", "棋譜書込");
+        return;
+    }
     if (s.game.importedStart == Game::flagOn) {
         // A record file replays from the initial position only.
         禁止通知(s, "初期配置から始まらない棋譜は「SFEN/USIで書出」で書き出して下さい", "棋譜書込");
