@@ -49,6 +49,9 @@ TEST_F(StandardWindow, TheRuleChoiceIsKeptAndStartsTheStandardArray) {
     EXPECT_TRUE(ui().menuChecked("RULE_STD"));
     EXPECT_FALSE(ui().menuChecked("RULE_ZK"));
     EXPECT_EQ(s().game.Board, Position::initial(RuleSet::Standard).Board);
+    // Record files hold this program's games: neither written nor read here.
+    EXPECT_TRUE(shows(run("menu KIFU_WRITE"), "SFEN/USIで書出"));
+    EXPECT_TRUE(shows(run("menu KIFU_READ"), "本ソフトのルール"));
     run("rules zenkoru");
     EXPECT_EQ(s().game.Board, Position::initial().Board);
     EXPECT_NE(settingsFile().find("ルール=本ソフト"), std::string::npos);
