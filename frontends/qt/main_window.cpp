@@ -59,6 +59,9 @@ const MenuEntry kMenu[] = {
     {"THINK1", "1秒", "THINK", false},
     {"THINK5", "5秒", "THINK", false},
     {"THINK15", "15秒", "THINK", false},
+    {"RULES", "ルール", "TAIKYOKU", true},
+    {"RULE_STD", "中将棋(標準)", "RULES", false},
+    {"RULE_ZK", "本ソフトのルール", "RULES", false},
     {"OWARI", "終わり", "TAIKYOKU", false},
     {"STOP", "局面", "", true},
     {"CANCEL", "最初", "STOP", false},
@@ -82,8 +85,8 @@ const MenuEntry kMenu[] = {
     {"VER", "その他", "", false},
 };
 
-const char* const kCheckable[] = {"LEVEL1", "LEVEL2",  "LEVEL3", "LEVEL4", "THINK1",
-                                  "THINK5", "THINK15", "SIDOU",  "BGM"};
+const char* const kCheckable[] = {"LEVEL1",  "LEVEL2", "LEVEL3", "LEVEL4",   "THINK1", "THINK5",
+                                  "THINK15", "SIDOU",  "BGM",    "RULE_STD", "RULE_ZK"};
 
 // Places worth offering: home, the folder of the automatically saved games,
 // then the mounted file systems.

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QScreen>
 
 #include "board_view.h"
 #include "main_window.h"
@@ -24,6 +25,16 @@ void BoxAnswerer::poll() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
     seen << box->windowTitle() + QLatin1Char('|') + box->text();
+    if (!boxShot.isEmpty()) {
+        QApplication::processEvents();
+        if (QScreen* screen = QApplication::primaryScreen()) {
+            const QRect area = box->parentWidget() ? box->parentWidget()->window()->frameGeometry()
+                                                   : box->frameGeometry();
+            screen->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                .save(boxShot, "PNG");
+        }
+        boxShot.clear();
+    }
     QAbstractButton* choice = nullptr;
     const auto buttons = box->buttons();
     if (buttons.size() >= 2) {

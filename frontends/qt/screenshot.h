@@ -21,6 +21,9 @@ public:
     explicit BoxAnswerer(QObject* parent = nullptr);
     QStringList answers;  // "yes" or "no", used in order
     QStringList seen;
+    // When set, the whole screen is saved here as the next box opens, box
+    // and window together, before it is answered.
+    QString boxShot;
 
 private:
     void poll();

@@ -53,6 +53,8 @@ int main(int argc, char** argv) {
                 if (xy.size() == 2) zkqt::pressSquare(window, xy[0].toInt(), xy[1].toInt());
             } else if (e.startsWith(QLatin1String("answer:"))) {
                 answerer.answers << e.mid(7);
+            } else if (e.startsWith(QLatin1String("boxshot:"))) {
+                answerer.boxShot = e.mid(8);
             } else if (e.startsWith(QLatin1String("file:"))) {
                 window.presetFileName(e.mid(5));
             } else if (e.startsWith(QLatin1String("dialog:"))) {

@@ -9,6 +9,7 @@
 #include "engine_turn.h"
 #include "form1.h"
 #include "record_commands.h"
+#include "rule_choice.h"
 #include "share.h"
 
 namespace zk {
@@ -166,6 +167,14 @@ std::vector<std::string> ScriptRunner::execute(const std::string& line) {
         if (!(in >> word) || word != "nodes" || !(in >> nodes))
             return errorLine("engine needs nodes and a number");
         思考ノード数設定(s_, nodes);
+    } else if (command == "rules") {
+        // The menu's rule choice, by name: a fresh board of that rule set.
+        if (!(in >> word) || (word != "standard" && word != "zenkoru"))
+            return errorLine("rules needs standard or zenkoru");
+        if (word == "standard")
+            RULE_STD_Click(s_);
+        else
+            RULE_ZK_Click(s_);
     } else if (command == "path") {
         if (!(in >> word)) return errorLine("path needs a directory");
         if (!ui_.setDirListPath(word)) return errorLine("no directory " + word);

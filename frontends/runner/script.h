@@ -60,6 +60,7 @@ private:
     void pressSquare(int x, int y);
     // One random legal move of the side to move, made by presses.
     std::vector<std::string> randomMove();
+    std::vector<std::string> standardMove(const Move& m, const std::vector<Move>& moves);
     // A reproducible random number below `bound`.
     std::uint32_t nextRandom(std::uint32_t bound);
 

@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "position.h"
 #include "script.h"
+#include "standard_play.h"
 
 namespace zk {
 
@@ -30,9 +31,12 @@ std::vector<std::string> ScriptRunner::randomMove() {
     }
     // A selection click starts every move, whatever the last press left.
     s_.press.moveStep = 1;
-    const std::vector<Move> moves = legalMoves(現局面(s_.game), Mover::Presses);
+    const bool standard = s_.game.rules == RuleSet::Standard;
+    const Position here = standard ? 標準局面(s_.game) : 現局面(s_.game);
+    const std::vector<Move> moves = legalMoves(here, Mover::Presses);
     if (moves.empty()) return {"random-move: no legal move"};
     const Move m = moves[nextRandom(static_cast<std::uint32_t>(moves.size()))];
+    if (standard) return standardMove(m, moves);
 
     const int movesBefore = s_.game.moveCount;
     std::ostringstream text;
@@ -57,6 +61,46 @@ std::vector<std::string> ScriptRunner::randomMove() {
     text << int{m.toX} << ' ' << int{m.toY} << (m.stopped ? " (one step)" : "");
     lastRandom_.fromX = m.fromX;
     lastRandom_.fromY = m.fromY;
+    lastRandom_.made =
+        s_.game.moveCount != movesBefore || s_.game.turnPlayer == Game::noPlayer || ended();
+    if (!lastRandom_.made) return {"error: random-move " + text.str().substr(12) + " was refused"};
+    return {text.str()};
+}
+
+// The standard game asks only what its list leaves open: to go on when the
+// first step could also end the move, and to promote when both are listed.
+std::vector<std::string> ScriptRunner::standardMove(const Move& m, const std::vector<Move>& moves) {
+    const int movesBefore = s_.game.moveCount;
+    bool stopHere = false, goOnHere = false, otherPromotion = false;
+    for (const Move& o : moves) {
+        if (o.fromX != m.fromX || o.fromY != m.fromY) continue;
+        if (m.isTwoStep() && !o.isTwoStep() && o.toX == m.midX && o.toY == m.midY) stopHere = true;
+        if (!m.isTwoStep() && o.isTwoStep() && o.midX == m.toX && o.midY == m.toY) goOnHere = true;
+        if (o.toX == m.toX && o.toY == m.toY && o.midX == m.midX && o.midY == m.midY &&
+            o.promotes() != m.promotes())
+            otherPromotion = true;
+    }
+    std::ostringstream text;
+    text << "random-move " << int{m.fromX} << ' ' << int{m.fromY} << " -> ";
+    pressSquare(m.fromX, m.fromY);
+    if (m.isTwoStep()) {
+        if (stopHere) ui_.answers.push_back(MsgAnswer::Yes);
+        pressSquare(m.midX, m.midY);
+        text << int{m.midX} << ' ' << int{m.midY} << " -> ";
+    }
+    if (goOnHere) ui_.answers.push_back(MsgAnswer::No);
+    if (otherPromotion) ui_.answers.push_back(m.promotes() ? MsgAnswer::Yes : MsgAnswer::No);
+    pressSquare(m.toX, m.toY);
+    text << int{m.toX} << ' ' << int{m.toY} << (m.promotes() ? "+" : "");
+    lastRandom_ = RandomMove{};
+    lastRandom_.fromX = m.fromX;
+    lastRandom_.fromY = m.fromY;
+    lastRandom_.toX = m.isTwoStep() ? m.midX : m.toX;
+    lastRandom_.toY = m.isTwoStep() ? m.midY : m.toY;
+    if (m.isTwoStep()) {
+        lastRandom_.secondX = m.toX;
+        lastRandom_.secondY = m.toY;
+    }
     lastRandom_.made =
         s_.game.moveCount != movesBefore || s_.game.turnPlayer == Game::noPlayer || ended();
     if (!lastRandom_.made) return {"error: random-move " + text.str().substr(12) + " was refused"};

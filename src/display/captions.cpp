@@ -63,6 +63,16 @@ void 描画_レベル(Screen& s, int IN_LEVEL) {
     描画_影付き文字(s, 0.05, 1.4, std::to_string(IN_LEVEL), Screen::textWhite, 12);
 }
 
+// On a cleared box in the left margin, with a shadow like the level's.
+void 描画_ルール(Screen& s, bool standard) {
+    s.ui->screen().fillRect(0, cellY(2.2), cellX(1) - 20, 700, Screen::boardColour);
+    const char* name = standard ? "標準" : "本ｿﾌﾄ";
+    描画_文字(s, -0.25, 2.3, "ルール", Screen::textBlack, 9);
+    描画_文字(s, -0.35, 2.2, "ルール", Screen::textWhite, 9);
+    描画_文字(s, -0.25, 2.8, name, Screen::textBlack, 10);
+    描画_文字(s, -0.35, 2.7, name, Screen::textWhite, 10);
+}
+
 // The handicap rank right of the board, on a cleared box, with a shadow.
 void 描画_ハンデレベル(Screen& s, int IN_ハンデレベル) {
     s.ui->screen().fillRect(cellX(14), cellY(2), 2200, 560, Screen::boardGridColour);

@@ -67,6 +67,9 @@ void 描画_文字列(Screen& s, double 入力X, double 入力Y, int 数値, int
 std::string 文字列テキスト(int 数値);
 void 描画_レベル(Screen& s, int IN_LEVEL);
 void 描画_ハンデレベル(Screen& s, int IN_ハンデレベル);
+// The rule set the game is played by, under the level caption: "標準" for
+// standard Chu Shogi, "本ｿﾌﾄ" for this program's own rules.
+void 描画_ルール(Screen& s, bool standard);
 
 // Reachable squares: outline every square the piece can reach in the game's
 // position in 描画色, and the two-step stops in selectColour unless 描画色 is

@@ -86,35 +86,24 @@ Outcome symmetricVerdict(Position& p, int movedSide) {
     return Outcome::None;
 }
 
-// The standard game, the same for both sides: a side without a royal piece
-// loses; a side bare after its own move loses (it had its answer), unless the
-// other is bare too, a draw; a side just bared loses unless it may bare the
-// other at once; a side with no legal move loses. Mate is not an end.
-Outcome standardVerdict(const Position& p, int movedSide, bool askMoves) {
-    const BoardGrid& b = p.Board;
-    if (hasNoRoyal(b, -movedSide)) return winner(movedSide);
-    if (hasNoRoyal(b, movedSide)) return winner(-movedSide);
-    const bool movedBare = isBareRoyal(b, movedSide), otherBare = isBareRoyal(b, -movedSide);
-    if (movedBare && otherBare) return Outcome::Draw;
-    if (movedBare) return winner(-movedSide);
-    if (otherBare) return canBareAtOnce(p) ? Outcome::None : winner(movedSide);
-    if (askMoves) {
-        std::vector<Move> moves;
-        standardLegalMoves(p, moves);
-        if (moves.empty()) return winner(movedSide);
-    }
-    return Outcome::None;
+// The standard game's end, as the rules decide it; `after` has the other side
+// to move.
+Outcome standardVerdict(const Position& after, bool askMoves) {
+    const StandardEnding e = standardEnding(after, askMoves);
+    if (e.reason == EndReason::None) return Outcome::None;
+    return e.winner == 0 ? Outcome::Draw : winner(e.winner);
 }
 
 }  // namespace
 
 Outcome standardOutcome(const Position& after, int movedSide, bool askMoves) {
-    return standardVerdict(after, movedSide, askMoves);
+    (void)movedSide;
+    return standardVerdict(after, askMoves);
 }
 
 Outcome outcomeAfter(const Position& after, int movedSide, EndRules rules) {
     // The mate tests try captures on the board and put them back.
-    if (after.rules == RuleSet::Standard) return standardVerdict(after, movedSide, true);
+    if (after.rules == RuleSet::Standard) return standardVerdict(after, true);
     Position p = after;
     if (rules == EndRules::Symmetric) return symmetricVerdict(p, movedSide);
     return windowVerdict(p, movedSide);

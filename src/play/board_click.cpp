@@ -12,6 +12,7 @@
 #include "move_flow.h"
 #include "move_help.h"
 #include "panel.h"
+#include "standard_play.h"
 
 namespace zk {
 
@@ -148,6 +149,10 @@ void Form_MouseDown(State& s, int button, int /*shift*/, int X, int Y) {
     }
     if (手番通知(s)) return;
     if (!(x > 0 && x <= Game::boardSize && y > 0 && y <= Game::boardSize)) return;
+    if (s.game.rules == RuleSet::Standard) {
+        標準押下(s, x, y);
+        return;
+    }
     if (s.press.clickPhase == 0)
         選択クリック(s, x, y);
     else

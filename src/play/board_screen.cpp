@@ -12,6 +12,7 @@ void 画面_再描画(State& s) {
     描画_桝_数値(screen);
     screen.ui->screen().image(cellX(14.2), cellY(1), "TITLE");
     描画_最終手(screen, s.game.record);
+    描画_ルール(screen, s.game.rules == RuleSet::Standard);
 }
 
 void 駒移動(State& s, int IN_移動元X, int IN_移動元Y, int IN_移動先X, int IN_移動先Y,

@@ -1,5 +1,6 @@
 #include "engine_turn.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "form1.h"
 #include "platform.h"
 #include "settings.h"
+#include "standard_play.h"
 
 namespace zk {
 
@@ -56,6 +58,24 @@ void chooseThinkingTime(State& s, int index) {
 // Search `position` off the window's thread; `finish` runs with the result
 // on the window's thread unless the search was stopped or superseded.
 // Progress is shown in the move report at `reportY`.
+// The standard game's computer is the engine at every level: LEVEL1..3 are
+// its strengths, LEVEL4 the thinking time chosen; its search counts the
+// game's earlier positions since the last capture or promotion as draws.
+engine::Limits standardLimits(const Game& g) {
+    engine::Limits limits;
+    if (g.comLevel >= 1 && g.comLevel <= engine::kStrengths)
+        limits = engine::strengthLimits(RuleSet::Standard, g.comLevel);
+    limits.endRules = engine::EndRules::Symmetric;
+    const StandardGame game = 標準棋譜(g);
+    for (std::size_t i = game.moves.size(); i-- > 0;) {
+        const Move& m = game.moves[i];
+        if (m.captured != code::EMPTY || m.capturedMid != code::EMPTY || m.promotes()) break;
+        limits.history.push_back(engine::positionKey(game.positions[i]));
+    }
+    std::reverse(limits.history.begin(), limits.history.end());
+    return limits;
+}
+
 template <typename Finish>
 void startSearch(State& s, const Position& position, double reportY, Finish finish) {
     const std::shared_ptr<Session> session = sessionOf(s);
@@ -66,8 +86,10 @@ void startSearch(State& s, const Position& position, double reportY, Finish fini
     思考中表示(s, 0, reportY);
 
     engine::Limits limits;
-    limits.nodes = session->nodes;
-    limits.millis = session->nodes ? 0 : std::int64_t{思考時間(s)} * 1000;
+    if (position.rules == RuleSet::Standard) limits = standardLimits(s.game);
+    // A node count set for the tests bounds the search under either rules.
+    if (session->nodes) limits.nodes = session->nodes;
+    if (!limits.nodes) limits.millis = std::int64_t{思考時間(s)} * 1000;
     limits.stop = &session->stop;
     Platform* ui = s.screen.ui;
     State* state = &s;
@@ -129,6 +151,19 @@ void COM手番_探索(State& s) {
     });
 }
 
+void 標準COM手番(State& s) {
+    Position p = 標準局面(s.game);
+    p.mover = +1;  // the computer is the top side
+    startSearch(s, p, Screen::comReportY, [](State& st, const engine::Result& r) {
+        if (!r.found) {  // no legal move: the computer loses
+            通知(st, "指す手がありません", "終局");
+            終了(st, "あなた");
+            return;
+        }
+        標準着手(st, r.best);
+    });
+}
+
 void HINT_Click(State& s) {
     if (思考中禁止(s, "ﾋﾝﾄ")) return;
     if (s.game.gameMode != Game::modeCom || s.game.turnPlayer == Game::noPlayer ||
@@ -138,7 +173,8 @@ void HINT_Click(State& s) {
         return;
     }
     ヒント消去(s);
-    startSearch(s, 現局面(s.game), Screen::manReportY, [](State& st, const engine::Result& r) {
+    const Position here = s.game.rules == RuleSet::Standard ? 標準局面(s.game) : 現局面(s.game);
+    startSearch(s, here, Screen::manReportY, [](State& st, const engine::Result& r) {
         消去_移動結果(st.screen, Screen::manReportX, Screen::manReportY);
         if (!r.found) return;
         const Move& m = r.best;

@@ -22,6 +22,9 @@ bool 思考中禁止(State& s, const std::string& title);
 // The LEVEL4 computer's turn: start the search and return; the move is
 // played (and the game ended when it ends it) when the search comes back.
 void COM手番_探索(State& s);
+// The computer's turn of a standard game: the engine searches at the level's
+// strength and plays its move by the standard flow.
+void 標準COM手番(State& s);
 
 // Menu ヒント: in a game against the computer on the human's turn, search for
 // the human and outline the suggested move's squares without playing it.

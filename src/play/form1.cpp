@@ -94,9 +94,9 @@ void 初期設定(State& s) {
     s.press.clickPhase = 0;
     // A fresh board has no piece waiting between two steps.
     s.press.moveStep = 1;
-    // A fresh board is this program's own game, whatever was read before it.
-    s.game.rules = RuleSet::Zenkoru;
-    初期配置(s.game.Board);
+    // A fresh board is of the chosen rules, whatever was read before it.
+    s.game.rules = s.game.chosenRules;
+    s.game.Board = Position::initial(s.game.rules).Board;
     画面_再描画(s);
 }
 

@@ -10,6 +10,7 @@
 #include "level_handicap.h"
 #include "move_help.h"
 #include "record_commands.h"
+#include "rule_choice.h"
 #include "share.h"
 
 namespace zk {
@@ -29,6 +30,9 @@ bool runMenuCommand(State& s, const std::string& control) {
         {"LEVEL2", LEVEL2_Click},
         {"LEVEL3", LEVEL3_Click},
         {"LEVEL4", LEVEL4_Click},
+        {"RULES", nothing},
+        {"RULE_STD", RULE_STD_Click},
+        {"RULE_ZK", RULE_ZK_Click},
         {"THINK", nothing},
         {"THINK1", THINK1_Click},
         {"THINK5", THINK5_Click},
@@ -57,9 +61,9 @@ bool runMenuCommand(State& s, const std::string& control) {
     };
     // What would change the position or the game under a search is refused.
     static const std::set<std::string> refusedWhileThinking = {
-        "START",      "SENTE",     "GOTE",      "LEVEL1",  "LEVEL2", "LEVEL3",
-        "LEVEL4",     "CANCEL",    "REVERSE",   "REPLAY",  "AFTER",  "LBEL_UP",
-        "LEBEL_DOWN", "KIFU_READ", "SFEN_READ", "IDOU_HLP"};
+        "START",      "SENTE",     "GOTE",      "LEVEL1",   "LEVEL2",   "LEVEL3",
+        "LEVEL4",     "CANCEL",    "REVERSE",   "REPLAY",   "AFTER",    "LBEL_UP",
+        "LEBEL_DOWN", "KIFU_READ", "SFEN_READ", "IDOU_HLP", "RULE_STD", "RULE_ZK"};
     auto it = handlers.find(control);
     if (it == handlers.end()) return false;
     if (refusedWhileThinking.count(control) && 思考中禁止(s, "思考中")) return true;

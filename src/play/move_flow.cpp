@@ -10,6 +10,7 @@
 #include "form1.h"
 #include "move_check.h"
 #include "move_record.h"
+#include "standard_play.h"
 #include "two_step.h"
 
 namespace zk {
@@ -30,6 +31,10 @@ bool 判定処理(State& s, const EndVerdict& v) {
 }  // namespace
 
 bool COM手番(State& s) {
+    if (s.game.rules == RuleSet::Standard) {
+        標準COM手番(s);
+        return true;
+    }
     if (s.game.comLevel == 4) {
         COM手番_探索(s);
         return true;

@@ -54,6 +54,11 @@ void REVERSE_Click(State& s) {
 
 // 読込: show the lists to pick a file from.
 void KIFU_READ_Click(State& s) {
+    if (s.game.rules == RuleSet::Standard) {
+        // A record file holds a game of this program's rules.
+        禁止通知(s, "棋譜ファイルは「本ソフトのルール」で読み込んで下さい", "棋譜読込");
+        return;
+    }
     描画_可視(s.screen, true, true, true);
     描画_棋譜_IO(s, 1);
 }
@@ -67,6 +72,11 @@ void KIFU_WRITE_Click(State& s) {
     }
     if (s.game.handicapChanged == Game::flagOn) {
         禁止通知(s, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+        return;
+    }
+    if (s.game.rules == RuleSet::Standard) {
+        // A record file is replayed by this program's rules only.
+        禁止通知(s, "中将棋(標準)の棋譜は「SFEN/USIで書出」で書き出して下さい", "棋譜書込");
         return;
     }
     if (s.game.importedStart == Game::flagOn) {

@@ -1,6 +1,8 @@
 #include "settings.h"
 
+#include "form1.h"
 #include "platform.h"
+#include "rule_choice.h"
 #include "settings_file.h"
 
 namespace zk {
@@ -17,6 +19,10 @@ void 設定反映(State& s, SettingsValues v) {
     s.screen.ui->setMenuChecked("THINK5", v.thinkSeconds == 5);
     s.screen.ui->setMenuChecked("THINK15", v.thinkSeconds == 15);
     if (v.bgm) s.screen.ui->dsPlayLooping(s.sounds.soundBgm);
+    s.game.chosenRules = v.standardRules ? RuleSet::Standard : RuleSet::Zenkoru;
+    // Read at start-up, before any game: the board shows the chosen rules' start.
+    if (s.game.chosenRules != s.game.rules && s.game.turnPlayer == Game::noPlayer) 初期設定(s);
+    showRules(s);
 }
 
 }  // namespace
@@ -36,6 +42,7 @@ void 書込_環境設定ファイル(State& s) {
     v.bgm = s.screen.ui->menuChecked("BGM");
     if (s.screen.ui->menuChecked("THINK1")) v.thinkSeconds = 1;
     if (s.screen.ui->menuChecked("THINK15")) v.thinkSeconds = 15;
+    v.standardRules = s.game.chosenRules == RuleSet::Standard;
     writeSettingsFile(s.screen.ui->settingsFolder(), v);
 }
 

@@ -1,4 +1,5 @@
-// The settings file "Zenkoru.ini": move guidance and background music.
+// The settings file "Zenkoru.ini": move guidance, background music, the
+// thinking time and the rule set.
 #pragma once
 
 #include "state.h"

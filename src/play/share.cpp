@@ -15,6 +15,7 @@
 #include "record_commands.h"
 #include "record_file.h"
 #include "replay.h"
+#include "rule_choice.h"
 #include "sfen.h"
 
 namespace zk {
@@ -185,17 +186,21 @@ bool 棋譜_SFEN読込(State& s, const std::string& text) {
     s.game.comPlayer = -s.game.manPlayer;
     s.game.turnPlayer = s.game.moveCount % 2 == 0 ? Game::firstPlayer : Game::secondPlayer;
 
+    showRules(s);
     画面_再描画(s);
     const std::string upper = topFirst ? "先手:" : "後手:";
     const std::string lower = topFirst ? "後手:" : "先手:";
-    描画_文字(s.screen, 14.1, 5.18, upper, Screen::textBlack, 11);
-    描画_文字(s.screen, 14, 5.08, upper, Screen::textWhite, 11);
-    描画_文字(s.screen, 14.1, 6.18, lower, Screen::textBlack, 11);
-    描画_文字(s.screen, 14, 6.08, lower, Screen::textWhite, 11);
+    描画_影付き文字(s.screen, 14, 5.08, upper, Screen::textWhite, 11);
+    描画_影付き文字(s.screen, 14, 6.08, lower, Screen::textWhite, 11);
     描画_手数(s.screen, s.game.moveCount, Screen::textWhite, s.game.record);
     if (s.game.record.recordCount >= 1) 描画_現在手報告(s);
-    // The rules the file showed are said when they are not this program's own.
-    std::string done = s.game.rules == RuleSet::Standard ? "標準ルールの棋譜として" : "";
+    // The rules the file showed are said when they are not this program's own
+    // or not the ones chosen for a fresh board.
+    std::string done;
+    if (s.game.rules == RuleSet::Standard)
+        done = "標準ルールの棋譜として";
+    else if (s.game.chosenRules == RuleSet::Standard)
+        done = "本ソフトのルールの棋譜として";
     done += std::to_string(s.game.moveCount) + "手を読み込みました";
     通知(s, done, "SFEN/USIを読込");
     return true;

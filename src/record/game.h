@@ -22,6 +22,9 @@ struct Game : Position {
     int comPlayer = secondPlayer;  // the top side
     int gameMode = modeCom;
     int comLevel = 3;
+    // The rules a fresh board is set up by: the player's choice, kept in the
+    // settings. The game on the board may differ (an imported game keeps its own).
+    RuleSet chosenRules = RuleSet::Zenkoru;
     int moveCount = 0;
 
     GameRecord record;

@@ -12,11 +12,11 @@ std::optional<SettingsValues> parseSettings(std::string_view bytes) {
     if (!isTextLine(line1) || !isTextLine(line2)) return std::nullopt;
     SettingsValues v;
     // Binary bytes anywhere mean the file is not ours.
-    for (bool third = true; file.next(more); third = false) {
+    for (int line = 3; file.next(more); ++line) {
         if (!isTextLine(more)) return std::nullopt;
-        if (!third) continue;
-        if (more == "思考時間=1") v.thinkSeconds = 1;
-        if (more == "思考時間=15") v.thinkSeconds = 15;
+        if (line == 3 && more == "思考時間=1") v.thinkSeconds = 1;
+        if (line == 3 && more == "思考時間=15") v.thinkSeconds = 15;
+        if (line == 4) v.standardRules = more == "ルール=標準";
     }
     v.guidance = line1 == "移動指導=ON";
     v.bgm = line2 == "BGM=ON";
@@ -27,6 +27,7 @@ std::string formatSettings(SettingsValues v) {
     std::string out = v.guidance ? "移動指導=ON\r\n" : "移動指導=OFF\r\n";
     out += v.bgm ? "BGM=ON\r\n" : "BGM=OFF\r\n";
     out += "思考時間=" + std::to_string(v.thinkSeconds) + "\r\n";
+    out += v.standardRules ? "ルール=標準\r\n" : "ルール=本ソフト\r\n";
     return out;
 }
 

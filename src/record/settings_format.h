@@ -1,6 +1,8 @@
 // The text of the settings file "Zenkoru.ini": line 1 "移動指導=ON" or
 // "移動指導=OFF", line 2 "BGM=ON" or "BGM=OFF", line 3 "思考時間=1", "=5" or
-// "=15" (files without it are older: 5), each ended by CR LF. Pure text work:
+// "=15" (files without it are older: 5), line 4 "ルール=標準" (standard Chu
+// Shogi) or "ルール=本ソフト" (files without it are older: this program's
+// rules), each ended by CR LF. Pure text work:
 // no file access.
 #pragma once
 
@@ -15,9 +17,10 @@ namespace zk {
 constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
 
 struct SettingsValues {
-    bool guidance = false;  // 移動指導
-    bool bgm = true;        // BGM
-    int thinkSeconds = 5;   // 思考時間 of LEVEL4: 1, 5 or 15
+    bool guidance = false;       // 移動指導
+    bool bgm = true;             // BGM
+    int thinkSeconds = 5;        // 思考時間 of LEVEL4: 1, 5 or 15
+    bool standardRules = false;  // ルール: the standard game, not this program's own
     friend bool operator==(const SettingsValues&, const SettingsValues&) = default;
 };
 

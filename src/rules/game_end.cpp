@@ -96,4 +96,21 @@ bool standardGameEnded(const Position& p) {
     return moverBare && !canBareAtOnce(p);
 }
 
+StandardEnding standardEnding(const Position& p, bool askMoves) {
+    const BoardGrid& b = p.Board;
+    const int moved = -p.mover;
+    if (hasNoRoyal(b, -moved)) return {EndReason::NoRoyal, moved};
+    if (hasNoRoyal(b, moved)) return {EndReason::NoRoyal, -moved};
+    const bool movedBare = isBareRoyal(b, moved), otherBare = isBareRoyal(b, -moved);
+    if (movedBare && otherBare) return {EndReason::BareRoyal, 0};
+    if (movedBare) return {EndReason::BareRoyal, -moved};
+    if (otherBare && !canBareAtOnce(p)) return {EndReason::BareRoyal, moved};
+    if (askMoves && !otherBare) {
+        std::vector<Move> moves;
+        standardMovesOnBoard(p, moves);
+        if (moves.empty()) return {EndReason::NoMoves, moved};
+    }
+    return {};
+}
+
 }  // namespace zk

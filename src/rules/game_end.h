@@ -53,4 +53,17 @@ bool canBareAtOnce(const Position& p);
 // side with no legal move has ended its game by having no moves.
 bool standardGameEnded(const Position& p);
 
+// How a standard game ends after a move, the side to move of `p` answering.
+// A side without a royal piece loses; a side bare after its own move loses
+// (it had its answer) unless the other is bare too, a draw; a side just bared
+// loses unless it may bare the other at once; a side with no legal move loses.
+// Mate is not an end, and repetition needs the game's history (repetition.h).
+enum class EndReason { None, NoRoyal, BareRoyal, NoMoves };
+struct StandardEnding {
+    EndReason reason = EndReason::None;
+    int winner = 0;  // sign of the winning side's codes; 0 a draw
+};
+// `askMoves` false: the legal-move count is not asked (the caller knows).
+StandardEnding standardEnding(const Position& p, bool askMoves = true);
+
 }  // namespace zk

@@ -76,3 +76,30 @@ TEST(PlayWindow, APressBeforeAnyGameAsksToStartOne) {
 }
 
 }  // namespace
+
+// The standard game chosen from the menu: pawns race to the far rows, and
+// the capture there asks "成りますか？"; yes promotes the pawn to a tokin.
+TEST(PlayWindow, TheStandardGameAsksBeforeItPromotes) {
+    MainWindow w;
+    zkqt::BoxAnswerer answerer;
+    w.show();
+    w.start();
+    QApplication::processEvents();
+    const zk::State& s = w.state();
+    trigger(w, "RULE_STD");
+    EXPECT_EQ(s.game.rules, zk::RuleSet::Standard);
+    EXPECT_TRUE(w.action(QStringLiteral("RULE_STD"))->isChecked());
+    trigger(w, "START");
+    const int presses[][2] = {{3, 9}, {3, 8}, {1, 4},  {1, 5},  {3, 8},  {3, 7},
+                              {1, 5}, {1, 6}, {3, 7},  {3, 6},  {12, 4}, {12, 5},
+                              {3, 6}, {3, 5}, {12, 5}, {12, 6}, {3, 5}};
+    for (const auto& p : presses) press(w, p[0], p[1]);
+    EXPECT_EQ(s.game.moveCount, 8);
+    answerer.answers << QStringLiteral("yes");
+    press(w, 3, 4);
+    EXPECT_TRUE(answerer.seen.contains(QStringLiteral("成り|成りますか？")));
+    EXPECT_EQ(s.game.Board[3][4], zk::code::MAN_と);
+    EXPECT_EQ(s.game.moveCount, 9);
+    trigger(w, "RULE_ZK");  // the settings file as the other tests expect it
+    EXPECT_EQ(s.game.Board, zk::Position::initial().Board);
+}

@@ -1,5 +1,5 @@
 // Fuzzing the settings reader: any bytes either fall back to the defaults or
-// give the three settings, which write back to a file reading the same.
+// give the four settings, which write back to a file reading the same.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>

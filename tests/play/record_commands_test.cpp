@@ -460,11 +460,13 @@ TEST_F(BgmOn, TogglingTwiceKeepsTheMusicAndTheFile) {
     EXPECT_TRUE(has(startup, "loop BGM.wav"));
     EXPECT_EQ(run("menu BGM"), Lines{"stop BGM.wav"});
     EXPECT_FALSE(ui().menuChecked("BGM"));
-    EXPECT_EQ(readFile(dir_ / "Zenkoru.ini"), "移動指導=OFF\r\nBGM=OFF\r\n思考時間=5\r\n");
+    EXPECT_EQ(readFile(dir_ / "Zenkoru.ini"),
+              "移動指導=OFF\r\nBGM=OFF\r\n思考時間=5\r\nルール=本ソフト\r\n");
     EXPECT_EQ(run("menu BGM"), Lines{"loop BGM.wav"});
     EXPECT_TRUE(ui().menuChecked("BGM"));
     EXPECT_EQ(ui().looping.size(), 1u);
-    EXPECT_EQ(readFile(dir_ / "Zenkoru.ini"), "移動指導=OFF\r\nBGM=ON\r\n思考時間=5\r\n");
+    EXPECT_EQ(readFile(dir_ / "Zenkoru.ini"),
+              "移動指導=OFF\r\nBGM=ON\r\n思考時間=5\r\nルール=本ソフト\r\n");
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 using testing::HeadlessGame;
 using Strings = std::vector<std::string>;
 
-const std::string kDefaults = "移動指導=OFF\r\nBGM=ON\r\n思考時間=5\r\n";
+const std::string kDefaults = "移動指導=OFF\r\nBGM=ON\r\n思考時間=5\r\nルール=本ソフト\r\n";
 
 class SettingsFile : public testing::TempDirTest {
 protected:
@@ -126,10 +126,10 @@ TEST_F(SettingsFile, WritesTheCheckMarks) {
         int seconds;
         const char* file;
     } cases[] = {
-        {true, true, 5, "移動指導=ON\r\nBGM=ON\r\n思考時間=5\r\n"},
-        {true, false, 1, "移動指導=ON\r\nBGM=OFF\r\n思考時間=1\r\n"},
-        {false, true, 15, "移動指導=OFF\r\nBGM=ON\r\n思考時間=15\r\n"},
-        {false, false, 5, "移動指導=OFF\r\nBGM=OFF\r\n思考時間=5\r\n"},
+        {true, true, 5, "移動指導=ON\r\nBGM=ON\r\n思考時間=5\r\nルール=本ソフト\r\n"},
+        {true, false, 1, "移動指導=ON\r\nBGM=OFF\r\n思考時間=1\r\nルール=本ソフト\r\n"},
+        {false, true, 15, "移動指導=OFF\r\nBGM=ON\r\n思考時間=15\r\nルール=本ソフト\r\n"},
+        {false, false, 5, "移動指導=OFF\r\nBGM=OFF\r\n思考時間=5\r\nルール=本ソフト\r\n"},
     };
     writeFile("Zenkoru.ini", std::string(100000, 'x'));
     for (const auto& c : cases) {
@@ -152,7 +152,7 @@ TEST_F(SettingsFile, LivesInTheSettingsFolderUnlessTheCurrentFolderHasOne) {
     g.ui.setMenuChecked("SIDOU", true);
     書込_環境設定ファイル(g.s);
     EXPECT_EQ(readFile(dir() / "config/zenkoru/Zenkoru.ini"),
-              "移動指導=ON\r\nBGM=ON\r\n思考時間=5\r\n");
+              "移動指導=ON\r\nBGM=ON\r\n思考時間=5\r\nルール=本ソフト\r\n");
     EXPECT_FALSE(std::filesystem::exists("Zenkoru.ini"));
 
     // One kept in the current folder wins, for reading and for writing.
@@ -163,7 +163,7 @@ TEST_F(SettingsFile, LivesInTheSettingsFolderUnlessTheCurrentFolderHasOne) {
     書込_環境設定ファイル(g.s);
     EXPECT_EQ(readFile("Zenkoru.ini"), kDefaults);
     EXPECT_EQ(readFile(dir() / "config/zenkoru/Zenkoru.ini"),
-              "移動指導=ON\r\nBGM=ON\r\n思考時間=5\r\n");
+              "移動指導=ON\r\nBGM=ON\r\n思考時間=5\r\nルール=本ソフト\r\n");
 }
 
 // The thinking time is the third line; files written before it had none.
@@ -173,10 +173,11 @@ TEST_F(SettingsFile, ReadsTheThinkingTimeAndOlderFilesGiveFiveSeconds) {
         int seconds;
     } cases[] = {
         {"移動指導=ON\r\nBGM=OFF\r\n", 5},
-        {"移動指導=ON\r\nBGM=OFF\r\n思考時間=1\r\n", 1},
+        {"移動指導=ON\r\nBGM=OFF\r\n思考時間=1\r\nルール=本ソフト\r\n", 1},
         {"移動指導=ON\r\nBGM=OFF\r\n思考時間=15", 15},
         {"移動指導=ON\r\nBGM=OFF\r\n思考時間=7\r\n", 5},
-        {"移動指導=ON\r\nBGM=OFF\r\n\r\n思考時間=15\r\n", 5},  // only the third line counts
+        {"移動指導=ON\r\nBGM=OFF\r\n\r\n思考時間=15\r\nルール=本ソフト\r\n",
+         5},  // only the third line counts
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
