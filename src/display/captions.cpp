@@ -47,12 +47,11 @@ void 描画_文字列(Screen& s, double 入力X, double 入力Y, int 数値, int
                  bool shadowed) {
     std::string text = 文字列テキスト(数値);
     if (text.empty()) return;
-    const int x = cellX(入力X) + 120, y = cellY(入力Y) + 160;
     if (shadowed) {
-        const int sx = cellX(入力X + 0.1) + 120, sy = cellY(入力Y + 0.1) + 160;
-        s.ui->screen().text(sx, sy, text, Screen::textBlack, サイズ, false, sx - x, sy - y);
+        描画_影付き文字(s, 入力X, 入力Y, text, 色, サイズ, false, 120, 160);
+        return;
     }
-    s.ui->screen().text(x, y, text, 色, サイズ, false);
+    s.ui->screen().text(cellX(入力X) + 120, cellY(入力Y) + 160, text, 色, サイズ, false);
 }
 
 // The level caption left of the board's top-left corner, with a shadow: the
@@ -67,10 +66,8 @@ void 描画_レベル(Screen& s, int IN_LEVEL) {
 void 描画_ルール(Screen& s, bool standard) {
     s.ui->screen().fillRect(0, cellY(2.2), cellX(1) - 20, 700, Screen::boardColour);
     const char* name = standard ? "標準" : "本ｿﾌﾄ";
-    描画_文字(s, -0.25, 2.3, "ルール", Screen::textBlack, 9);
-    描画_文字(s, -0.35, 2.2, "ルール", Screen::textWhite, 9);
-    描画_文字(s, -0.25, 2.8, name, Screen::textBlack, 10);
-    描画_文字(s, -0.35, 2.7, name, Screen::textWhite, 10);
+    描画_影付き文字(s, -0.35, 2.2, "ルール", Screen::textWhite, 9);
+    描画_影付き文字(s, -0.35, 2.7, name, Screen::textWhite, 10);
 }
 
 // The handicap rank right of the board, on a cleared box, with a shadow.

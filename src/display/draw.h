@@ -31,9 +31,10 @@ void 描画_文字(Screen& s, double 入力X, double 入力Y, const std::string&
                int フォントサイズ, bool bold = false);
 void 描画_可視(Screen& s, bool a, bool b, bool c);
 // Text in 色 over its black drop shadow, anchored 0.1 cell right of and below
-// it in the model; front ends draw the shadow only a pixel or two off.
+// it in the model; front ends draw the shadow only a pixel or two off. The
+// text sits (shiftX, shiftY) twips from the cell position.
 void 描画_影付き文字(Screen& s, double 入力X, double 入力Y, const std::string& 文字列, int 色,
-                     int フォントサイズ, bool bold = false);
+                     int フォントサイズ, bool bold = false, int shiftX = 0, int shiftY = 0);
 
 // Board.
 // Every square with the piece `board` holds on it, and its outline.

@@ -57,9 +57,9 @@ void 描画_文字(Screen& s, double 入力X, double 入力Y, const std::string&
 
 // Print a text over its drop shadow; the shadow's item knows the text it shades.
 void 描画_影付き文字(Screen& s, double 入力X, double 入力Y, const std::string& 文字列, int 色,
-                     int フォントサイズ, bool bold) {
-    const int x = cellX(入力X), y = cellY(入力Y);
-    const int sx = cellX(入力X + 0.1), sy = cellY(入力Y + 0.1);
+                     int フォントサイズ, bool bold, int shiftX, int shiftY) {
+    const int x = cellX(入力X) + shiftX, y = cellY(入力Y) + shiftY;
+    const int sx = cellX(入力X + 0.1) + shiftX, sy = cellY(入力Y + 0.1) + shiftY;
     s.ui->screen().text(sx, sy, 文字列, Screen::textBlack, フォントサイズ, bold, sx - x, sy - y);
     s.ui->screen().text(x, y, 文字列, 色, フォントサイズ, bold);
 }

@@ -27,9 +27,8 @@ void 描画_移動数値(Screen& s, double 入力X, double 入力Y, int 駒種�
     if (text.empty()) return;
     const int shift = !row && 駒種類 >= 10 ? 100 : 0;  // two digits start further left
     if (shadowed) {
-        const int x = cellX(入力X) - shift, y = cellY(入力Y);
-        const int sx = cellX(入力X + 0.1) - shift, sy = cellY(入力Y + 0.1);
-        s.ui->screen().text(sx, sy, text, Screen::textBlack, 12, false, sx - x, sy - y);
+        描画_影付き文字(s, 入力X, 入力Y, text, 色, 12, false, -shift, 0);
+        return;
     }
     s.ui->screen().text(cellX(入力X) - shift, cellY(入力Y), text, 色, 12, false);
 }

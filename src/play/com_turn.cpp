@@ -50,8 +50,7 @@ bool isRoyal(PieceCode c) { return c.kind() == 38 || c.kind() == 39; }
 void 思考中表示(State& s, int depth, double reportY) {
     const std::string text = depth > 0 ? " 思考中 " + std::to_string(depth) : " 思考中";
     描画_四角形(s.screen, Screen::comReportX - 0.3, reportY, 1250, 400, Screen::boardGridColour);
-    描画_文字(s.screen, Screen::comReportX - 0.2, reportY + 0.1, text, Screen::textBlack, 12);
-    描画_文字(s.screen, Screen::comReportX - 0.3, reportY, text, Screen::reportColour, 12);
+    描画_影付き文字(s.screen, Screen::comReportX - 0.3, reportY, text, Screen::reportColour, 12);
     s.screen.ui->flush();
 }
 

@@ -7,6 +7,7 @@
 #include "engine_turn.h"
 #include "pieces.h"
 #include "platform.h"
+#include "rule_choice.h"
 #include "settings.h"
 #include "sound.h"
 
@@ -96,6 +97,7 @@ void 初期設定(State& s) {
     s.press.moveStep = 1;
     // A fresh board is of the chosen rules, whatever was read before it.
     s.game.rules = s.game.chosenRules;
+    showRules(s);
     s.game.Board = Position::initial(s.game.rules).Board;
     画面_再描画(s);
 }

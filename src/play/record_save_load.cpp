@@ -78,10 +78,8 @@ void 棋譜_再生準備(State& s, const RecordFileContent& content) {
         lower = "先手:";
     }
     s.game.turnPlayer = Game::firstPlayer;
-    描画_文字(s.screen, 14.1, 5.18, upper, Screen::textBlack, 11);
-    描画_文字(s.screen, 14, 5.08, upper, Screen::textWhite, 11);
-    描画_文字(s.screen, 14.1, 6.18, lower, Screen::textBlack, 11);
-    描画_文字(s.screen, 14, 6.08, lower, Screen::textWhite, 11);
+    描画_影付き文字(s.screen, 14, 5.08, upper, Screen::textWhite, 11);
+    描画_影付き文字(s.screen, 14, 6.08, lower, Screen::textWhite, 11);
 
     通知(s, " 読み込みました", "棋譜");
     通知(s, "棋譜を '進 'で進めて下さい", "棋譜");

@@ -165,6 +165,9 @@ TEST_F(Share, ALishogiGameReadsAsStandardAndGoesOutAsItCameIn) {
     EXPECT_EQ(s().game.rules, RuleSet::Standard);
     EXPECT_EQ(s().game.Board, g.end.Board);
     EXPECT_EQ(s().game.importedStart, Game::flagOff);
+    // The menu shows the game's rules; the player's choice for a fresh board stays.
+    EXPECT_TRUE(ui().menuChecked("RULE_STD"));
+    EXPECT_EQ(s().game.chosenRules, RuleSet::Zenkoru);
 
     run({"filename out.usi", "menu SFEN_WRITE"});
     EXPECT_EQ(readFile("out.usi"), text + "\n");
@@ -192,6 +195,7 @@ TEST_F(Share, ALishogiGameReadsAsStandardAndGoesOutAsItCameIn) {
     // A fresh board is this program's own game again.
     run("menu CANCEL");
     EXPECT_EQ(s().game.rules, RuleSet::Zenkoru);
+    EXPECT_TRUE(ui().menuChecked("RULE_ZK"));
 }
 
 // The initial position without the bottom pawn on 1,9 (USI 12i).
