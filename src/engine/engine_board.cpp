@@ -165,6 +165,26 @@ int afterChoices(int code, int promo, Mover who, int afters[2]) {
     return 2;
 }
 
+// Visit each square the rays of `pm` reach from `from`: every empty square,
+// then the first piece of the other side than `side`, with its distance - 1.
+template <typename Visit>
+void eachRayTarget(const std::int8_t* squares, const MailboxMoves& pm, int from, int side,
+                   Visit visit) {
+    for (const auto& [step, len] : pm.rays) {
+        int to = from;
+        for (int k = 0; k < len; ++k) {
+            to += step;
+            const int target = squares[to];
+            if (target == 0) {
+                visit(to, 0, k);
+                continue;
+            }
+            if (target != kOffBoard && target * side < 0) visit(to, target, k);
+            break;
+        }
+    }
+}
+
 }  // namespace
 
 Move toMove(const FastMove& f) {
@@ -287,19 +307,9 @@ void SearchBoard::generate(Mover who, std::vector<FastMove>& out, bool capturesO
         // Taking only, an empty square matters just as the first step of a
         // piece that may go on from it (one square away).
         const bool quiet = !capturesOnly;
-        for (const auto& [step, len] : pm.rays) {
-            int to = from;
-            for (int k = 0; k < len; ++k) {
-                to += step;
-                const int target = squares_[to];
-                if (target == 0) {
-                    if (quiet || (k == 0 && !single)) add(to, 0);
-                    continue;
-                }
-                if (target != kOffBoard && target * c < 0) add(to, target);
-                break;
-            }
-        }
+        eachRayTarget(squares_, pm, from, c, [&](int to, int target, int k) {
+            if (target != 0 || quiet || (k == 0 && !single)) add(to, target);
+        });
         for (const int jump : pm.jumps) {
             const int to = from + jump;
             const int target = squares_[to];
@@ -442,19 +452,7 @@ void SearchBoard::generateStandard(std::vector<FastMove>& out, bool capturesOnly
                 out.push_back(f);
             }
         };
-        for (const auto& [step, len] : pm.rays) {
-            int to = from;
-            for (int k = 0; k < len; ++k) {
-                to += step;
-                const int target = squares_[to];
-                if (target == 0) {
-                    single(to, 0);
-                    continue;
-                }
-                if (target != kOffBoard && target * c < 0) single(to, target);
-                break;
-            }
-        }
+        eachRayTarget(squares_, pm, from, c, [&](int to, int target, int) { single(to, target); });
         for (const int jump : pm.jumps) {
             const int target = squares_[from + jump];
             if (target != kOffBoard && target * c <= 0) single(from + jump, target);
