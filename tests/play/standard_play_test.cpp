@@ -140,5 +140,23 @@ TEST_F(StandardWindow, TheEnginePlaysTheComputerSide) {
     expectLegalGame();
 }
 
+// A whole game against the engine, the human side moving at random and
+// answering the promotion question both ways, ends with a verdict, and every
+// move of both sides was legal.
+TEST_F(StandardWindow, AWholeGameAgainstTheEngineEndsWithAVerdict) {
+    // Seed 12's random side meets the question four times and answers it both ways.
+    run({"seed 12", "engine nodes 1500", "menu LEVEL1", "menu SENTE"});
+    Lines all;
+    for (int i = 0; i < 400 && s().game.turnPlayer != Game::noPlayer; ++i) {
+        const Lines out = run("random-move");
+        all.insert(all.end(), out.begin(), out.end());
+    }
+    EXPECT_EQ(s().game.turnPlayer, Game::noPlayer) << "the game did not end";
+    EXPECT_TRUE(shows(all, "ｺﾝﾋﾟｭｰﾀの勝ちです")) << all.back();
+    EXPECT_TRUE(shows(all, "成りますか？ -> yes"));
+    EXPECT_TRUE(shows(all, "成りますか？ -> no"));
+    expectLegalGame();
+}
+
 }  // namespace
 }  // namespace zk
