@@ -87,6 +87,13 @@ TEST(UsiSession, PerftFromTheStandardStart) {
     t.lines.clear();
     s.command("go perft 1");
     EXPECT_TRUE(t.has("Nodes searched: 36"));
+    // A middle game with promotions and two-step moves, from the reference counts.
+    t.lines.clear();
+    s.command(
+        "position sfen lt5s1v1l/a1v1q3s2a/f2gge2kcf+A/2bc+H+Pt2+Po1/mpS1P3bOV1/1VD9/"
+        "5E6/4+iB1PP1M+L/1+p6R3/A1C1K2R3S/L2XGBG2F2/2F2TT1HD2 b - 369");
+    s.command("go perft 2");
+    EXPECT_TRUE(t.has("Nodes searched: 15271"));
 }
 
 // An illegal move is reported and the position keeps the moves before it.
