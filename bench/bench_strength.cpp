@@ -236,9 +236,8 @@ int standardGame(const engine::Limits* first, const engine::Limits* second, bool
             m = r.best;
         }
         const int moved = p.mover;
-        since.push_back(engine::positionKey(p));
+        engine::addGameKey(since, p, m);
         apply(p, m);
-        if (!m.captured.isEmpty() || !m.capturedMid.isEmpty() || m.after != m.piece) since.clear();
         const engine::Outcome o = engine::outcomeAfter(p, moved, engine::EndRules::Symmetric);
         if (o != engine::Outcome::None) {
             ++length;

@@ -128,9 +128,7 @@ void UsiSession::handlePosition(const std::vector<std::string>& w) {
                 out_("info string illegal move " + w[i]);
                 break;
             }
-            history.push_back(engine::positionKey(p));
-            if (m.captured != code::EMPTY || m.capturedMid != code::EMPTY || m.promotes())
-                history.clear();
+            engine::addGameKey(history, p, m);
             apply(p, m);
         }
     }

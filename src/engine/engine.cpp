@@ -135,6 +135,13 @@ std::uint64_t positionKey(const Position& p) {
     return k;
 }
 
+void addGameKey(std::vector<std::uint64_t>& keys, const Position& before, const Move& m) {
+    if (!m.captured.isEmpty() || !m.capturedMid.isEmpty() || m.promotes())
+        keys.clear();
+    else
+        keys.push_back(positionKey(before));
+}
+
 struct Engine::Impl {
     std::vector<TTEntry> table;
     std::uint64_t mask = 0;

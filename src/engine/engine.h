@@ -80,6 +80,10 @@ Outcome outcomeAfter(const Position& after, int movedSide,
 // Limits::history holds.
 std::uint64_t positionKey(const Position& p);
 
+// Keep a game's Limits::history as it goes: `before`'s key joins `keys`, and
+// a capture or promotion, which no later position can undo, empties them.
+void addGameKey(std::vector<std::uint64_t>& keys, const Position& before, const Move& m);
+
 // The computer's strengths the window offers for a rule set, 1 (weakest) to
 // kStrengths: the limits to search with. Under the standard rules they bound
 // nodes (and the weakest plays a little at random); under Zenkoru's rules they

@@ -658,7 +658,7 @@ Outcome SearchBoard::outcome(int movedSide, EndRules rules) const {
             return total_[s] - royals[s] - count_[s][1] - count_[s][3] <= 0;
         };
         if (!mayBeBare(0) && !mayBeBare(1) && royals[mover] > 0) return Outcome::None;
-        return standardOutcome(position(), movedSide, false);
+        return standardOutcome(position(), false);
     }
     // A lone royal piece with an empty square beside it is not mated;
     // otherwise the rules' own mate test tells.

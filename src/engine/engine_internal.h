@@ -37,8 +37,9 @@ std::uint64_t squareKey(int x, int y, PieceCode c);
 std::uint64_t sideKey();
 std::uint64_t historyKey(int slot, PieceCode c);
 
-// The standard game's verdict after `movedSide` moved to `after`; the test
-// for no legal move is made only when `askMoves` (the search finds it itself).
-Outcome standardOutcome(const Position& after, int movedSide, bool askMoves);
+// The standard game's verdict on `after`, the side that moved there having
+// the turn after it; the test for no legal move is made only when `askMoves`
+// (the search finds it itself).
+Outcome standardOutcome(const Position& after, bool askMoves);
 
 }  // namespace zk::engine

@@ -86,24 +86,17 @@ Outcome symmetricVerdict(Position& p, int movedSide) {
     return Outcome::None;
 }
 
-// The standard game's end, as the rules decide it; `after` has the other side
-// to move.
-Outcome standardVerdict(const Position& after, bool askMoves) {
+}  // namespace
+
+Outcome standardOutcome(const Position& after, bool askMoves) {
     const StandardEnding e = standardEnding(after, askMoves);
     if (e.reason == EndReason::None) return Outcome::None;
     return e.winner == 0 ? Outcome::Draw : winner(e.winner);
 }
 
-}  // namespace
-
-Outcome standardOutcome(const Position& after, int movedSide, bool askMoves) {
-    (void)movedSide;
-    return standardVerdict(after, askMoves);
-}
-
 Outcome outcomeAfter(const Position& after, int movedSide, EndRules rules) {
     // The mate tests try captures on the board and put them back.
-    if (after.rules == RuleSet::Standard) return standardVerdict(after, true);
+    if (after.rules == RuleSet::Standard) return standardOutcome(after, true);
     Position p = after;
     if (rules == EndRules::Symmetric) return symmetricVerdict(p, movedSide);
     return windowVerdict(p, movedSide);

@@ -1,6 +1,5 @@
 #include "engine_turn.h"
 
-#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -67,12 +66,8 @@ engine::Limits standardLimits(const Game& g) {
         limits = engine::strengthLimits(RuleSet::Standard, g.comLevel);
     limits.endRules = engine::EndRules::Symmetric;
     const StandardGame game = 標準棋譜(g);
-    for (std::size_t i = game.moves.size(); i-- > 0;) {
-        const Move& m = game.moves[i];
-        if (m.captured != code::EMPTY || m.capturedMid != code::EMPTY || m.promotes()) break;
-        limits.history.push_back(engine::positionKey(game.positions[i]));
-    }
-    std::reverse(limits.history.begin(), limits.history.end());
+    for (std::size_t i = 0; i < game.moves.size(); ++i)
+        engine::addGameKey(limits.history, game.positions[i], game.moves[i]);
     return limits;
 }
 
