@@ -38,6 +38,27 @@ bool findMove(const Position& p, const std::string& text, Move& out) {
     return false;
 }
 
+// The info line of a search result after `millis` milliseconds.
+std::string infoLine(const engine::Result& r, std::int64_t millis) {
+    std::string score;
+    if (r.score > engine::kWinBound)
+        score = "mate " + std::to_string(engine::kWin - r.score);
+    else if (r.score < -engine::kWinBound)
+        score = "mate -" + std::to_string(engine::kWin + r.score);
+    else
+        score = "cp " + std::to_string(r.score);
+    const auto nps = r.nodes * 1000 / static_cast<std::uint64_t>(std::max<std::int64_t>(millis, 1));
+    std::string line = "info depth " + std::to_string(r.depth) + " seldepth " +
+                       std::to_string(std::max(r.seldepth, r.depth)) + " score " + score +
+                       " nodes " + std::to_string(r.nodes) + " nps " + std::to_string(nps) +
+                       " time " + std::to_string(millis);
+    if (!r.pv.empty()) {
+        line += " pv";
+        for (const Move& m : r.pv) line += ' ' + usiMove(m);
+    }
+    return line;
+}
+
 }  // namespace
 
 UsiSession::UsiSession(Writer out)
@@ -198,36 +219,18 @@ void UsiSession::handleGo(const std::vector<std::string>& w) {
                        std::chrono::steady_clock::now() - start)
                 .count();
         };
-        limits.onIteration = [this, &elapsed](int depth) {
-            out_("info depth " + std::to_string(depth) + " time " + std::to_string(elapsed()));
+        bool reported = false;
+        limits.onIteration = [this, &elapsed, &reported](const engine::Result& soFar) {
+            out_(infoLine(soFar, elapsed()));
+            reported = true;
         };
         const engine::Result r = engine_.search(p, p.mover, limits);
-        const std::int64_t t = elapsed();
         if (!r.found) {
             out_("bestmove resign");
             return;
         }
-        std::string score;
-        if (r.score > engine::kWinBound)
-            score = "mate " + std::to_string(engine::kWin - r.score);
-        else if (r.score < -engine::kWinBound)
-            score = "mate -" + std::to_string(engine::kWin + r.score);
-        else
-            score = "cp " + std::to_string(r.score);
-        std::string line =
-            "info depth " + std::to_string(r.depth) + " score " + score + " nodes " +
-            std::to_string(r.nodes) + " nps " +
-            std::to_string(r.nodes * 1000 /
-                           static_cast<std::uint64_t>(std::max<std::int64_t>(t, 1))) +
-            " time " + std::to_string(t);
-        if (!r.pv.empty()) {
-            line += " pv";
-            for (const Move& m : r.pv) {
-                line += ' ';
-                line += usiMove(m);
-            }
-        }
-        out_(line);
+        // A search stopped before its first iteration still says what it has.
+        if (!reported) out_(infoLine(r, elapsed()));
         out_("bestmove " + usiMove(r.best));
     });
 }

@@ -149,6 +149,7 @@ struct Engine::Impl {
     Limits limits;
     std::chrono::steady_clock::time_point deadline;
     std::uint64_t nodes = 0;
+    int seldepth = 0;
     // The position being searched, moved and unmoved; a stopped search
     // leaves it half made, so each search starts a new one.
     std::optional<SearchBoard> board;
@@ -277,6 +278,7 @@ struct Engine::Impl {
     static constexpr int kQuiesceDepth = 6;
     int quiesce(int alpha, int beta, int ply, int qply = 0) {
         ++nodes;
+        seldepth = std::max(seldepth, ply);
         checkLimits();
         pvLength[ply] = 0;
         SearchBoard& b = *board;
@@ -323,6 +325,7 @@ struct Engine::Impl {
         if (ply > 0 && repeated(ply)) return 0;
         if (depth <= 0 || ply >= kMaxPly) return quiesce(alpha, beta, ply);
         ++nodes;
+        seldepth = std::max(seldepth, ply);
         checkLimits();
 
         std::uint32_t ttMove = 0;
@@ -423,6 +426,7 @@ struct Engine::Impl {
     Result run(const Position& root, const Limits& lim) {
         limits = lim;
         nodes = 0;
+        seldepth = 0;
         deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(lim.millis);
         for (auto& k : killers) k[0] = k[1] = FastMove{};
         for (auto& row : history)
@@ -472,7 +476,9 @@ struct Engine::Impl {
                     result.pv.clear();
                     for (int i = 0; i < pvLength[0]; ++i) result.pv.push_back(toMove(pv[0][i]));
                 }
-                if (lim.onIteration) lim.onIteration(depth);
+                result.nodes = nodes;
+                result.seldepth = seldepth;
+                if (lim.onIteration) lim.onIteration(result);
                 if (std::abs(score) > kWinBound && kWin - std::abs(score) <= depth) break;
             } catch (const Stopped&) {
                 // Stopped before any iteration ended: a root move that has
@@ -485,6 +491,7 @@ struct Engine::Impl {
             }
         }
         result.nodes = nodes;
+        result.seldepth = seldepth;
         return result;
     }
 };

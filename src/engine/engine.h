@@ -32,6 +32,8 @@ enum class EndRules : std::uint8_t {
     Symmetric,
 };
 
+struct Result;
+
 struct Limits {
     int depth = 64;                           // deepest iteration
     std::uint64_t nodes = 0;                  // 0: no node limit
@@ -53,15 +55,17 @@ struct Limits {
     // (0: none, the search as it always was).
     int randomMargin = 0;
     std::uint32_t randomSeed = 0;
-    // Called on the searching thread as each iteration completes.
-    std::function<void(int depth)> onIteration;
+    // Called on the searching thread as each iteration completes, with the
+    // result so far (what a protocol's per-iteration info line reports).
+    std::function<void(const Result& soFar)> onIteration;
 };
 
 struct Result {
     bool found = false;  // false: the side to move has no legal move
     Move best;
     int score = 0;
-    int depth = 0;  // the last iteration that completed
+    int depth = 0;     // the last iteration that completed
+    int seldepth = 0;  // the deepest ply reached, quiescence included
     std::uint64_t nodes = 0;
     std::vector<Move> pv;
 };

@@ -94,8 +94,8 @@ void startSearch(State& s, const Position& position, double reportY, Finish fini
         const std::shared_ptr<Session> held = weak.lock();
         return held && held->busy && held->generation == generation && !held->stop.load();
     };
-    limits.onIteration = [ui, state, current, reportY](int depth) {
-        ui->post([state, current, reportY, depth] {
+    limits.onIteration = [ui, state, current, reportY](const engine::Result& soFar) {
+        ui->post([state, current, reportY, depth = soFar.depth] {
             if (current()) 思考中表示(*state, depth, reportY);
         });
     };

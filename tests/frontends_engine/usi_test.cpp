@@ -69,7 +69,12 @@ TEST(UsiSession, HandshakeAndSearchInBothVariants) {
         const std::string best = t.withPrefix("bestmove ");
         ASSERT_FALSE(best.empty()) << variant;
         EXPECT_TRUE(isLegal(s.position(), best.substr(9))) << variant << ": " << best;
-        EXPECT_FALSE(t.withPrefix("info depth 2 score").empty()) << variant;
+        // Every iteration reports its score and line, not only the last.
+        for (const char* depth : {"info depth 1 seldepth", "info depth 2 seldepth"}) {
+            const std::string info = t.withPrefix(depth);
+            EXPECT_NE(info.find(" score cp "), std::string::npos) << variant << ": " << info;
+            EXPECT_NE(info.find(" pv "), std::string::npos) << variant << ": " << info;
+        }
     }
 }
 
