@@ -47,7 +47,7 @@ int main() {
     std::ios::sync_with_stdio(false);
     std::string first;
     const bool more = readLine(first);
-    if (more && first == "xboard") return runXboard();
+    if (more && first.substr(0, first.find_last_not_of(" \t") + 1) == "xboard") return runXboard();
     std::mutex outMutex;
     zk::usi::UsiSession session([&outMutex](const std::string& line) {
         std::lock_guard<std::mutex> lock(outMutex);

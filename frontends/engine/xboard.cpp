@@ -136,7 +136,8 @@ bool XboardSession::command(std::string_view line) {
     } else if (c == "sd") {
         depth_ = static_cast<int>(std::clamp<std::int64_t>(number(arg, 0), 0, 64));
     } else if (c == "time") {
-        clockMillis_ = std::max<std::int64_t>(number(arg, -1), -1) * 10;
+        const std::int64_t centis = number(arg, -1);
+        clockMillis_ = centis >= 0 ? centis * 10 : -1;
     } else if (c == "?") {
         stop_.store(true);
     } else if (c == "ping") {
