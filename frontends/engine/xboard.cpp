@@ -112,9 +112,12 @@ bool XboardSession::command(std::string_view line) {
     } else if (c == "variant") {
         if (arg == "chu")
             newGame(RuleSet::Standard, Position::initial(RuleSet::Standard), 1);
-        else if (arg == "zenkoru")
+        else if (arg == "zenkoru") {
             newGame(RuleSet::Zenkoru, Position::initial(RuleSet::Zenkoru), 1);
-        else
+            // XBoard knows no such variant: it is told the board, the pieces
+            // (Chu's) and where they start.
+            out_("setup 12x12+0_chu " + formatXboardFen(start_));
+        } else
             out_("Error (unsupported variant): " + std::string(line));
     } else if (c == "setboard") {
         handleSetboard(rest(line));

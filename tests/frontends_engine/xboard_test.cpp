@@ -63,6 +63,14 @@ TEST(XboardSession, PlaysWholeGamesUnderBothRuleSets) {
                  "xboard", "protover 2", "new", std::string("variant ") + variant, "sd 2", "post"})
             s.command(c);
         zk::Position p = zk::Position::initial(s.rules());
+        // This program's own rules are a variant XBoard is told how to set up.
+        const auto setup = t.withPrefix("setup ");
+        if (p.rules == zk::RuleSet::Zenkoru) {
+            ASSERT_EQ(setup.size(), 1u);
+            EXPECT_EQ(setup.front(), "setup 12x12+0_chu " + zk::formatXboardFen(p));
+        } else {
+            EXPECT_TRUE(setup.empty());
+        }
         EXPECT_EQ(p.rules,
                   std::string(variant) == "chu" ? zk::RuleSet::Standard : zk::RuleSet::Zenkoru);
         std::mt19937 rng(7);
