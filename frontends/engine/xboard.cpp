@@ -6,6 +6,7 @@
 
 #include "formats/xboard.h"
 #include "game_end.h"
+#include "repetition.h"
 
 namespace zk::xboard {
 namespace {
@@ -177,6 +178,7 @@ void XboardSession::newGame(RuleSet rules, const Position& start, int moveNumber
     start_ = start;
     startMoveNumber_ = moveNumber;
     moves_.clear();
+    positions_.assign(1, start);
     position_ = start;
     history_.clear();
     gameOver_ = false;
@@ -253,6 +255,7 @@ void XboardSession::play(const Move& m) {
     engine::addGameKey(history_, position_, m);
     apply(position_, m);
     moves_.push_back(m);
+    positions_.push_back(position_);
 }
 
 // After `movedSide` moved: has the game ended by its rules? The result line
@@ -264,7 +267,20 @@ bool XboardSession::announceEnd(int movedSide) {
         const int loser = -end.winner;
         switch (end.reason) {
             case EndReason::None:
-                return false;
+                switch (repetitionVerdict(positions_, moves_)) {
+                    case RepetitionVerdict::None:
+                        return false;
+                    case RepetitionVerdict::Draw:
+                        line = resultLine(0, "Fourfold repetition");
+                        break;
+                    case RepetitionVerdict::BottomLoses:
+                        line = resultLine(1, "White repeats the position attacking");
+                        break;
+                    case RepetitionVerdict::TopLoses:
+                        line = resultLine(-1, "Black repeats the position attacking");
+                        break;
+                }
+                break;
             case EndReason::NoRoyal:
                 line = resultLine(end.winner,
                                   std::string(colourName(loser)) + " has no royal piece left");

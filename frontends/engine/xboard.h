@@ -63,7 +63,8 @@ private:
     RuleSet rules_ = RuleSet::Standard;
     Position start_ = Position::initial(RuleSet::Standard);
     int startMoveNumber_ = 1;
-    std::vector<Move> moves_;  // played since start_
+    std::vector<Move> moves_;          // played since start_
+    std::vector<Position> positions_;  // start_, then the position after each move
     Position position_ = start_;
     std::vector<std::uint64_t> history_;  // keys since the last capture or promotion
     bool force_ = false;

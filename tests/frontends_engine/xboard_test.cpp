@@ -14,6 +14,7 @@
 
 #include "formats/xboard.h"
 #include "position.h"
+#include "repetition.h"
 #include "sfen.h"
 
 namespace {
@@ -214,4 +215,51 @@ TEST(XboardSession, MoveNowEndsTheThinking) {
     ASSERT_EQ(moves.size(), 1u);
     EXPECT_TRUE(
         zk::parseXboardMove(zk::Position::initial(zk::RuleSet::Standard), moves.front().substr(5)));
+}
+
+// Under the standard rules the fourth time a position comes back by quiet
+// moves the game is drawn, and the session says so.
+TEST(XboardSession, FourfoldRepetitionDrawsAStandardGame) {
+    Transcript t;
+    zk::xboard::XboardSession s(t.writer());
+    s.command("new");
+    s.command("variant chu");
+    s.command("force");
+    // A single step of `p` that attacks nothing and may be taken back the same way.
+    const auto quietStep = [](const zk::Position& p) {
+        for (const zk::Move& m : zk::legalMoves(p, zk::Mover::Computer)) {
+            if (m.isTwoStep() || m.promotes() || m.captured != zk::code::EMPTY) continue;
+            zk::Position after = p;
+            zk::apply(after, m);
+            if (zk::attacksWith(after, m)) continue;
+            const zk::Position again = zk::Position::fromBoard(after.Board, p.mover);
+            for (const zk::Move& b : zk::legalMoves(again, zk::Mover::Computer))
+                if (b.fromX == m.toX && b.fromY == m.toY && b.toX == m.fromX && b.toY == m.fromY &&
+                    !b.isTwoStep() && !b.promotes() &&
+                    !zk::attacksWith(zk::Position::fromBoard(p.Board, -p.mover), b))
+                    return m;
+        }
+        return zk::Move{};
+    };
+    zk::Position p = zk::Position::initial(zk::RuleSet::Standard);
+    const zk::Move bottom = quietStep(p);
+    zk::apply(p, bottom);
+    const zk::Move top = quietStep(p);
+    zk::apply(p, top);
+    ASSERT_NE(bottom.fromX, 0);
+    ASSERT_NE(top.fromX, 0);
+    // Each piece goes there and back: the start comes back every four moves.
+    const auto back = [](const zk::Move& m) {
+        return zk::xboardSquare(m.toX, m.toY) + zk::xboardSquare(m.fromX, m.fromY);
+    };
+    const std::vector<std::string> cycle = {zk::xboardMove(bottom), zk::xboardMove(top),
+                                            back(bottom), back(top)};
+    int plies = 0;
+    while (resultOf(t.lines).empty() && plies < 20) s.command("usermove " + cycle[plies++ % 4]);
+    EXPECT_EQ(resultOf(t.lines), "1/2-1/2 {Fourfold repetition}");
+    EXPECT_EQ(plies, 12);
+    EXPECT_TRUE(t.withPrefix("Illegal").empty());
+    // Taken back, the game goes on.
+    s.command("undo");
+    EXPECT_FALSE(s.gameOver());
 }
