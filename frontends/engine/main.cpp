@@ -10,6 +10,9 @@
 
 int main() {
     std::ios::sync_with_stdio(false);
+    // Reading a command must not flush the output: the searcher's bestmove,
+    // written under the lock, would otherwise go out twice.
+    std::cin.tie(nullptr);
     std::mutex outMutex;
     zk::usi::UsiSession session([&outMutex](const std::string& line) {
         std::lock_guard<std::mutex> lock(outMutex);
