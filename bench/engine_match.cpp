@@ -9,13 +9,13 @@
 //                    SPEC: nodes=N | movetime=MS | byoyomi=MS | clock=BASE+INC (seconds)
 //                [--seed S] [--opening-plies K] [--max-plies P] [--tolerance MS]
 //                [--timeout MS] [--resign CP MOVES] [--sprt ELO0 ELO1 ALPHA BETA] [--moves]
+//                [--log FILE]
 // Both engines default to the zenkoru-engine beside this program.
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -346,7 +346,7 @@ int usage() {
                  "movetime=MS | byoyomi=MS | clock=BASE+INC (s)\n"
                  "  [--seed S] [--opening-plies K] [--max-plies P] [--tolerance MS] [--timeout "
                  "MS]\n"
-                 "  [--resign CP MOVES] [--sprt ELO0 ELO1 ALPHA BETA] [--moves]\n");
+                 "  [--resign CP MOVES] [--sprt ELO0 ELO1 ALPHA BETA] [--moves] [--log FILE]\n");
     return 2;
 }
 
@@ -355,8 +355,6 @@ int usage() {
 
 int main(int argc, char** argv) {
     using namespace zk::bench;
-    // A write to an engine that has died is an answer of its own, not our end.
-    std::signal(SIGPIPE, SIG_IGN);
     Options o;
     o.a.limit.nodes = o.b.limit.nodes = 3000;
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -404,12 +402,17 @@ int main(int argc, char** argv) {
             o.elo0 = num(1), o.elo1 = num(2), o.alpha = num(3), o.beta = num(4);
             if (!(o.alpha > 0 && o.alpha < 1 && o.beta > 0 && o.beta < 1)) return usage();
             i += 4;
+        } else if (k == "--log" && has(1)) {
+            o.a.log = o.b.log = std::fopen(args[++i].c_str(), "w");
+            if (!o.a.log) return usage();
         } else if (k == "--moves") {
             o.printMoves = true;
         } else {
             return usage();
         }
     }
+    std::mutex logMutex;
+    o.a.logMutex = o.b.logMutex = &logMutex;
     if (o.a.argv.empty()) o.a.argv = {siblingEngine()};
     if (o.b.argv.empty()) o.b.argv = {siblingEngine()};
     std::printf("%s rules, %d games, concurrency %d; A: %s (%s); B: %s (%s)\n",

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstring>
 
 namespace zk::bench {
@@ -28,6 +29,8 @@ EngineProcess::~EngineProcess() { stop(0); }
 // Pipes both ways, then the child replaces itself with the program.
 bool EngineProcess::start(const std::vector<std::string>& argv) {
     if (argv.empty() || running()) return false;
+    // A write to a child that has gone must fail as a write, not end this program.
+    std::signal(SIGPIPE, SIG_IGN);
     int toChild[2], fromChild[2];
     // Close-on-exec from the start: another thread's child must not inherit them.
     if (pipe2(toChild, O_CLOEXEC) != 0) return false;

@@ -1,7 +1,9 @@
 #include "match_player.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <sstream>
 
 namespace zk::bench {
@@ -36,16 +38,16 @@ public:
             error = "cannot start " + spec_.argv[0];
             return false;
         }
-        if (!process_.writeLine("usi") || !waitFor("usiok", kHandshakeMs)) {
+        if (!send("usi") || !waitFor("usiok", kHandshakeMs)) {
             error = spec_.argv[0] + " did not answer usiok";
             process_.stop();
             return false;
         }
-        process_.writeLine(std::string("setoption name USI_Variant value ") +
-                           (standardRules ? "chushogi" : "zenkoru"));
+        send(std::string("setoption name USI_Variant value ") +
+             (standardRules ? "chushogi" : "zenkoru"));
         for (const auto& [name, value] : spec_.options)
-            process_.writeLine("setoption name " + name + " value " + value);
-        if (!process_.writeLine("isready") || !waitFor("readyok", kHandshakeMs)) {
+            send("setoption name " + name + " value " + value);
+        if (!send("isready") || !waitFor("readyok", kHandshakeMs)) {
             error = spec_.argv[0] + " did not answer readyok";
             process_.stop();
             return false;
@@ -56,8 +58,7 @@ public:
 
     bool newGame() override {
         if (!healthy_) return false;
-        healthy_ = process_.writeLine("usinewgame") && process_.writeLine("isready") &&
-                   waitFor("readyok", kHandshakeMs);
+        healthy_ = send("usinewgame") && send("isready") && waitFor("readyok", kHandshakeMs);
         return healthy_;
     }
 
@@ -89,7 +90,7 @@ public:
                 break;
         }
         const std::int64_t start = nowMs();
-        if (!process_.writeLine(position) || !process_.writeLine(go)) {
+        if (!send(position) || !send(go)) {
             healthy_ = false;
             reply.kind = MoveReply::Kind::Gone;
             return reply;
@@ -98,8 +99,8 @@ public:
         for (;;) {
             const std::int64_t deadline = start + r.waitMs + (stopped ? kStopGraceMs : 0);
             std::string line;
-            const auto got = process_.readLine(
-                line, static_cast<int>(std::max<std::int64_t>(deadline - nowMs(), 0)));
+            const auto got =
+                receive(line, static_cast<int>(std::max<std::int64_t>(deadline - nowMs(), 0)));
             if (got == EngineProcess::Read::Closed) {
                 healthy_ = false;
                 reply.kind = MoveReply::Kind::Gone;
@@ -115,7 +116,7 @@ public:
                     return reply;
                 }
                 stopped = true;
-                process_.writeLine("stop");
+                send("stop");
                 continue;
             }
             const std::vector<std::string> w = wordsOf(line);
@@ -137,7 +138,7 @@ public:
 
     void quit() override {
         if (!process_.running()) return;
-        process_.writeLine("quit");
+        send("quit");
         process_.stop(500);
         healthy_ = false;
     }
@@ -145,6 +146,22 @@ public:
     bool healthy() const override { return healthy_; }
 
 private:
+    // A line to the engine, copied to the log.
+    bool send(const std::string& line) {
+        log('>', line);
+        return process_.writeLine(line);
+    }
+    EngineProcess::Read receive(std::string& line, int ms) {
+        const EngineProcess::Read r = process_.readLine(line, ms);
+        if (r == EngineProcess::Read::Line) log('<', line);
+        return r;
+    }
+    void log(char way, const std::string& line) {
+        if (!spec_.log) return;
+        std::lock_guard<std::mutex> lock(*spec_.logMutex);
+        std::fprintf(spec_.log, "%s %c %s\n", spec_.label.c_str(), way, line.c_str());
+    }
+
     // Lines until one that is `word` (or starts with it), within `ms`.
     bool waitFor(const std::string& word, int ms) {
         const std::int64_t deadline = nowMs() + ms;
@@ -152,8 +169,7 @@ private:
         for (;;) {
             const std::int64_t left = deadline - nowMs();
             if (left <= 0) return false;
-            if (process_.readLine(line, static_cast<int>(left)) != EngineProcess::Read::Line)
-                return false;
+            if (receive(line, static_cast<int>(left)) != EngineProcess::Read::Line) return false;
             const std::vector<std::string> w = wordsOf(line);
             if (!w.empty() && w[0] == word) return true;
         }

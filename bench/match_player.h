@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +35,8 @@ struct EngineSpec {
     std::vector<std::string> argv;
     std::vector<std::pair<std::string, std::string>> options;  // name, value
     Limit limit;
+    std::FILE* log = nullptr;  // every line both ways, when set
+    std::mutex* logMutex = nullptr;
 };
 
 // A request for a move: the game so far as USI text, and both clocks as the
