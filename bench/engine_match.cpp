@@ -275,6 +275,7 @@ bool printTotals(const Match& m) {
         std::printf("resign adjudication at %d cp for %d moves: %d games\n", o.resignCp,
                     o.resignMoves, m.resignAdjudicated);
     if (!o.sprt) return false;
+    if (m.stop && n < o.games) std::printf("stopped on the SPRT's verdict after %d games\n", n);
     const Sprt s = pentanomialSprt(m.pairs, o.elo0, o.elo1, o.alpha, o.beta);
     std::printf(
         "SPRT elo0 %.1f elo1 %.1f alpha %.3f beta %.3f (pentanomial): LLR %.3f "
