@@ -243,6 +243,8 @@ void playGame(Match& match, int index, EnginePlayer* players[2], GameResult& r) 
     r.reason = reason;
     r.plies = static_cast<int>(judge.moves().size());
     r.text = formatGameText(judge.start(), judge.moves());
+    players[0]->gameOver(r.aScore - 1);
+    players[1]->gameOver(1 - r.aScore);
 }
 
 // The totals so far, with the SPRT when asked for; true when it has a verdict.
@@ -309,9 +311,13 @@ void record(Match& m, const GameResult& r) {
 }
 
 // A worker: its own pair of engines, games taken in turn until none is left.
-void worker(Match& m, bool& failed) {
+void worker(Match& m, int number, bool& failed) {
     const Options& o = *m.options;
-    std::unique_ptr<EnginePlayer> a = makeUsiPlayer(o.a), b = makeUsiPlayer(o.b);
+    // Each worker's engines by a name of their own in the log: A1, B1, A2, ...
+    EngineSpec specA = o.a, specB = o.b;
+    specA.label += std::to_string(number);
+    specB.label += std::to_string(number);
+    std::unique_ptr<EnginePlayer> a = makeUsiPlayer(specA), b = makeUsiPlayer(specB);
     EnginePlayer* players[2] = {a.get(), b.get()};
     for (;;) {
         if (m.stop) break;
@@ -429,7 +435,7 @@ int main(int argc, char** argv) {
     for (int t = 0; t < o.concurrency; ++t)
         threads.emplace_back([&m, &failures, t] {
             bool f = false;
-            worker(m, f);
+            worker(m, t + 1, f);
             failures[static_cast<std::size_t>(t)] = f;
         });
     for (std::thread& t : threads) t.join();

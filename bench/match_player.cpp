@@ -62,6 +62,11 @@ public:
         return healthy_;
     }
 
+    void gameOver(int result) override {
+        if (healthy_)
+            send(result > 0 ? "gameover win" : result < 0 ? "gameover lose" : "gameover draw");
+    }
+
     // "position startpos moves ..." and "go ...", then the info lines until
     // "bestmove". An answer later than `waitMs` is asked for with "stop".
     MoveReply play(const MoveRequest& r) override {

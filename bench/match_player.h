@@ -66,6 +66,8 @@ public:
     virtual bool start(bool standardRules, std::string& error) = 0;
     // Ready for a new game; false when the program is gone.
     virtual bool newGame() = 0;
+    // The game is over: +1 this engine won, -1 it lost, 0 a draw.
+    virtual void gameOver(int result) = 0;
     virtual MoveReply play(const MoveRequest& request) = 0;
     virtual void quit() = 0;
     // Whether it still answers (after NoReply or Gone it may not).
