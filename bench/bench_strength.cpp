@@ -25,6 +25,7 @@
 #include "com_games.h"
 #include "com_turn.h"
 #include "engine_games.h"
+#include "game_judge.h"
 #include "standard_moves.h"
 
 namespace zk::bench {
@@ -238,11 +239,11 @@ int standardGame(const engine::Limits* first, const engine::Limits* second, bool
         const int moved = p.mover;
         engine::addGameKey(since, p, m);
         apply(p, m);
-        const engine::Outcome o = engine::outcomeAfter(p, moved, engine::EndRules::Symmetric);
-        if (o != engine::Outcome::None) {
+        const Ending e = endingAfter(p, moved);
+        if (e.over) {
             ++length;
-            if (o == engine::Outcome::Draw) return 0;
-            const bool bottomWon = o == engine::Outcome::BottomWins;
+            if (e.winner == 0) return 0;
+            const bool bottomWon = e.winner < 0;
             return bottomWon == firstBottom ? 1 : -1;
         }
         if (++seen[engine::positionKey(p)] == 3) return 0;
