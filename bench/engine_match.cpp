@@ -317,7 +317,8 @@ void worker(Match& m, int number, bool& failed) {
     EngineSpec specA = o.a, specB = o.b;
     specA.label += std::to_string(number);
     specB.label += std::to_string(number);
-    std::unique_ptr<EnginePlayer> a = makeUsiPlayer(specA), b = makeUsiPlayer(specB);
+    std::unique_ptr<EnginePlayer> a = makePlayer(specA, o.standard),
+                                  b = makePlayer(specB, o.standard);
     EnginePlayer* players[2] = {a.get(), b.get()};
     for (;;) {
         if (m.stop) break;
@@ -349,8 +350,10 @@ int usage() {
                  "usage: engine_match [--rules chushogi|zenkoru] [--games N] [--concurrency K]\n"
                  "  [--a \"CMD ARGS\"] [--b \"CMD ARGS\"] [--option-a NAME=VALUE] [--option-b "
                  "NAME=VALUE]\n"
-                 "  [--limit SPEC] [--limit-a SPEC] [--limit-b SPEC]   SPEC: nodes=N | "
+                 "  [--protocol|--protocol-a|--protocol-b usi|xboard]\n"
+                 "  [--limit SPEC] [--limit-a SPEC] [--limit-b SPEC]   SPEC: nodes=N | depth=N | "
                  "movetime=MS | byoyomi=MS | clock=BASE+INC (s)\n"
+                 "  (XBoard engines: depth, movetime in whole seconds, or clock)\n"
                  "  [--seed S] [--opening-plies K] [--max-plies P] [--tolerance MS] [--timeout "
                  "MS]\n"
                  "  [--resign CP MOVES] [--sprt ELO0 ELO1 ALPHA BETA] [--moves] [--log FILE]\n");
@@ -386,6 +389,11 @@ int main(int argc, char** argv) {
             (k == "--a" ? o.a : o.b).argv = splitWords(args[++i]);
         } else if ((k == "--option-a" || k == "--option-b") && has(1)) {
             if (!option(k == "--option-a" ? o.a : o.b, args[++i])) return usage();
+        } else if ((k == "--protocol" || k == "--protocol-a" || k == "--protocol-b") && has(1)) {
+            const std::string p = args[++i];
+            if (p != "usi" && p != "xboard") return usage();
+            if (k != "--protocol-b") o.a.xboard = p == "xboard";
+            if (k != "--protocol-a") o.b.xboard = p == "xboard";
         } else if ((k == "--limit" || k == "--limit-a" || k == "--limit-b") && has(1)) {
             Limit l;
             if (!parseLimit(args[++i], l)) return usage();
@@ -418,6 +426,11 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
+    // XBoard counts no nodes and keeps no byoyomi.
+    for (const EngineSpec* e : {&o.a, &o.b})
+        if (e->xboard &&
+            (e->limit.kind == Limit::Kind::Nodes || e->limit.kind == Limit::Kind::Byoyomi))
+            return usage();
     std::mutex logMutex;
     o.a.logMutex = o.b.logMutex = &logMutex;
     if (o.a.argv.empty()) o.a.argv = {siblingEngine()};

@@ -13,22 +13,9 @@ namespace {
 constexpr int kHandshakeMs = 10000;  // for usiok and readyok
 constexpr int kStopGraceMs = 2000;   // for the bestmove after a late "stop"
 
-std::int64_t nowMs() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-std::vector<std::string> wordsOf(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> w;
-    for (std::string s; in >> s;) w.push_back(s);
-    return w;
-}
-
-class UsiPlayer : public EnginePlayer {
+class UsiPlayer : public PipedPlayer {
 public:
-    explicit UsiPlayer(EngineSpec spec) : spec_(std::move(spec)) {}
+    explicit UsiPlayer(EngineSpec spec) : PipedPlayer(std::move(spec)) {}
     ~UsiPlayer() override { quit(); }
 
     // "usi" until "usiok", the rule set and the options, then "isready".
@@ -81,6 +68,9 @@ public:
         switch (l.kind) {
             case Limit::Kind::Nodes:
                 go += " nodes " + std::to_string(l.nodes);
+                break;
+            case Limit::Kind::Depth:
+                go += " depth " + std::to_string(l.depth);
                 break;
             case Limit::Kind::Movetime:
                 go += " movetime " + std::to_string(l.movetimeMs);
@@ -148,38 +138,7 @@ public:
         healthy_ = false;
     }
 
-    bool healthy() const override { return healthy_; }
-
 private:
-    // A line to the engine, copied to the log.
-    bool send(const std::string& line) {
-        log('>', line);
-        return process_.writeLine(line);
-    }
-    EngineProcess::Read receive(std::string& line, int ms) {
-        const EngineProcess::Read r = process_.readLine(line, ms);
-        if (r == EngineProcess::Read::Line) log('<', line);
-        return r;
-    }
-    void log(char way, const std::string& line) {
-        if (!spec_.log) return;
-        std::lock_guard<std::mutex> lock(*spec_.logMutex);
-        std::fprintf(spec_.log, "%s %c %s\n", spec_.label.c_str(), way, line.c_str());
-    }
-
-    // Lines until one that is `word` (or starts with it), within `ms`.
-    bool waitFor(const std::string& word, int ms) {
-        const std::int64_t deadline = nowMs() + ms;
-        std::string line;
-        for (;;) {
-            const std::int64_t left = deadline - nowMs();
-            if (left <= 0) return false;
-            if (receive(line, static_cast<int>(left)) != EngineProcess::Read::Line) return false;
-            const std::vector<std::string> w = wordsOf(line);
-            if (!w.empty() && w[0] == word) return true;
-        }
-    }
-
     // "info ... score cp X" or "score mate N" (N negative: being mated).
     static void readScore(const std::vector<std::string>& w, MoveReply& reply) {
         for (std::size_t i = 1; i + 2 < w.size(); ++i) {
@@ -195,13 +154,53 @@ private:
             return;
         }
     }
-
-    EngineSpec spec_;
-    EngineProcess process_;
-    bool healthy_ = false;
 };
 
 }  // namespace
+
+std::int64_t nowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+std::vector<std::string> wordsOf(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> w;
+    for (std::string s; in >> s;) w.push_back(s);
+    return w;
+}
+
+// A line to the engine, copied to the log.
+bool PipedPlayer::send(const std::string& line) {
+    if (spec_.log) {
+        std::lock_guard<std::mutex> lock(*spec_.logMutex);
+        std::fprintf(spec_.log, "%s > %s\n", spec_.label.c_str(), line.c_str());
+    }
+    return process_.writeLine(line);
+}
+
+// A line from the engine within `ms`, copied to the log.
+EngineProcess::Read PipedPlayer::receive(std::string& line, int ms) {
+    const EngineProcess::Read r = process_.readLine(line, ms);
+    if (r == EngineProcess::Read::Line && spec_.log) {
+        std::lock_guard<std::mutex> lock(*spec_.logMutex);
+        std::fprintf(spec_.log, "%s < %s\n", spec_.label.c_str(), line.c_str());
+    }
+    return r;
+}
+
+bool PipedPlayer::waitFor(const std::string& word, int ms) {
+    const std::int64_t deadline = nowMs() + ms;
+    std::string line;
+    for (;;) {
+        const std::int64_t left = deadline - nowMs();
+        if (left <= 0) return false;
+        if (receive(line, static_cast<int>(left)) != EngineProcess::Read::Line) return false;
+        const std::vector<std::string> w = wordsOf(line);
+        if (!w.empty() && w[0] == word) return true;
+    }
+}
 
 bool parseLimit(const std::string& text, Limit& out) {
     const std::size_t eq = text.find('=');
@@ -213,6 +212,10 @@ bool parseLimit(const std::string& text, Limit& out) {
         l.kind = Limit::Kind::Nodes;
         l.nodes = std::strtoull(value.c_str(), &end, 10);
         if (l.nodes == 0) return false;
+    } else if (key == "depth") {
+        l.kind = Limit::Kind::Depth;
+        l.depth = static_cast<int>(std::strtol(value.c_str(), &end, 10));
+        if (l.depth < 1 || l.depth > 64) return false;
     } else if (key == "movetime" || key == "byoyomi") {
         const long long ms = std::strtoll(value.c_str(), &end, 10);
         if (ms <= 0) return false;
@@ -238,6 +241,8 @@ std::string describeLimit(const Limit& l) {
     switch (l.kind) {
         case Limit::Kind::Nodes:
             return std::to_string(l.nodes) + " nodes";
+        case Limit::Kind::Depth:
+            return "depth " + std::to_string(l.depth);
         case Limit::Kind::Movetime:
             return std::to_string(l.movetimeMs) + " ms a move";
         case Limit::Kind::Byoyomi:
@@ -252,6 +257,10 @@ std::string describeLimit(const Limit& l) {
 
 std::unique_ptr<EnginePlayer> makeUsiPlayer(const EngineSpec& spec) {
     return std::make_unique<UsiPlayer>(spec);
+}
+
+std::unique_ptr<EnginePlayer> makePlayer(const EngineSpec& spec, bool standardRules) {
+    return spec.xboard ? makeXboardPlayer(spec, standardRules) : makeUsiPlayer(spec);
 }
 
 }  // namespace zk::bench

@@ -17,26 +17,29 @@ namespace zk::bench {
 
 // What an engine is given a move: a node count, a fixed time, or a clock.
 struct Limit {
-    enum class Kind { Nodes, Movetime, Byoyomi, Fischer };
+    enum class Kind { Nodes, Depth, Movetime, Byoyomi, Fischer };
     Kind kind = Kind::Nodes;
     std::uint64_t nodes = 0;
+    int depth = 0;
     std::int64_t movetimeMs = 0;
     std::int64_t byoyomiMs = 0;
     std::int64_t baseMs = 0, incMs = 0;
-    bool timed() const { return kind != Kind::Nodes; }
+    bool timed() const { return kind != Kind::Nodes && kind != Kind::Depth; }
 };
-// "nodes=N", "movetime=MS", "byoyomi=MS" or "clock=BASE+INC" (seconds); false when unreadable.
+// "nodes=N", "depth=N", "movetime=MS", "byoyomi=MS" or "clock=BASE+INC" (seconds); false when
+// unreadable.
 bool parseLimit(const std::string& text, Limit& out);
 std::string describeLimit(const Limit& l);
 
 // One engine's command line and options.
 struct EngineSpec {
-    std::string label;  // "A" or "B"
+    std::string label;    // "A" or "B"
     std::vector<std::string> argv;
     std::vector<std::pair<std::string, std::string>> options;  // name, value
     Limit limit;
     std::FILE* log = nullptr;  // every line both ways, when set
     std::mutex* logMutex = nullptr;
+    bool xboard = false;  // the XBoard protocol rather than USI
 };
 
 // A request for a move: the game so far as USI text, and both clocks as the
@@ -74,7 +77,34 @@ public:
     virtual bool healthy() const = 0;
 };
 
+// What the clients of both protocols share: the program on pipes, each line
+// copied to the log, and waiting for a line.
+class PipedPlayer : public EnginePlayer {
+public:
+    explicit PipedPlayer(EngineSpec spec) : spec_(std::move(spec)) {}
+    bool healthy() const override { return healthy_; }
+
+protected:
+    bool send(const std::string& line);
+    EngineProcess::Read receive(std::string& line, int ms);
+    // Lines until one whose first word is `word`, within `ms`.
+    bool waitFor(const std::string& word, int ms);
+
+    EngineSpec spec_;
+    EngineProcess process_;
+    bool healthy_ = false;
+};
+
+// Milliseconds on the steady clock.
+std::int64_t nowMs();
+// The blank-separated words of a line.
+std::vector<std::string> wordsOf(const std::string& line);
+
 // A USI engine over pipes.
 std::unique_ptr<EnginePlayer> makeUsiPlayer(const EngineSpec& spec);
+// An XBoard (CECP) engine over pipes, told the rule set as a variant.
+std::unique_ptr<EnginePlayer> makeXboardPlayer(const EngineSpec& spec, bool standardRules);
+// The client of the engine's protocol.
+std::unique_ptr<EnginePlayer> makePlayer(const EngineSpec& spec, bool standardRules);
 
 }  // namespace zk::bench
