@@ -224,9 +224,9 @@ void 時計_刻み(State& s) {
     const int side = s.clocks.clock.running();
     if (side == 0) return;
     const double t = now(s);
+    // The window paints what changed after each handler: an idle tick paints nothing.
     if (!s.clocks.clock.flagged(side, t)) {
         drawClocks(s, false);
-        s.screen.ui->flush();
         return;
     }
     思考中止(s);
