@@ -103,10 +103,11 @@ void drawClocks(State& s, bool force) {
         const std::string key = clockName(s, side) + (running ? "*" : " ") + time;
         if (key == shown && !force) continue;
         shown = key;
+        // The last ten seconds of the side to move are counted in red.
         描画_時計(s.screen, side, clockName(s, side), time, running,
-                  lastSeconds ? Screen::selectColour
-                  : running   ? Screen::lastMoveColour
-                              : Screen::textWhite);
+                  running && lastSeconds ? Screen::selectColour
+                  : running              ? Screen::lastMoveColour
+                                         : Screen::textWhite);
     }
 }
 
