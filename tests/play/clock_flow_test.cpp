@@ -31,9 +31,11 @@ const char* const kRules[] = {"rules zenkoru", "rules standard"};
 
 TEST_F(Clocks, AFlagFallsForEitherSideInEitherModeAndTheOtherWins) {
     for (const char* rules : kRules) {
-        for (const char* mode : {"clock 1 0 0", "clock 0 10 0"}) {
+        // Sudden death, 秒読み alone, and an increment (given before the first move too).
+        const std::pair<const char*, double> modes[] = {
+            {"clock 1 0 0", 60}, {"clock 0 10 0", 10}, {"clock 1 0 10", 70}};
+        for (const auto& [mode, limit] : modes) {
             SCOPED_TRACE(std::string(rules) + " / " + mode);
-            const double limit = std::string(mode) == "clock 1 0 0" ? 60 : 10;
             // The bottom side (先手) lets its time run out.
             run({rules, mode, "menu START"});
             Lines out = run("advance " + std::to_string(limit - 0.2));
@@ -70,6 +72,20 @@ TEST_F(Clocks, ByoyomiStartsAfreshWithEachMove) {
         EXPECT_EQ(clockText(), "clock top 秒読み 10 bottom ▶秒読み 5");
         run({"advance 5.1", "menu CANCEL"});
     }
+}
+
+// A command outside the move holds the clock while its boxes are open: time
+// passing meanwhile is nobody's, and 秒読み keeps what was used of it.
+TEST_F(Clocks, ABoxOutsideTheMoveHoldsTheClock) {
+    run({"clock 0 10 0", "menu START", "advance 4"});
+    const std::string before = clockText();
+    EXPECT_EQ(before, "clock top 秒読み 10 bottom ▶秒読み 6");
+    時計_保留(s());
+    EXPECT_EQ(count(run("advance 100"), "box [終局]"), 0);
+    時計_保留解除(s());
+    EXPECT_EQ(clockText(), before);
+    EXPECT_EQ(count(run("advance 5.9"), "box [終局]"), 0);
+    EXPECT_TRUE(has(run("advance 0.2"), "box [終局] 時間切れです"));
 }
 
 TEST_F(Clocks, TheSearchingComputerPlansFromItsOwnClock) {
@@ -128,7 +144,7 @@ TEST_F(Clocks, ResigningEndsTheGameForTheSideThatResigned) {
 TEST_F(Clocks, AnInterruptedGameComesBackWithItsBoardAndClocks) {
     ui().autosaveDir = (dir_ / "saved").string();
     for (const char* rules : kRules) {
-        for (const char* start : {"menu SENTE", "menu START"}) {
+        for (const char* start : {"menu SENTE", "menu GOTE", "menu START"}) {
             SCOPED_TRACE(std::string(rules) + " / " + start);
             run({rules, "clock 5 30 0", start, "seed 7", "advance 12", "random-move", "advance 4",
                  "random-move", "advance 2.5"});
