@@ -199,11 +199,18 @@ void 時計_対局開始(State& s) {
 
 void 時計_着手(State& s, int movedSide) {
     if (!s.clocks.inGame || s.clocks.clock.running() == 0) return;
-    s.clocks.clock.moveMade(movedSide, now(s));
+    const double t = now(s);
+    // Too late: the flag fell while a box of the move kept the tick away.
+    if (s.clocks.clock.flagged(movedSide, t)) {
+        s.clocks.lateSide = movedSide;
+        return;
+    }
+    s.clocks.clock.moveMade(movedSide, t);
     drawClocks(s, false);
 }
 
 void 時計_終局(State& s) {
+    s.clocks.lateSide = 0;
     if (!s.clocks.inGame) return;
     s.clocks.clock.stop(now(s));
     s.clocks.paused = false;
@@ -215,6 +222,7 @@ void 時計_盤初期化(State& s) {
     s.clocks.clock.stop(now(s));
     s.clocks.inGame = false;
     s.clocks.paused = false;
+    s.clocks.lateSide = 0;
     s.game.ending.clear();
     stopTicking(s);
     drawClocks(s, false);
@@ -222,11 +230,12 @@ void 時計_盤初期化(State& s) {
 
 void 時計_刻み(State& s) {
     if (!s.clocks.inGame || s.clocks.paused) return;
-    const int side = s.clocks.clock.running();
+    const int side = s.clocks.lateSide != 0 ? s.clocks.lateSide : s.clocks.clock.running();
     if (side == 0) return;
     const double t = now(s);
+    s.clocks.lateSide = 0;
     // The window paints what changed after each handler: an idle tick paints nothing.
-    if (!s.clocks.clock.flagged(side, t)) {
+    if (s.clocks.clock.running() == side && !s.clocks.clock.flagged(side, t)) {
         drawClocks(s, false);
         return;
     }

@@ -60,6 +60,9 @@ struct Clocks {
     bool ticking = false;
     bool paused = false;  // a box outside the move holds the clock
     int pausedSide = 0;
+    // The side whose move came after its flag fell, while a box of the move
+    // held the tick off (0: none); the next tick ends the game.
+    int lateSide = 0;
     std::string shown[2];
     // The last time budget given to the searching computer (ms; 0: none).
     std::int64_t lastThinkMillis = 0;

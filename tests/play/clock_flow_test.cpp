@@ -88,6 +88,24 @@ TEST_F(Clocks, ABoxOutsideTheMoveHoldsTheClock) {
     EXPECT_TRUE(has(run("advance 0.2"), "box [終局] 時間切れです"));
 }
 
+// A box of the move keeps the ticks away (the window drops them while a box
+// is open): a move made after the flag fell meanwhile does not save the side.
+TEST_F(Clocks, AMoveAfterTheFlagFellDoesNotSaveTheSide) {
+    for (const char* rules : kRules) {
+        SCOPED_TRACE(rules);
+        run({rules, "clock 0 10 0", "menu START", "advance 9.95"});
+        ui().now += 1;  // time passes with no tick, as under a box
+        EXPECT_EQ(count(run("random-move"), "box [終局]"), 0);
+        const Lines out = run("advance 0.1");
+        EXPECT_TRUE(has(out, "box [終局] 時間切れです"));
+        EXPECT_TRUE(has(out, "box [終了] 後手の勝ちです"));
+        // In time, the same move passes the clock on.
+        run({"menu START", "advance 9.85", "random-move"});
+        EXPECT_EQ(clockText(), "clock top ▶秒読み 10 bottom 秒読み 10");
+        run("menu CANCEL");
+    }
+}
+
 TEST_F(Clocks, TheSearchingComputerPlansFromItsOwnClock) {
     for (const char* rules : kRules) {
         SCOPED_TRACE(rules);
