@@ -102,6 +102,11 @@ void drawClocks(State& s, bool force) {
             s.clocks.clock.running() == side || (s.clocks.paused && s.clocks.pausedSide == side);
         const std::string key = clockName(s, side) + (running ? "*" : " ") + time;
         if (key == shown && !force) continue;
+        // The last ten seconds of 秒読み are counted aloud too, one sound a
+        // second while the same side's time runs on.
+        if (running && lastSeconds && !force && time.starts_with("秒読み") &&
+            shown.starts_with(clockName(s, side) + "*"))
+            s.screen.ui->dsPlay(s.sounds.soundOther);
         shown = key;
         // The last ten seconds of the side to move are counted in red.
         描画_時計(s.screen, side, clockName(s, side), time, running,

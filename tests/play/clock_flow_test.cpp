@@ -69,6 +69,8 @@ TEST_F(Clocks, ByoyomiStartsAfreshWithEachMove) {
         }
         EXPECT_EQ(count(out, "box [終局]"), 0);
         out = run("advance 5");
+        // Counted aloud second by second: 9, 8, 7, 6, 5.
+        EXPECT_EQ(count(out, "sound その他.wav"), 5);
         EXPECT_EQ(clockText(), "clock top 秒読み 10 bottom ▶秒読み 5");
         run({"advance 5.1", "menu CANCEL"});
     }
