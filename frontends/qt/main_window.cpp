@@ -62,6 +62,23 @@ const MenuEntry kMenu[] = {
     {"RULES", "ルール", "TAIKYOKU", true},
     {"RULE_STD", "中将棋(標準)", "RULES", false},
     {"RULE_ZK", "本ソフトのルール", "RULES", false},
+    {"CLOCK", "持ち時間", "TAIKYOKU", true},
+    {"MOCHI0", "なし", "CLOCK", false},
+    {"MOCHI5", "5分", "CLOCK", false},
+    {"MOCHI10", "10分", "CLOCK", false},
+    {"MOCHI30", "30分", "CLOCK", false},
+    {"BYO", "秒読み", "TAIKYOKU", true},
+    {"BYO0", "なし", "BYO", false},
+    {"BYO10", "10秒", "BYO", false},
+    {"BYO30", "30秒", "BYO", false},
+    {"BYO60", "60秒", "BYO", false},
+    {"KASAN", "加算", "TAIKYOKU", true},
+    {"KASAN0", "なし", "KASAN", false},
+    {"KASAN10", "10秒", "KASAN", false},
+    {"KASAN30", "30秒", "KASAN", false},
+    {"TOURYOU", "投了", "TAIKYOKU", false},
+    {"CHUDAN", "中断", "TAIKYOKU", false},
+    {"SAIKAI", "再開", "TAIKYOKU", false},
     {"OWARI", "終わり", "TAIKYOKU", false},
     {"STOP", "局面", "", true},
     {"CANCEL", "最初", "STOP", false},
@@ -85,8 +102,10 @@ const MenuEntry kMenu[] = {
     {"VER", "その他", "", false},
 };
 
-const char* const kCheckable[] = {"LEVEL1",  "LEVEL2", "LEVEL3", "LEVEL4",   "THINK1", "THINK5",
-                                  "THINK15", "SIDOU",  "BGM",    "RULE_STD", "RULE_ZK"};
+const char* const kCheckable[] = {"LEVEL1",  "LEVEL2",  "LEVEL3",  "LEVEL4",   "THINK1",  "THINK5",
+                                  "THINK15", "SIDOU",   "BGM",     "RULE_STD", "RULE_ZK", "MOCHI0",
+                                  "MOCHI5",  "MOCHI10", "MOCHI30", "BYO0",     "BYO10",   "BYO30",
+                                  "BYO60",   "KASAN0",  "KASAN10", "KASAN30"};
 
 // Places worth offering: home, the folder of the automatically saved games,
 // then the mounted file systems.

@@ -37,6 +37,8 @@ public:
     void start();
     // Run a program handler that came back through the event loop.
     void deliver(std::function<void()> handler) { dispatch(std::move(handler)); }
+    // A handler of the program is running (it may be showing a box).
+    bool busy() const { return busy_; }
 
     zk::State& state() { return state_; }
     BoardView* view() const { return view_; }

@@ -59,6 +59,20 @@ void QtPlatform::runOffThread(std::function<void()> job, std::function<void()> d
     });
 }
 
+void QtPlatform::startTicks(double seconds, std::function<void()> handler) {
+    if (!ticks_) ticks_ = std::make_unique<QTimer>();
+    ticks_->disconnect();
+    QObject::connect(ticks_.get(), &QTimer::timeout, &window_, [this, handler] {
+        // Queued ticks would all run when the box closes: one is enough.
+        if (!window_.busy()) window_.deliver(handler);
+    });
+    ticks_->start(static_cast<int>(seconds * 1000));
+}
+
+void QtPlatform::stopTicks() {
+    if (ticks_) ticks_->stop();
+}
+
 void QtPlatform::post(std::function<void()> handler) {
     {
         std::lock_guard<std::mutex> lock(postedLock_);

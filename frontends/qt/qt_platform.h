@@ -18,6 +18,7 @@
 
 class QAction;
 class QSocketNotifier;
+class QTimer;
 
 namespace zkqt {
 
@@ -55,6 +56,9 @@ public:
     double clockSeconds() override;
     void sleepSeconds(double seconds) override;
     void quit() override { quitRequested_ = true; }
+    // A QTimer; a tick due while a handler runs (a box is open) is dropped.
+    void startTicks(double seconds, std::function<void()> handler) override;
+    void stopTicks() override;
     // One worker thread at a time; results come back as queued handlers.
     void runOffThread(std::function<void()> job, std::function<void()> done) override;
     void post(std::function<void()> handler) override;
@@ -88,6 +92,7 @@ private:
     bool waitedForScreen_ = false;  // the first flush of a shown window waits for it
     double skipped_ = 0;            // seconds of waits passed at once
     std::thread worker_;
+    std::unique_ptr<QTimer> ticks_;
     // Handlers posted from the worker wait here; a byte down the pipe wakes
     // the event loop. Both are synchronisations ThreadSanitizer can see.
     void runPosted();

@@ -77,6 +77,26 @@ bool HeadlessPlatform::setDirListPath(const std::string& path) {
     return true;
 }
 
+void HeadlessPlatform::startTicks(double seconds, std::function<void()> handler) {
+    tickSeconds = seconds;
+    nextTick = now + seconds;
+    tickHandler = std::move(handler);
+}
+
+void HeadlessPlatform::advance(double seconds) {
+    const double until = now + seconds;
+    while (tickHandler && nextTick <= until && !quitRequested) {
+        now = nextTick;
+        nextTick += tickSeconds;
+        ++ticks;
+        // A copy: the tick may stop the ticks, which drops the handler.
+        const std::function<void()> tick = tickHandler;
+        tick();
+        runPosted();
+    }
+    now = until;
+}
+
 void HeadlessPlatform::quit() {
     quitRequested = true;
     transcript.push_back("quit");

@@ -48,6 +48,13 @@ public:
 
     void quit() override;
 
+    // Ticks come only from advance, on the fake time.
+    void startTicks(double seconds, std::function<void()> handler) override;
+    void stopTicks() override { tickHandler = nullptr; }
+    // Let `seconds` of fake time pass: each tick due on the way runs at its
+    // time, then what it posted.
+    void advance(double seconds);
+
     // The job runs at once; `done` waits in the posted queue.
     void runOffThread(std::function<void()> job, std::function<void()> done) override;
     void post(std::function<void()> handler) override { posted.push_back(std::move(handler)); }
@@ -93,6 +100,9 @@ public:
     std::deque<std::string> fileNames;
     int flushes = 0;
     double now = 1000.0;
+    double tickSeconds = 0, nextTick = 0;
+    std::function<void()> tickHandler;
+    int ticks = 0;  // ticks run so far
     bool quitRequested = false;
     std::deque<std::function<void()>> posted;
     std::map<std::int32_t, std::string> bufferNames;

@@ -5,11 +5,13 @@
 #include <ostream>
 #include <sstream>
 
+#include "clock_flow.h"
 #include "draw.h"
 #include "engine_turn.h"
 #include "form1.h"
 #include "record_commands.h"
 #include "rule_choice.h"
+#include "settings.h"
 #include "share.h"
 
 namespace zk {
@@ -151,6 +153,25 @@ std::vector<std::string> ScriptRunner::execute(const std::string& line) {
                 s_.game.Board[x][y] = code::EMPTY;
                 描画_桝(s_.screen, x, y);
             }
+    } else if (command == "advance") {
+        double seconds = 0;
+        if (!(in >> seconds) || !(seconds >= 0 && seconds <= 1e6))
+            return errorLine("advance needs a number of seconds");
+        ui_.advance(seconds);
+    } else if (command == "clock") {
+        // "clock MAIN BYOYOMI INCREMENT" (minutes, seconds, seconds) chooses
+        // the times as the menus do; "clock" alone shows both clocks.
+        int main = 0, byoyomi = 0, increment = 0;
+        if (in >> main) {
+            if (!(in >> byoyomi >> increment) || main < 0 || byoyomi < 0 || increment < 0)
+                return errorLine("clock needs minutes, byoyomi and increment seconds");
+            s_.clocks.chosen = {main * 60, byoyomi, byoyomi > 0 ? 0 : increment};
+            書込_環境設定ファイル(s_);
+        } else {
+            dump = {時計_表示テキスト(s_)};
+        }
+    } else if (command == "resign") {
+        TOURYOU_Click(s_);
     } else if (command == "unload") {
         Form_Unload(s_);
     } else if (command == "reload") {

@@ -71,6 +71,11 @@ void 描画_ハンデレベル(Screen& s, int IN_ハンデレベル);
 // The rule set the game is played by, under the level caption: "標準" for
 // standard Chu Shogi, "本ｿﾌﾄ" for this program's own rules.
 void 描画_ルール(Screen& s, bool standard);
+// One side's game clock right of the board (+1 the top side, -1 the bottom
+// side): its name, marked while `running`, and its time; an empty name
+// clears it.
+void 描画_時計(Screen& s, int side, const std::string& name, const std::string& time, bool running,
+               int colour);
 
 // Reachable squares: outline every square the piece can reach in the game's
 // position in 描画色, and the two-step stops in selectColour unless 描画色 is

@@ -72,6 +72,12 @@ public:
     virtual std::string settingsFolder() const { return ""; }
     virtual std::string autosaveFolder() const { return ""; }
 
+    // A repeating tick for the game clocks: `handler` runs on the window's
+    // thread as a handler of its own every `seconds` until stopTicks. A tick
+    // that falls while another handler runs (a box is open) is dropped.
+    virtual void startTicks(double /*seconds*/, std::function<void()> /*handler*/) {}
+    virtual void stopTicks() {}
+
     // The program ends after the current handler returns.
     virtual void quit() = 0;
 

@@ -76,7 +76,10 @@ void autosaveGame(State& s) {
         while (end < std::max(r.recordEnd, r.recordCount) && entryFitsFile(r.at(end + 1))) ++end;
     }
     if (end == 0) return;
-    const std::string text = asRecord ? formatRecordFile(r, end) : 共有棋譜テキスト(s) + "\n";
+    // A game that ended by no move (投了, 時間切れ) says so in the record
+    // file's first header line, which readers show and otherwise ignore.
+    const std::string text =
+        asRecord ? s.game.ending + formatRecordFile(r, end) : 共有棋譜テキスト(s) + "\n";
     if (text == s.game.savedGame.text) return;
     // A game read as SFEN/USI is marked as in its file by its record's text.
     if (!asRecord && s.game.savedGame.file.empty() &&

@@ -2,6 +2,7 @@
 
 #include "autosave.h"
 #include "board_screen.h"
+#include "clock_flow.h"
 #include "com_mate.h"
 #include "dialog.h"
 #include "draw.h"
@@ -74,6 +75,7 @@ ComOutcome com_着手(State& s, const ComChoice& c, PieceCode captured,
 
     s.game.moveCount += 1;
     描画_手数(s.screen, s.game.moveCount, Screen::textWhite, s.game.record);
+    時計_着手(s, +1);
 
     終局前調査_COM手(computerPart(s));
     const EndVerdict v = 終局判定_COM手(s, captured);

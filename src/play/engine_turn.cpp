@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "clock_flow.h"
 #include "com_turn.h"
 #include "dialog.h"
 #include "draw.h"
@@ -71,8 +72,11 @@ engine::Limits standardLimits(const Game& g) {
     return limits;
 }
 
+// The computer's own searches (not a hint) take their time from its clock
+// when the game has one; the budget is then the hard bound.
 template <typename Finish>
 void startSearch(State& s, const Position& position, double reportY, Finish finish) {
+    const std::int64_t clockMillis = reportY == Screen::comReportY ? 時計_思考時間(s) : 0;
     const std::shared_ptr<Session> session = sessionOf(s);
     if (!session->engine) session->engine = std::make_unique<engine::Engine>(kHashMegabytes);
     session->stop.store(false);
@@ -85,6 +89,7 @@ void startSearch(State& s, const Position& position, double reportY, Finish fini
     // A node count set for the tests bounds the search under either rules.
     if (session->nodes) limits.nodes = session->nodes;
     if (!limits.nodes) limits.millis = std::int64_t{思考時間(s)} * 1000;
+    if (clockMillis > 0) limits.millis = clockMillis;
     limits.stop = &session->stop;
     Platform* ui = s.screen.ui;
     State* state = &s;

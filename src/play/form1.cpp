@@ -2,6 +2,7 @@
 
 #include "autosave.h"
 #include "board_screen.h"
+#include "clock_flow.h"
 #include "dialog.h"
 #include "draw.h"
 #include "engine_turn.h"
@@ -97,12 +98,14 @@ void 初期設定(State& s) {
     s.press.moveStep = 1;
     // A fresh board is of the chosen rules, whatever was read before it.
     s.game.rules = s.game.chosenRules;
+    時計_盤初期化(s);
     showRules(s);
     s.game.Board = Position::initial(s.game.rules).Board;
     画面_再描画(s);
 }
 
 void 終了(State& s, const std::string& 勝手) {
+    時計_終局(s);
     if (勝手 == "引き分け")
         通知(s, "引き分けです", "終了");
     else

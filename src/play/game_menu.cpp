@@ -1,6 +1,7 @@
 #include "game_menu.h"
 
 #include "autosave.h"
+#include "clock_flow.h"
 #include "dialog.h"
 #include "draw.h"
 #include "engine_turn.h"
@@ -46,8 +47,10 @@ void 対COM続行(State& s) {
         s.game.manPlayer = Game::firstPlayer;
         s.game.comPlayer = Game::secondPlayer;
         s.game.turnPlayer = Game::firstPlayer;
+        時計_対局開始(s);
         通知(s, "MANの番です", "対局");
     } else if (s.game.turnPlayer == s.game.comPlayer) {
+        時計_対局開始(s);
         COM手番(s);
     }
 }
@@ -76,6 +79,7 @@ void SENTE_Click(State& s) {
         s.game.manPlayer = Game::firstPlayer;
         s.game.comPlayer = Game::secondPlayer;
         s.game.turnPlayer = s.game.manPlayer;
+        時計_対局開始(s);
         通知(s, "MANの番です", " ");
         return;
     }
@@ -89,6 +93,7 @@ void GOTE_Click(State& s) {
         s.game.manPlayer = Game::secondPlayer;
         s.game.comPlayer = Game::firstPlayer;
         s.game.turnPlayer = Game::firstPlayer;
+        時計_対局開始(s);
         COM手番(s);
         return;
     }
@@ -113,6 +118,7 @@ void START_Click(State& s) {
         if (s.game.turnPlayer == Game::secondPlayer) 通知(s, "後手の番です", " ");
     }
     s.press.turnNoticePending = Game::flagOff;
+    時計_対局開始(s);
 }
 
 }  // namespace zk

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "about.h"
+#include "clock_flow.h"
 #include "engine_turn.h"
 #include "form1.h"
 #include "game_menu.h"
@@ -58,16 +59,31 @@ bool runMenuCommand(State& s, const std::string& control) {
         {"BGM", BGM_Click},
         {"IDOU_HLP", IDOU_HLP_Click},
         {"VER", VER_Click},
+        {"CLOCK", nothing},
+        {"MOCHI", nothing},
+        {"BYO", nothing},
+        {"KASAN", nothing},
+        {"TOURYOU", TOURYOU_Click},
+        {"CHUDAN", CHUDAN_Click},
+        {"SAIKAI", SAIKAI_Click},
     };
     // What would change the position or the game under a search is refused.
     static const std::set<std::string> refusedWhileThinking = {
-        "START",      "SENTE",     "GOTE",      "LEVEL1",   "LEVEL2",   "LEVEL3",
-        "LEVEL4",     "CANCEL",    "REVERSE",   "REPLAY",   "AFTER",    "LBEL_UP",
-        "LEBEL_DOWN", "KIFU_READ", "SFEN_READ", "IDOU_HLP", "RULE_STD", "RULE_ZK"};
+        "START",     "SENTE",    "GOTE",     "LEVEL1",  "LEVEL2",  "LEVEL3",     "LEVEL4",
+        "CANCEL",    "REVERSE",  "REPLAY",   "AFTER",   "LBEL_UP", "LEBEL_DOWN", "KIFU_READ",
+        "SFEN_READ", "IDOU_HLP", "RULE_STD", "RULE_ZK", "SAIKAI"};
+    // Commands outside the move hold the running clock while their boxes
+    // and dialogs are open.
+    static const std::set<std::string> holdClock = {
+        "KIFU_READ", "KIFU_WRITE", "SFEN_WRITE", "KIF_WRITE", "SFEN_COPY", "SFEN_READ", "VER"};
+    if (isClockControl(control) && clockMenuClick(s, control)) return true;
     auto it = handlers.find(control);
     if (it == handlers.end()) return false;
     if (refusedWhileThinking.count(control) && 思考中禁止(s, "思考中")) return true;
+    const bool hold = holdClock.count(control) != 0;
+    if (hold) 時計_保留(s);
     it->second(s);
+    if (hold) 時計_保留解除(s);
     return true;
 }
 

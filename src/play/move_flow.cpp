@@ -2,6 +2,7 @@
 
 #include "autosave.h"
 #include "board_screen.h"
+#include "clock_flow.h"
 #include "com_turn.h"
 #include "dialog.h"
 #include "draw.h"
@@ -100,6 +101,7 @@ void 指し手実行(State& s) {
     s.game.moveCount += 1;
     描画_手数(s.screen, s.game.moveCount, Screen::textWhite, s.game.record);
     駒打音(s);
+    時計_着手(s, s.press.selPiece >= 1 ? +1 : -1);
 
     if (s.game.gameMode == Game::modeHumans) {
         if (判定処理(s, 終局判定_対人(s, captured))) return;

@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include "clock_flow.h"
 #include "form1.h"
 #include "platform.h"
 #include "rule_choice.h"
@@ -18,6 +19,7 @@ void 設定反映(State& s, SettingsValues v) {
     s.screen.ui->setMenuChecked("THINK1", v.thinkSeconds == 1);
     s.screen.ui->setMenuChecked("THINK5", v.thinkSeconds == 5);
     s.screen.ui->setMenuChecked("THINK15", v.thinkSeconds == 15);
+    時計_設定反映(s, v);
     if (v.bgm) s.screen.ui->dsPlayLooping(s.sounds.soundBgm);
     s.game.chosenRules = v.standardRules ? RuleSet::Standard : RuleSet::Zenkoru;
     // Read at start-up, before any game: the board shows the chosen rules' start.
@@ -43,6 +45,7 @@ void 書込_環境設定ファイル(State& s) {
     if (s.screen.ui->menuChecked("THINK1")) v.thinkSeconds = 1;
     if (s.screen.ui->menuChecked("THINK15")) v.thinkSeconds = 15;
     v.standardRules = s.game.chosenRules == RuleSet::Standard;
+    時計_設定書出(s, v);
     writeSettingsFile(s.screen.ui->settingsFolder(), v);
 }
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "autosave.h"
+#include "clock_flow.h"
 #include "dialog.h"
 #include "draw.h"
 #include "engine_turn.h"
@@ -194,6 +195,7 @@ bool 標準着手(State& s, const Move& m) {
     s.game.moveCount += 1;
     描画_手数(s.screen, s.game.moveCount, Screen::textWhite, s.game.record);
     駒打音(s);
+    時計_着手(s, m.after >= 1 ? +1 : -1);
     s.screen.ui->flush();
     if (標準終局(s)) return true;
     if (s.game.gameMode == Game::modeHumans) {

@@ -13,6 +13,7 @@
 
 #include "com_state.h"
 #include "game.h"
+#include "game_clock.h"
 #include "screen.h"
 
 namespace zk {
@@ -50,6 +51,23 @@ struct Sounds {
     std::vector<std::string> soundFilesTold;
 };
 
+// The game clocks in the window: the times chosen for new games, the clocks
+// of the game on the board, and the texts last drawn beside it.
+struct Clocks {
+    ClockSettings chosen;
+    GameClock clock;
+    bool inGame = false;  // the game on the board is played with the clock
+    bool ticking = false;
+    bool paused = false;  // a box outside the move holds the clock
+    int pausedSide = 0;
+    // The side whose move came after its flag fell, while a box of the move
+    // held the tick off (0: none); the next tick ends the game.
+    int lateSide = 0;
+    std::string shown[2];
+    // The last time budget given to the searching computer (ms; 0: none).
+    std::int64_t lastThinkMillis = 0;
+};
+
 struct State {
     Game game;
     Press press;
@@ -58,6 +76,7 @@ struct State {
     // and its scratch values, kept from turn to turn.
     ComState com;
     Sounds sounds;
+    Clocks clocks;
     Screen screen;
     // What the play layer keeps for the whole run beside the game (the
     // searching computer and its thinking); made on first use, opaque here.

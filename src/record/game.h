@@ -44,6 +44,9 @@ struct Game : Position {
         std::string text, file;
     };
     SavedGame savedGame;
+    // How the game ended when no move ended it ("投了", "時間切れ"), with the
+    // winner's name; kept in the saved record. Empty while it goes on.
+    std::string ending;
     bool autosaveFailureShown = false;
 };
 

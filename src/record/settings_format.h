@@ -2,8 +2,9 @@
 // "移動指導=OFF", line 2 "BGM=ON" or "BGM=OFF", line 3 "思考時間=1", "=5" or
 // "=15" (files without it are older: 5), line 4 "ルール=標準" (standard Chu
 // Shogi) or "ルール=本ソフト" (files without it are older: this program's
-// rules), each ended by CR LF. Pure text work:
-// no file access.
+// rules), then, only when a clock is set, "持ち時間=M" (minutes), "秒読み=S"
+// and "加算=S" (seconds; files without them are older: no clock), each ended
+// by CR LF. Pure text work: no file access.
 #pragma once
 
 #include <cstddef>
@@ -21,6 +22,9 @@ struct SettingsValues {
     bool bgm = true;             // BGM
     int thinkSeconds = 5;        // 思考時間 of LEVEL4: 1, 5 or 15
     bool standardRules = false;  // ルール: the standard game, not this program's own
+    int clockMinutes = 0;        // 持ち時間 (0: none)
+    int byoyomiSeconds = 0;      // 秒読み (0: none)
+    int incrementSeconds = 0;    // 加算 (0: none)
     friend bool operator==(const SettingsValues&, const SettingsValues&) = default;
 };
 

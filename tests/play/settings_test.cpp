@@ -8,6 +8,8 @@
 #include <csignal>
 #include <filesystem>
 
+#include "clock_flow.h"
+#include "form1.h"
 #include "record_fixture.h"
 #include "settings_format.h"
 
@@ -189,6 +191,31 @@ TEST_F(SettingsFile, ReadsTheThinkingTimeAndOlderFilesGiveFiveSeconds) {
             EXPECT_EQ(g.ui.menuChecked("THINK" + std::to_string(t)), t == c.seconds) << t;
         EXPECT_EQ(readFile("Zenkoru.ini"), c.file);
     }
+}
+
+// Older files have no clock; a chosen clock is written after the rules and
+// read back onto the menus; 秒読み wins over an increment given with it.
+TEST_F(SettingsFile, KeepsTheClockAndOlderFilesHaveNone) {
+    writeFile("Zenkoru.ini", kDefaults);
+    読込_環境設定ファイル(g.s);
+    EXPECT_FALSE(g.s.clocks.chosen.enabled());
+    EXPECT_TRUE(g.ui.menuChecked("MOCHI0") && g.ui.menuChecked("BYO0") &&
+                g.ui.menuChecked("KASAN0"));
+    for (const char* m : {"MOCHI10", "BYO30"}) ASSERT_TRUE(runMenuCommand(g.s, m));
+    EXPECT_EQ(readFile("Zenkoru.ini"), kDefaults + "持ち時間=10\r\n秒読み=30\r\n加算=0\r\n");
+    ASSERT_TRUE(runMenuCommand(g.s, "KASAN10"));  // an increment takes 秒読み's place
+    EXPECT_EQ(readFile("Zenkoru.ini"), kDefaults + "持ち時間=10\r\n秒読み=0\r\n加算=10\r\n");
+    writeFile("Zenkoru.ini", kDefaults + "持ち時間=30\r\n秒読み=60\r\n加算=10\r\n");
+    g.s.clocks.chosen = {};
+    読込_環境設定ファイル(g.s);
+    EXPECT_EQ(g.s.clocks.chosen, (ClockSettings{1800, 60, 0}));
+    EXPECT_TRUE(g.ui.menuChecked("MOCHI30") && g.ui.menuChecked("BYO60") &&
+                g.ui.menuChecked("KASAN0"));
+    EXPECT_FALSE(g.ui.menuChecked("MOCHI10") || g.ui.menuChecked("KASAN10"));
+    // A broken number keeps what the line would set at its default.
+    writeFile("Zenkoru.ini", kDefaults + "持ち時間=x\r\n秒読み=-5\r\n加算=1000\r\n");
+    読込_環境設定ファイル(g.s);
+    EXPECT_FALSE(g.s.clocks.chosen.enabled());
 }
 
 TEST_F(SettingsFile, AFailedWriteKeepsTheOldFileWhole) {

@@ -1,0 +1,80 @@
+#include "game_clock.h"
+
+#include <algorithm>
+
+namespace zk {
+
+void GameClock::reset(const ClockSettings& c) {
+    c_ = c;
+    // The increment comes before the first move too, so that a game of
+    // increment alone has time for it.
+    main_[0] = main_[1] = c.mainSeconds + c.incrementSeconds;
+    byoyomiUsed_[0] = byoyomiUsed_[1] = 0;
+    running_ = 0;
+    since_ = 0;
+}
+
+// Seconds the side has used of its current turn (0 while it does not run).
+double GameClock::spent(int side, double now) const {
+    if (running_ == 0 || index(side) != index(running_)) return 0;
+    return std::max(0.0, now - since_);
+}
+
+void GameClock::start(int side, double now) {
+    stop(now);
+    running_ = side;
+    since_ = now;
+}
+
+void GameClock::stop(double now) {
+    if (running_ == 0) return;
+    const int i = index(running_);
+    const double over = spent(running_, now) - main_[i];
+    // What went past the main time is 秒読み used, kept across a pause.
+    if (over > 0) byoyomiUsed_[i] += over;
+    main_[i] = std::max(0.0, -over);
+    running_ = 0;
+}
+
+void GameClock::moveMade(int side, double now) {
+    if (running_ != 0 && index(running_) == index(side)) stop(now);
+    byoyomiUsed_[index(side)] = 0;  // the next move has a full period
+    if (c_.incrementSeconds > 0) main_[index(side)] += c_.incrementSeconds;
+    start(-side, now);
+}
+
+double GameClock::mainLeft(int side, double now) const {
+    return std::max(0.0, main_[index(side)] - spent(side, now));
+}
+
+double GameClock::byoyomiLeft(int side, double now) const {
+    if (c_.byoyomiSeconds <= 0) return -1;
+    const int i = index(side);
+    const double over = spent(side, now) - main_[i];
+    if (over < 0) return -1;
+    return std::max(0.0, c_.byoyomiSeconds - byoyomiUsed_[i] - over);
+}
+
+bool GameClock::flagged(int side, double now) const {
+    if (!enabled()) return false;
+    const int i = index(side);
+    const double used = spent(side, now);
+    return used > 0 && used - main_[i] + byoyomiUsed_[i] >= c_.byoyomiSeconds;
+}
+
+void GameClock::setMainLeft(int side, double seconds) {
+    main_[index(side)] = std::max(0.0, seconds);
+}
+
+std::int64_t clockThinkMillis(double mainLeft, int byoyomi, int increment) {
+    // A share of the main time as if some thirty moves were still to come,
+    // plus most of what each move brings anyway; a margin is kept for the
+    // window to play the move before the flag falls.
+    double seconds = mainLeft / 30.0 + increment * 0.8;
+    if (byoyomi > 0) seconds += std::max(0.0, byoyomi - 1.0);
+    const double cap = mainLeft + (byoyomi > 0 ? byoyomi - 1.0 : 0.0) - 0.5;
+    seconds = std::min(seconds, cap);
+    return std::max<std::int64_t>(100, static_cast<std::int64_t>(seconds * 1000));
+}
+
+}  // namespace zk
