@@ -5,7 +5,7 @@
 # Configures a separate clang build with ZK_FUZZ=ON in BUILD_DIR, builds the
 # four fuzz targets and runs each target RUNS times (500000 by default; the
 # SFEN/USI reader, which checks every move against the rules, a tenth of that,
-# and the USI command reader, which also sets up a session each time, a fiftieth),
+# and the USI command reader, whose lines may each hold a game, a twentieth),
 # starting from the corpus kept in tests/fuzz/corpus and from what earlier
 # runs in BUILD_DIR found (BUILD_DIR/fuzz-corpus). Exits non-zero when a
 # target crashes; the input that crashed it is kept in BUILD_DIR/fuzz-artifacts.
@@ -40,7 +40,7 @@ for target in record_file settings sfen usi; do
     mkdir -p "$found"
     n="$runs"
     [ "$target" = sfen ] && n=$((runs / 10))
-    [ "$target" = usi ] && n=$((runs / 50))
+    [ "$target" = usi ] && n=$((runs / 20))
     echo "== fuzz_$target: $n runs =="
     # New inputs go to the first directory; the kept corpus is only read.
     if ! "$build/bin/fuzz_$target" -runs="$n" -seed="$seed" -max_len=4096 \

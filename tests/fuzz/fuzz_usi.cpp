@@ -12,10 +12,14 @@
 #include "usi.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> out;
-    // A small table: the hash option's ceiling keeps a fuzzed size small too.
-    zk::usi::UsiSession session([&out](const std::string& line) { out.push_back(line); }, 2);
+    static std::vector<std::string> out;
+    // One session for every input (an engine's tables are slow to set up
+    // under the sanitizers), with a small table whose ceiling keeps a fuzzed
+    // hash size small too; choosing the variant starts it afresh, and since
+    // no search runs, what the table holds does not matter.
+    static zk::usi::UsiSession session([](const std::string& line) { out.push_back(line); }, 2);
     session.setRunner([](const std::function<void()>&) {});
+    session.command("setoption name USI_Variant value chushogi");
     std::string_view text(reinterpret_cast<const char*>(data), size);
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
