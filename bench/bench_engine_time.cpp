@@ -6,8 +6,9 @@
 //   bench_engine_time zenkoru [MOVES]  this program's rules
 //   bench_engine_time both [MOVES]     both, one after the other
 // For each control: the largest overrun (time taken beyond what was on the
-// clock for that move), the closest any move came to it, the share of the
-// available time used, and whether a side lost on time.
+// clock for that move; negative, the least time to spare), how far past its
+// hard budget the engine answered at worst, the share of the available time
+// used, and whether a side lost on time.
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -22,6 +23,7 @@
 #include "engine.h"
 #include "position.h"
 #include "sfen.h"
+#include "time_control.h"
 #include "usi.h"
 
 namespace {
@@ -98,7 +100,7 @@ void play(const char* variant, const Control& c, int moves) {
     std::int64_t left[2] = {c.main, c.main};
     Position p = Position::initial(rules);
     std::string moveList;
-    double worstOverrun = -1e9, shareSum = 0, used2[2] = {0, 0}, given[2] = {0, 0};
+    double worstOverrun = -1e9, pastHard = -1e9, shareSum = 0, used2[2] = {0, 0}, given[2] = {0, 0};
     int games = 1, flagged = 0;
     for (int ply = 0; ply < moves; ++ply) {
         const int side = p.mover < 0 ? 0 : 1;
@@ -109,6 +111,10 @@ void play(const char* variant, const Control& c, int moves) {
         double used = 0;
         const std::string best = players[side].think("position startpos" + moveList, go, used);
         const double available = static_cast<double>(left[side] + c.byoyomi);
+        // How late the search itself stopped: the same budget the session made.
+        const engine::TimeBudget budget =
+            engine::timeBudget(engine::Clock{left[side], c.inc, c.byoyomi, 0, 0});
+        pastHard = std::max(pastHard, used - static_cast<double>(budget.hard));
         worstOverrun = std::max(worstOverrun, used - available);
         shareSum += used / available;
         used2[side] += used;
@@ -148,9 +154,10 @@ void play(const char* variant, const Control& c, int moves) {
     const double clockShare = (used2[0] + used2[1]) / (given[0] + given[1]);
     std::printf(
         "%-8s %-20s %3d moves, %d game(s): largest overrun %+7.1f ms (negative: to spare), "
-        "available time used per move %5.1f %%, of the clock %5.1f %%, %s\n",
-        variant, c.name, moves, games, worstOverrun, 100 * shareSum / moves, 100 * clockShare,
-        flagged ? "LOST ON TIME" : "no flag");
+        "past the hard budget %+6.1f ms, available time used per move %5.1f %%, "
+        "of the clock %5.1f %%, %s\n",
+        variant, c.name, moves, games, worstOverrun, pastHard, 100 * shareSum / moves,
+        100 * clockShare, flagged ? "LOST ON TIME" : "no flag");
     std::fflush(stdout);
 }
 

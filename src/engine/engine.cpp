@@ -424,8 +424,9 @@ struct Engine::Impl {
     }
 
     // Whether the next iteration is worth starting: not past the soft limit,
-    // and, when the hard limit ends a search sooner than time is lost anyway,
-    // likely to finish before it (the next takes at least twice this one).
+    // and, unless soft and hard are one (byoyomi, lost when not used), likely
+    // to end before the hard one: the next takes at least twice this one, and
+    // an iteration cut off is thrown away.
     bool timeForAnother(std::chrono::steady_clock::time_point start,
                         std::chrono::steady_clock::time_point iterationStart) const {
         const auto now = std::chrono::steady_clock::now();

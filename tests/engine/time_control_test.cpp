@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "engine.h"
+#include "position.h"
+
 namespace {
 
 using zk::engine::Clock;
@@ -68,5 +71,26 @@ TEST(TimeControl, SuddenDeathLastsAHundredMoves) {
         left -= b.hard + kTimeOverhead;
         ASSERT_GT(left, 0) << "flagged at move " << move + 1;
         left += 1000;
+    }
+}
+
+// A soft limit the search does not reach changes nothing: the same move,
+// score and nodes as without one, under both rule sets.
+TEST(TimeControl, SoftLimitNotReachedChangesNothing) {
+    for (const zk::RuleSet rules : {zk::RuleSet::Standard, zk::RuleSet::Zenkoru}) {
+        const zk::Position p = zk::Position::initial(rules);
+        zk::engine::Limits plain;
+        plain.depth = 3;
+        zk::engine::Limits timed = plain;
+        timed.softMillis = 1'000'000;
+        timed.millis = 2'000'000;
+        zk::engine::Engine a(4), b(4);
+        const zk::engine::Result x = a.search(p, p.mover, plain);
+        const zk::engine::Result y = b.search(p, p.mover, timed);
+        EXPECT_TRUE(x.best == y.best);
+        EXPECT_EQ(x.score, y.score);
+        EXPECT_EQ(x.nodes, y.nodes);
+        EXPECT_EQ(x.depth, 3);
+        EXPECT_EQ(y.depth, 3);
     }
 }
