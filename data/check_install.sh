@@ -18,7 +18,8 @@ desktop-file-validate "$stage/share/applications/$app.desktop"
 appstreamcli validate --no-net "$stage/share/metainfo/$app.metainfo.xml"
 for f in bin/zenkoru share/zenkoru/sounds/駒打音.wav share/zenkoru/sounds/BGM.wav \
     share/icons/hicolor/scalable/apps/$app.svg share/icons/hicolor/48x48/apps/$app.png \
-    share/icons/hicolor/256x256/apps/$app.png share/man/man6/zenkoru.6.gz; do
+    share/icons/hicolor/256x256/apps/$app.png share/man/man6/zenkoru.6.gz \
+    bin/zenkoru-engine share/man/man6/zenkoru-engine.6.gz; do
     [ -f "$stage/$f" ] || fail "$f is not installed"
 done
 ls "$stage"/lib*/zenkoru/libZenkoru.so* >/dev/null 2>&1 ||

@@ -1,14 +1,21 @@
 #include "usi.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "sfen.h"
+#include "time_control.h"
 
 namespace zk::usi {
 namespace {
+
+// Longer lines are refused whole: a game of tens of thousands of moves fits.
+constexpr std::size_t kMaxLine = 256 * 1024;
 
 // The words of a command line.
 std::vector<std::string> split(std::string_view line) {
@@ -18,14 +25,50 @@ std::vector<std::string> split(std::string_view line) {
     return words;
 }
 
-// A number word, or `fallback` when it is not one.
-std::int64_t number(const std::vector<std::string>& w, std::size_t i, std::int64_t fallback) {
-    if (i >= w.size()) return fallback;
-    try {
-        return std::stoll(w[i]);
-    } catch (...) {
+// A word of the input as a report quotes it: short enough for one line.
+std::string quoted(const std::string& word) {
+    return word.size() <= 32 ? word : word.substr(0, 32) + "...";
+}
+
+// Joined with a separator.
+std::string joined(const std::vector<std::string>& parts, const char* separator) {
+    std::string s;
+    for (const auto& p : parts) s += (s.empty() ? "" : separator) + p;
+    return s;
+}
+
+// A whole word as a decimal integer: none when it is not one, and a word too
+// large for 64 bits saturates (so it is clamped like any other).
+std::optional<std::int64_t> integer(const std::string& word) {
+    std::int64_t v = 0;
+    const char* end = word.data() + word.size();
+    const auto [ptr, ec] = std::from_chars(word.data(), end, v);
+    if (ptr != end) return std::nullopt;
+    if (ec == std::errc::result_out_of_range) return word[0] == '-' ? INT64_MIN : INT64_MAX;
+    if (ec != std::errc()) return std::nullopt;
+    return v;
+}
+
+// The number after the word w[i], clamped to [lo, hi]; `fallback` when there
+// is none, and then a following keyword is left to be read. What was wrong
+// joins `problems`.
+std::int64_t numberAfter(const std::vector<std::string>& w, std::size_t& i, std::int64_t lo,
+                         std::int64_t hi, std::int64_t fallback,
+                         std::vector<std::string>& problems) {
+    const std::string& key = w[i];
+    const std::optional<std::int64_t> v =
+        i + 1 < w.size() ? integer(w[i + 1]) : std::optional<std::int64_t>{};
+    if (!v) {
+        problems.push_back(key + " needs a number" +
+                           (i + 1 < w.size() ? ", not " + quoted(w[i + 1]) : std::string()) +
+                           ", using " + std::to_string(fallback));
         return fallback;
     }
+    ++i;
+    const std::int64_t c = std::clamp(*v, lo, hi);
+    if (c != *v)
+        problems.push_back(key + " " + quoted(w[i]) + " out of range, using " + std::to_string(c));
+    return c;
 }
 
 // The legal move written `text` in USI, if there is one.
@@ -59,19 +102,39 @@ std::string infoLine(const engine::Result& r, std::int64_t millis) {
     return line;
 }
 
+// What is wrong with a raw command line before its words are read, if anything.
+std::string lineProblem(std::string_view line) {
+    if (line.size() > kMaxLine) return "line too long (" + std::to_string(line.size()) + " bytes)";
+    for (const char ch : line) {
+        const auto u = static_cast<unsigned char>(ch);
+        if ((u < 0x20 && ch != '\t') || u == 0x7f)
+            return "control character " + std::to_string(u) + " in the line";
+    }
+    if (line.find_first_not_of(" \t") == std::string_view::npos) return "empty line";
+    return {};
+}
+
 }  // namespace
 
-UsiSession::UsiSession(Writer out)
-    : out_(std::move(out)), runner_([](std::function<void()> f) { f(); }) {}
+UsiSession::UsiSession(Writer out, std::size_t maxHashMegabytes)
+    : out_(std::move(out)),
+      runner_([](std::function<void()> f) { f(); }),
+      maxHash_(std::max<std::size_t>(maxHashMegabytes, 1)),
+      engine_(std::min<std::size_t>(64, maxHash_)) {}
 
 bool UsiSession::command(std::string_view line) {
+    if (const std::string problem = lineProblem(line); !problem.empty()) {
+        out_("info string " + problem);
+        return true;
+    }
     const std::vector<std::string> w = split(line);
-    if (w.empty()) return true;
     const std::string& c = w[0];
     if (c == "usi") {
         out_("id name Zenkoru " ZK_VERSION);
         out_("id author The Zenkoru developers");
-        out_("option name USI_Hash type spin default 64 min 1 max 4096");
+        out_("option name USI_Hash type spin default " +
+             std::to_string(std::min<std::size_t>(64, maxHash_)) + " min 1 max " +
+             std::to_string(maxHash_));
         out_("option name USI_Variant type combo default chushogi var chushogi var zenkoru");
         out_("usiok");
     } else if (c == "isready") {
@@ -92,38 +155,53 @@ bool UsiSession::command(std::string_view line) {
     } else if (c == "gameover" || c == "ponderhit") {
         // nothing to keep between games
     } else {
-        out_("info string unknown command " + c);
+        out_("info string unknown command " + quoted(c));
     }
     return true;
 }
 
-// "setoption name <id> value <x>": the hash size and the rule set.
+// "setoption name <id> value <x>": the hash size and the rule set. A name
+// may have spaces; what is refused is reported and changes nothing.
 void UsiSession::handleSetOption(const std::vector<std::string>& w) {
-    std::string name, value;
-    if (w.size() >= 3 && w[1] == "name") name = w[2];
-    if (w.size() >= 5 && w[3] == "value") value = w[4];
-    if (name == "USI_Hash") {
-        const std::int64_t mb = number(w, 4, 0);
-        if (mb >= 1 && mb <= 4096)
-            engine_.setHashSize(static_cast<std::size_t>(mb));
+    if (w.size() < 3 || w[1] != "name") {
+        out_("info string setoption needs name <id> value <x>");
+        return;
+    }
+    std::size_t i = 2;
+    std::vector<std::string> nameWords, valueWords;
+    for (; i < w.size() && w[i] != "value"; ++i) nameWords.push_back(w[i]);
+    const bool hasValue = i < w.size();
+    for (++i; i < w.size(); ++i) valueWords.push_back(w[i]);
+    const std::string name = joined(nameWords, " ");
+    const std::string value = joined(valueWords, " ");
+    if (name.empty()) {
+        out_("info string setoption needs an option name");
+    } else if (name == "USI_Hash") {
+        const std::optional<std::int64_t> mb = integer(value);
+        if (!hasValue || !mb)
+            out_("info string USI_Hash needs a number of megabytes, not " + quoted(value));
+        else if (*mb < 1 || *mb > static_cast<std::int64_t>(maxHash_))
+            out_("info string USI_Hash " + quoted(value) + " out of range 1.." +
+                 std::to_string(maxHash_));
         else
-            out_("info string bad USI_Hash value " + value);
+            engine_.setHashSize(static_cast<std::size_t>(*mb));
     } else if (name == "USI_Variant") {
-        if (value == "chushogi")
-            rules_ = RuleSet::Standard;
-        else if (value == "zenkoru")
-            rules_ = RuleSet::Zenkoru;
-        else
-            out_("info string unknown variant " + value);
+        if (value != "chushogi" && value != "zenkoru") {
+            out_("info string unknown variant " + quoted(value));
+            return;
+        }
+        rules_ = value == "chushogi" ? RuleSet::Standard : RuleSet::Zenkoru;
         position_ = Position::initial(rules_);
         history_.clear();
+    } else if (name == "USI_Ponder") {
+        // GUIs send it whether or not it is offered; this engine does not ponder
     } else {
-        out_("info string unknown option " + name);
+        out_("info string unknown option " + quoted(name));
     }
 }
 
-// "position startpos|sfen <SFEN> [moves ...]"; a refused part is reported
-// and the position stays as far as it was read.
+// "position startpos|sfen <SFEN> [moves ...]"; a refused command is reported
+// once and leaves the position as it was.
 void UsiSession::handlePosition(const std::vector<std::string>& w) {
     std::size_t i = 1;
     Position p = Position::initial(rules_);
@@ -134,7 +212,7 @@ void UsiSession::handlePosition(const std::vector<std::string>& w) {
         for (++i; i < w.size() && w[i] != "moves"; ++i) sfen += (sfen.empty() ? "" : " ") + w[i];
         const NotationError e = parseSfen(sfen, p, rules_);
         if (!e.ok) {
-            out_("info string bad sfen: " + sfen);
+            out_("info string bad sfen: " + quoted(sfen));
             return;
         }
     } else {
@@ -142,76 +220,96 @@ void UsiSession::handlePosition(const std::vector<std::string>& w) {
         return;
     }
     std::vector<std::uint64_t> history;
-    if (i < w.size() && w[i] == "moves") {
-        for (++i; i < w.size(); ++i) {
-            Move m;
-            if (!findMove(p, w[i], m)) {
-                out_("info string illegal move " + w[i]);
-                break;
-            }
-            engine::addGameKey(history, p, m);
-            apply(p, m);
+    if (i < w.size() && w[i] != "moves") {
+        out_("info string position: moves expected, not " + quoted(w[i]));
+        return;
+    }
+    bool over = false;
+    for (++i; i < w.size(); ++i) {
+        Move m;
+        if (over) {
+            out_("info string move " + quoted(w[i]) + " after the game ended");
+            return;
         }
+        if (!findMove(p, w[i], m)) {
+            out_("info string illegal move " + quoted(w[i]));
+            return;
+        }
+        engine::addGameKey(history, p, m);
+        const int side = p.mover;
+        apply(p, m);
+        over = engine::outcomeAfter(p, side, engine::EndRules::Symmetric) != engine::Outcome::None;
     }
     position_ = p;
     history_ = std::move(history);
 }
 
 // "go ...": a search bounded as the GUI asks, answered by info lines and a
-// bestmove; "go perft N" counts moves instead.
+// bestmove; "go perft N" counts moves instead. Nonsense numbers are clamped
+// (a missing one counts as the least) and reported in one line, and the
+// search still runs: the GUI waits for its bestmove.
 void UsiSession::handleGo(const std::vector<std::string>& w) {
+    constexpr std::int64_t kMaxMillis = 1'000'000'000;  // eleven days
     engine::Limits limits;
     limits.endRules = engine::EndRules::Symmetric;
     if (rules_ == RuleSet::Standard) limits.history = history_;
-    std::int64_t btime = -1, wtime = -1, binc = 0, winc = 0, byoyomi = 0, movetime = 0;
-    bool infinite = false;
+    engine::Clock black, white;
+    std::int64_t byoyomi = 0, movetime = 0, movesToGo = 0;
+    bool infinite = false, clocked = false;
+    int perftDepth = 0;
+    std::vector<std::string> problems;
     for (std::size_t i = 1; i < w.size(); ++i) {
         const std::string& k = w[i];
-        if (k == "perft") {
-            perft(static_cast<int>(number(w, i + 1, 1)));
-            return;
-        }
-        if (k == "infinite") {
+        const auto millis = [&] {
+            clocked = true;
+            return numberAfter(w, i, 0, kMaxMillis, 0, problems);
+        };
+        if (k == "perft")
+            perftDepth = static_cast<int>(numberAfter(w, i, 1, 8, 1, problems));
+        else if (k == "infinite")
             infinite = true;
-            continue;
-        }
-        const std::int64_t v = number(w, i + 1, 0);
-        if (k == "btime")
-            btime = v, ++i;
+        else if (k == "btime")
+            black.left = millis();
         else if (k == "wtime")
-            wtime = v, ++i;
+            white.left = millis();
         else if (k == "binc")
-            binc = v, ++i;
+            black.inc = millis();
         else if (k == "winc")
-            winc = v, ++i;
+            white.inc = millis();
         else if (k == "byoyomi")
-            byoyomi = v, ++i;
+            byoyomi = millis();
         else if (k == "movetime")
-            movetime = v, ++i;
+            movetime = numberAfter(w, i, 1, kMaxMillis, 1, problems);
+        else if (k == "movestogo")
+            movesToGo = numberAfter(w, i, 0, 1000, 0, problems);
         else if (k == "nodes")
-            limits.nodes = static_cast<std::uint64_t>(std::max<std::int64_t>(v, 1)), ++i;
+            limits.nodes = static_cast<std::uint64_t>(
+                numberAfter(w, i, 1, std::int64_t{1} << 50, 1, problems));
         else if (k == "depth")
-            limits.depth = static_cast<int>(std::clamp<std::int64_t>(v, 1, 64)), ++i;
+            limits.depth = static_cast<int>(numberAfter(w, i, 1, 64, 1, problems));
+        else
+            problems.push_back("unknown word " + quoted(k));
+    }
+    if (!problems.empty()) out_("info string go: " + joined(problems, "; "));
+    const Position p = position_;
+    if (perftDepth > 0) {
+        runner_([this, p, perftDepth] { perft(p, perftDepth); });
+        return;
     }
     if (!infinite) {
-        if (movetime > 0) {
-            limits.millis = movetime;
-        } else {
-            // Black ('b') is the bottom side, whose codes are negative.
-            const bool black = position_.mover < 0;
-            const std::int64_t left = black ? btime : wtime;
-            const std::int64_t inc = black ? binc : winc;
-            if (left >= 0 || byoyomi > 0) {
-                const std::int64_t margin = 100;
-                const std::int64_t budget =
-                    std::max<std::int64_t>(left, 0) / 30 + inc + byoyomi - margin;
-                limits.millis = std::max<std::int64_t>(budget, 50);
-            }
-        }
+        // Black ('b') is the bottom side, whose codes are negative.
+        engine::Clock clock = p.mover < 0 ? black : white;
+        // Times given, even only the other side's or refused ones, bound the search.
+        if (clocked) clock.left = std::max<std::int64_t>(clock.left, 0);
+        clock.byoyomi = byoyomi;
+        clock.movetime = movetime;
+        clock.movesToGo = static_cast<int>(movesToGo);
+        const engine::TimeBudget budget = engine::timeBudget(clock);
+        limits.millis = budget.hard;
+        limits.softMillis = budget.soft;
     }
     stop_.store(false);
     limits.stop = &stop_;
-    const Position p = position_;
     runner_([this, p, limits]() mutable {
         const auto start = std::chrono::steady_clock::now();
         const auto elapsed = [start] {
@@ -235,15 +333,15 @@ void UsiSession::handleGo(const std::vector<std::string>& w) {
     });
 }
 
-// Each legal move with the number of move sequences of `depth` moves it
-// starts, one line per distinct USI text, then their total.
-void UsiSession::perft(int depth) {
+// Each legal move of `from` with the number of move sequences of `depth`
+// moves it starts, one line per distinct USI text, then their total.
+void UsiSession::perft(const Position& from, int depth) {
     depth = std::max(depth, 1);
     std::map<std::string, std::uint64_t> counts;
-    for (const Move& m : legalMoves(position_, Mover::Computer)) {
+    for (const Move& m : legalMoves(from, Mover::Computer)) {
         const std::string text = usiMove(m);
         if (counts.count(text)) continue;
-        Position next = position_;
+        Position next = from;
         apply(next, m);
         counts[text] = depth == 1 ? 1 : zk::perft(next, depth - 1, Mover::Computer);
     }

@@ -23,7 +23,8 @@ public:
     // What to do with a search: run it now (tests) or on another thread.
     using Runner = std::function<void(std::function<void()> search)>;
 
-    explicit UsiSession(Writer out);
+    // `maxHashMegabytes` bounds the USI_Hash option (and the first table).
+    explicit UsiSession(Writer out, std::size_t maxHashMegabytes = 4096);
 
     // Handle one command line. Returns false after "quit".
     bool command(std::string_view line);
@@ -40,10 +41,11 @@ private:
     void handlePosition(const std::vector<std::string>& words);
     void handleGo(const std::vector<std::string>& words);
     void handleSetOption(const std::vector<std::string>& words);
-    void perft(int depth);
+    void perft(const Position& from, int depth);
 
     Writer out_;
     Runner runner_;
+    std::size_t maxHash_;
     engine::Engine engine_;
     std::atomic<bool> stop_{false};
     RuleSet rules_ = RuleSet::Standard;

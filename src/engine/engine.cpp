@@ -423,11 +423,30 @@ struct Engine::Impl {
         return score;
     }
 
+    // Whether the next iteration is worth starting: not past the soft limit,
+    // and, unless soft and hard are one (byoyomi, lost when not used), likely
+    // to end before the hard one: the next takes at least twice this one, and
+    // an iteration cut off is thrown away.
+    bool timeForAnother(std::chrono::steady_clock::time_point start,
+                        std::chrono::steady_clock::time_point iterationStart) const {
+        const auto now = std::chrono::steady_clock::now();
+        const auto ms = [](auto d) {
+            return std::chrono::duration_cast<std::chrono::milliseconds>(d).count();
+        };
+        const std::int64_t elapsed = ms(now - start);
+        if (elapsed >= limits.softMillis) return false;
+        if (limits.millis > limits.softMillis &&
+            elapsed + 2 * ms(now - iterationStart) > limits.millis)
+            return false;
+        return true;
+    }
+
     Result run(const Position& root, const Limits& lim) {
         limits = lim;
         nodes = 0;
         seldepth = 0;
-        deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(lim.millis);
+        const auto start = std::chrono::steady_clock::now();
+        deadline = start + std::chrono::milliseconds(lim.millis);
         for (auto& k : killers) k[0] = k[1] = FastMove{};
         for (auto& row : history)
             for (int& h : row) h /= 8;
@@ -449,6 +468,7 @@ struct Engine::Impl {
         int previous = 0;
         havePartial = false;
         for (int depth = 1; depth <= std::max(1, lim.depth); ++depth) {
+            const auto iterationStart = std::chrono::steady_clock::now();
             try {
                 int delta = 60;
                 int alpha = -kInf, beta = kInf;
@@ -480,6 +500,7 @@ struct Engine::Impl {
                 result.seldepth = seldepth;
                 if (lim.onIteration) lim.onIteration(result);
                 if (std::abs(score) > kWinBound && kWin - std::abs(score) <= depth) break;
+                if (lim.softMillis && !timeForAnother(start, iterationStart)) break;
             } catch (const Stopped&) {
                 // Stopped before any iteration ended: a root move that has
                 // beaten the others searched so far is better than none.

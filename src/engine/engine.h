@@ -35,9 +35,12 @@ enum class EndRules : std::uint8_t {
 struct Result;
 
 struct Limits {
-    int depth = 64;                           // deepest iteration
-    std::uint64_t nodes = 0;                  // 0: no node limit
-    std::int64_t millis = 0;                  // 0: no time limit (steady clock from the call)
+    int depth = 64;           // deepest iteration
+    std::uint64_t nodes = 0;  // 0: no node limit
+    std::int64_t millis = 0;  // 0: no time limit (steady clock from the call)
+    // No iteration starts after this many milliseconds, nor one that would
+    // likely not end before `millis` (0: iterations run until a limit stops them).
+    std::int64_t softMillis = 0;
     const std::atomic<bool>* stop = nullptr;  // the caller's stop flag, read while searching
     bool nullMove = true;                     // prune by null move (off: to measure what it gains)
     bool reductions = true;                   // late-move reductions (off: likewise)
