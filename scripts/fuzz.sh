@@ -1,11 +1,11 @@
 #!/bin/sh
-# Fuzzes the record-file, settings-file and SFEN/USI readers and the USI
-# program's command reader with libFuzzer.
+# Fuzzes the record-file, settings-file and SFEN/USI readers and the engine
+# program's command readers (USI and XBoard) with libFuzzer.
 #   scripts/fuzz.sh BUILD_DIR [RUNS]
 # Configures a separate clang build with ZK_FUZZ=ON in BUILD_DIR, builds the
 # four fuzz targets and runs each target RUNS times (500000 by default; the
 # SFEN/USI reader, which checks every move against the rules, a tenth of that,
-# and the USI command reader, whose lines may each hold a game, a twentieth),
+# and the command readers, whose lines may each hold a game, a twentieth),
 # starting from the corpus kept in tests/fuzz/corpus and from what earlier
 # runs in BUILD_DIR found (BUILD_DIR/fuzz-corpus). Exits non-zero when a
 # target crashes; the input that crashed it is kept in BUILD_DIR/fuzz-artifacts.
@@ -27,20 +27,20 @@ seed="${ZK_FUZZ_SEED:-1}"
 cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DZK_FUZZ=ON -DZK_QT=OFF -DZK_BENCH=OFF -DZK_WERROR=ON >/dev/null
-cmake --build "$build" --target fuzz_record_file fuzz_settings fuzz_sfen fuzz_usi -j"$jobs"
+cmake --build "$build" --target fuzz_record_file fuzz_settings fuzz_sfen fuzz_protocol -j"$jobs"
 
 artifacts="$build/fuzz-artifacts"
 mkdir -p "$artifacts"
 
 failed=0
-for target in record_file settings sfen usi; do
+for target in record_file settings sfen protocol; do
     kind="${target%_file}"
     kept="$repo/tests/fuzz/corpus/$kind"
     found="$build/fuzz-corpus/$kind"
     mkdir -p "$found"
     n="$runs"
     [ "$target" = sfen ] && n=$((runs / 10))
-    [ "$target" = usi ] && n=$((runs / 20))
+    [ "$target" = protocol ] && n=$((runs / 20))
     echo "== fuzz_$target: $n runs =="
     # New inputs go to the first directory; the kept corpus is only read.
     if ! "$build/bin/fuzz_$target" -runs="$n" -seed="$seed" -max_len=4096 \

@@ -7,6 +7,7 @@
 #include "formats/xboard.h"
 #include "game_end.h"
 #include "repetition.h"
+#include "time_control.h"
 
 namespace zk::xboard {
 namespace {
@@ -69,8 +70,6 @@ int shownScore(int score) {
     return score;
 }
 
-constexpr std::int64_t kMarginMillis = 100;    // for reading, writing and the interface
-constexpr std::int64_t kMinimumMillis = 50;    // never think less than this
 constexpr std::int64_t kDefaultMillis = 5000;  // a move when no time control was given
 
 }  // namespace
@@ -321,17 +320,20 @@ engine::Limits XboardSession::limits() const {
     l.endRules = engine::EndRules::Symmetric;
     if (rules_ == RuleSet::Standard) l.history = history_;
     if (depth_ > 0) l.depth = depth_;
-    const std::int64_t left = clockMillis_ >= 0 ? clockMillis_ : baseMillis_;
-    std::int64_t budget = 0;
-    if (moveMillis_ > 0)
-        budget = moveMillis_ - kMarginMillis;
-    else if (left >= 0)
-        budget = std::min(left / 30 + incMillis_, left / 2) - kMarginMillis;
-    else if (depth_ == 0)
-        budget = kDefaultMillis;
-    else
-        return l;  // a depth alone bounds it
-    l.millis = std::max(budget, kMinimumMillis);
+    engine::Clock clock;
+    clock.movetime = moveMillis_;
+    clock.left = clockMillis_ >= 0 ? clockMillis_ : baseMillis_;
+    clock.inc = incMillis_;
+    // The engine's own moves so far decide how many the period still asks for.
+    if (movesPerSession_ > 0)
+        clock.movesToGo = movesPerSession_ - static_cast<int>(moves_.size() / 2) % movesPerSession_;
+    if (clock.movetime <= 0 && clock.left < 0) {
+        if (depth_ > 0) return l;  // a depth alone bounds it
+        clock.movetime = kDefaultMillis;
+    }
+    const engine::TimeBudget b = engine::timeBudget(clock);
+    l.millis = b.hard;
+    l.softMillis = b.soft;
     return l;
 }
 

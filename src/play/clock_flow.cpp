@@ -271,14 +271,14 @@ void 時計_保留解除(State& s) {
     s.clocks.clock.start(s.clocks.pausedSide, now(s));
 }
 
-std::int64_t 時計_思考時間(State& s) {
+engine::TimeBudget 時計_思考時間(State& s) {
     s.clocks.lastThinkMillis = 0;
-    if (!s.clocks.inGame) return 0;
+    if (!s.clocks.inGame) return {};
     const GameClock& c = s.clocks.clock;
-    const std::int64_t ms = clockThinkMillis(c.mainLeft(+1, now(s)), c.settings().byoyomiSeconds,
-                                             c.settings().incrementSeconds);
-    s.clocks.lastThinkMillis = ms;
-    return ms;
+    const engine::TimeBudget b = clockTimeBudget(
+        c.mainLeft(+1, now(s)), c.settings().byoyomiSeconds, c.settings().incrementSeconds);
+    s.clocks.lastThinkMillis = b.hard;
+    return b;
 }
 
 std::string 時計_表示テキスト(State& s) {

@@ -11,6 +11,7 @@
 
 #include "settings_format.h"
 #include "state.h"
+#include "time_control.h"
 
 namespace zk {
 
@@ -38,9 +39,9 @@ void 時計_刻み(State& s);
 void 時計_保留(State& s);
 void 時計_保留解除(State& s);
 
-// The searching computer's time for its move from its clock (ms; 0 when the
+// The searching computer's time for its move from its clock (all 0 when the
 // game has no clock).
-std::int64_t 時計_思考時間(State& s);
+engine::TimeBudget 時計_思考時間(State& s);
 
 // The clocks as text for transcripts: "clock top 5:00 bottom ▶4:58".
 std::string 時計_表示テキスト(State& s);

@@ -76,7 +76,8 @@ engine::Limits standardLimits(const Game& g) {
 // when the game has one; the budget is then the hard bound.
 template <typename Finish>
 void startSearch(State& s, const Position& position, double reportY, Finish finish) {
-    const std::int64_t clockMillis = reportY == Screen::comReportY ? 時計_思考時間(s) : 0;
+    const engine::TimeBudget clock =
+        reportY == Screen::comReportY ? 時計_思考時間(s) : engine::TimeBudget{};
     const std::shared_ptr<Session> session = sessionOf(s);
     if (!session->engine) session->engine = std::make_unique<engine::Engine>(kHashMegabytes);
     session->stop.store(false);
@@ -89,7 +90,10 @@ void startSearch(State& s, const Position& position, double reportY, Finish fini
     // A node count set for the tests bounds the search under either rules.
     if (session->nodes) limits.nodes = session->nodes;
     if (!limits.nodes) limits.millis = std::int64_t{思考時間(s)} * 1000;
-    if (clockMillis > 0) limits.millis = clockMillis;
+    if (clock.hard > 0) {
+        limits.millis = clock.hard;
+        limits.softMillis = clock.soft;
+    }
     limits.stop = &session->stop;
     Platform* ui = s.screen.ui;
     State* state = &s;

@@ -66,15 +66,14 @@ void GameClock::setMainLeft(int side, double seconds) {
     main_[index(side)] = std::max(0.0, seconds);
 }
 
-std::int64_t clockThinkMillis(double mainLeft, int byoyomi, int increment) {
-    // A share of the main time as if some thirty moves were still to come,
-    // plus most of what each move brings anyway; a margin is kept for the
-    // window to play the move before the flag falls.
-    double seconds = mainLeft / 30.0 + increment * 0.8;
-    if (byoyomi > 0) seconds += std::max(0.0, byoyomi - 1.0);
-    const double cap = mainLeft + (byoyomi > 0 ? byoyomi - 1.0 : 0.0) - 0.5;
-    seconds = std::min(seconds, cap);
-    return std::max<std::int64_t>(100, static_cast<std::int64_t>(seconds * 1000));
+engine::TimeBudget clockTimeBudget(double mainLeft, int byoyomi, int increment) {
+    // The window shows the move and stops the clock through its event loop.
+    constexpr std::int64_t kWindowOverhead = 300;
+    engine::Clock c;
+    c.left = static_cast<std::int64_t>(mainLeft * 1000);
+    c.byoyomi = std::int64_t{byoyomi} * 1000;
+    c.inc = std::int64_t{increment} * 1000;
+    return engine::timeBudget(c, kWindowOverhead);
 }
 
 }  // namespace zk

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "time_control.h"
+
 namespace zk {
 
 struct ClockSettings {
@@ -59,9 +61,10 @@ private:
     double since_ = 0;
 };
 
-// The longest the searching computer may think for its next move, in
-// milliseconds, from its own clock: `mainLeft` seconds of main time,
-// `byoyomi` or `increment` seconds. Never 0 while the clock still has time.
-std::int64_t clockThinkMillis(double mainLeft, int byoyomi, int increment);
+// How long the searching computer may think for its next move, from its own
+// clock: `mainLeft` seconds of main time, `byoyomi` or `increment` seconds.
+// The engine's own time management, with the window's time to show the move
+// kept back; never 0 while the clock still has time.
+engine::TimeBudget clockTimeBudget(double mainLeft, int byoyomi, int increment);
 
 }  // namespace zk

@@ -115,14 +115,14 @@ TEST_F(Clocks, TheSearchingComputerPlansFromItsOwnClock) {
         run({rules, "menu LEVEL4", "engine nodes 3000", "menu SENTE", "random-move"});
         EXPECT_EQ(s().clocks.lastThinkMillis, 0);
         run({"menu CANCEL", "clock 1 0 0", "menu SENTE", "advance 5", "random-move"});
-        EXPECT_EQ(s().clocks.lastThinkMillis, clockThinkMillis(60, 0, 0));
+        EXPECT_EQ(s().clocks.lastThinkMillis, clockTimeBudget(60, 0, 0).hard);
         // Low on time, it plans from what is left of it, not the menu's 5 s.
         s().clocks.clock.setMainLeft(+1, 3);
         run("random-move");
-        EXPECT_EQ(s().clocks.lastThinkMillis, clockThinkMillis(3, 0, 0));
+        EXPECT_EQ(s().clocks.lastThinkMillis, clockTimeBudget(3, 0, 0).hard);
         EXPECT_LT(s().clocks.lastThinkMillis, 3000);
         run({"menu CANCEL", "clock 0 30 0", "menu SENTE", "random-move"});
-        EXPECT_EQ(s().clocks.lastThinkMillis, clockThinkMillis(0, 30, 0));
+        EXPECT_EQ(s().clocks.lastThinkMillis, clockTimeBudget(0, 30, 0).hard);
         EXPECT_LT(s().clocks.lastThinkMillis, 30000);
         run({"menu CANCEL", "clock 0 0 0"});
     }

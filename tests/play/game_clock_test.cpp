@@ -69,14 +69,14 @@ TEST(GameClock, ThinkBudgetStaysInsideTheClockAndGrowsWithIt) {
         for (int byoyomi : {0, 10, 30}) {
             for (int increment : {0, 10}) {
                 if (byoyomi && increment) continue;
-                const std::int64_t ms = clockThinkMillis(left, byoyomi, increment);
+                const std::int64_t ms = clockTimeBudget(left, byoyomi, increment).hard;
                 SCOPED_TRACE(std::to_string(left) + " " + std::to_string(byoyomi) + " " +
                              std::to_string(increment));
                 EXPECT_GT(ms, 0);
                 EXPECT_LT(ms, (left + byoyomi) * 1000);
             }
         }
-        const std::int64_t ms = clockThinkMillis(left, 0, 0);
+        const std::int64_t ms = clockTimeBudget(left, 0, 0).hard;
         EXPECT_GE(ms, before);
         before = ms;
     }
