@@ -296,7 +296,12 @@ void MainWindow::buildEvalGraph() {
 
 void MainWindow::analysisChanged() {
     if (moveList_) moveList_->refresh();
-    if (evalGraph_) evalGraph_->refresh();
+    if (!evalGraph_) return;
+    const bool wasHidden = evalGraph_->isHidden();
+    evalGraph_->refresh();
+    // Shown, the graph takes two fifths of the height beside the board.
+    if (wasHidden && !evalGraph_->isHidden())
+        resizeDocks({moveList_, evalGraph_}, {height() * 3 / 5, height() * 2 / 5}, Qt::Vertical);
 }
 
 bool MainWindow::setDirPath(const QString& path) {
