@@ -1,6 +1,7 @@
 // 形勢グラフ in the real window: a recorded game analysed with a small node
 // count, a point per position, a click on the graph goes to that move, the
-// move list marks the moves that lost much, and 中止 stops it at once.
+// move list marks the moves that lost much, 中止 stops it at once, and the
+// game opened again shows its kept analysis.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -113,6 +114,21 @@ TEST(EvalGraphWindow, AnalysesARecordedGameClickGoesToTheMoveAndListMarksMoves) 
     }
     // The human loses the game by moves the engine sees as losing.
     EXPECT_GT(marked, 0);
+
+    // Opened again in a window of its own, the game shows its kept analysis at once.
+    MainWindow again(true);
+    again.resize(1400, 900);
+    again.show();
+    again.start();
+    QApplication::processEvents();
+    again.presetFileName(file);
+    trigger(again, "SFEN_READ");
+    const zk::AnalysisStatus kept = zk::棋譜解析状況(again.state());
+    ASSERT_NE(kept.analysis, nullptr);
+    EXPECT_FALSE(kept.running);
+    EXPECT_TRUE(again.evalGraph()->isVisible());
+    EXPECT_EQ(again.evalGraph()->plot()->pointCount(), 35);
+    EXPECT_EQ(again.moveList()->rows(), w.moveList()->rows());
 }
 
 }  // namespace
