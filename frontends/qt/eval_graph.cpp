@@ -158,6 +158,11 @@ EvalGraphPanel::EvalGraphPanel(const zk::State& state, std::function<void(int)> 
     cancel_->hide();
 }
 
+void EvalGraphPanel::reopen() {
+    had_ = false;
+    refresh();
+}
+
 void EvalGraphPanel::refresh() {
     const zk::AnalysisStatus status = zk::棋譜解析状況(state_);
     const bool shown = status.analysis != nullptr;

@@ -57,6 +57,8 @@ public:
                    std::function<void()> cancel, QWidget* parent);
     // Follow the analysis and the move on the board; shown while there is one.
     void refresh();
+    // 棋譜解析 chosen again: a graph closed meanwhile shows again.
+    void reopen();
     EvalPlot* plot() const { return plot_; }
     QProgressBar* progress() const { return progress_; }
     QPushButton* cancelButton() const { return cancel_; }

@@ -292,6 +292,9 @@ void MainWindow::buildEvalGraph() {
     addDockWidget(Qt::RightDockWidgetArea, evalGraph_);
     splitDockWidget(moveList_, evalGraph_, Qt::Vertical);
     evalGraph_->hide();
+    // Runs after the menu's own handler, which started or found the analysis.
+    if (QAction* analyse = actions_.value(QStringLiteral("KIFU_KAISEKI")))
+        connect(analyse, &QAction::triggered, evalGraph_, [this] { evalGraph_->reopen(); });
 }
 
 void MainWindow::analysisChanged() {

@@ -35,8 +35,10 @@ struct GameLine {
     std::vector<std::string> texts;
 };
 
+// The record's last entry: the moves ahead of the board (after 戻) count too.
 int lastEntry(const GameRecord& r) { return std::max(r.recordEnd, r.recordCount); }
 
+// The sign of the side that made the first move (先手).
 int firstMoverOf(const Game& g) {
     if (lastEntry(g.record) == 0) return 手番符号(g) == 0 ? -1 : 手番符号(g);
     return g.record.at(1).movedPiece >= 1 ? 1 : -1;
@@ -90,6 +92,7 @@ struct Session {
     std::uint64_t missingKey = 0;  // looked for in the folder and not found
 };
 
+// The session lives in State's opaque slot, so that State never names it.
 std::shared_ptr<Session> sessionOf(State& s) {
     if (!s.analysisSession) s.analysisSession = std::make_shared<Session>();
     return std::static_pointer_cast<Session>(s.analysisSession);
@@ -99,6 +102,7 @@ const Session* peekSession(const State& s) {
     return static_cast<const Session*>(s.analysisSession.get());
 }
 
+// The window's graph and list follow.
 void notify(State& s) {
     if (s.screen.ui) s.screen.ui->analysisChanged();
 }
@@ -169,8 +173,8 @@ void searchNext(State& s, const std::shared_ptr<Session>& session) {
         });
 }
 
+// FNV-1a over the value's eight bytes: the key only tells games apart.
 std::uint64_t mix(std::uint64_t h, std::int64_t v) {
-    // FNV-1a over the value's eight bytes.
     for (int b = 0; b < 8; ++b) {
         h ^= static_cast<std::uint64_t>(v >> (8 * b)) & 0xff;
         h *= 0x100000001b3ULL;

@@ -129,6 +129,12 @@ TEST(EvalGraphWindow, AnalysesARecordedGameClickGoesToTheMoveAndListMarksMoves) 
     EXPECT_TRUE(again.evalGraph()->isVisible());
     EXPECT_EQ(again.evalGraph()->plot()->pointCount(), 35);
     EXPECT_EQ(again.moveList()->rows(), w.moveList()->rows());
+    // Closed, the graph comes back with 棋譜解析, which has nothing left to search.
+    again.evalGraph()->close();
+    QApplication::processEvents();
+    trigger(again, "KIFU_KAISEKI");
+    EXPECT_TRUE(again.evalGraph()->isVisible());
+    EXPECT_FALSE(zk::棋譜解析状況(again.state()).running);
 }
 
 }  // namespace
