@@ -1,9 +1,11 @@
-// window_paint [REPAINTS] [STARTS]: what painting the real window costs, at
+// window_paint [--graph] [REPAINTS] [STARTS]: what painting the real window costs, at
 // the size of the whole screen (run it on a large one, e.g. under
 // xvfb-run -s "-screen 0 3840x2160x24"). Prints the median CPU time of a
 // full repaint, of the repaint of one move's changed area, and the time from
 // the start of a process to the first paint of the board
 // (window_paint --startup is that process: a window as the game opens it).
+// --graph: twelve moves analysed and 形勢グラフ shown; the full repaint is
+// then the board's and the graph's together.
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
@@ -14,9 +16,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string_view>
 #include <vector>
 
 #include "board_view.h"
+#include "eval_graph.h"
+#include "game_analysis.h"
 #include "main_window.h"
 #include "screenshot.h"
 #include "state.h"
@@ -76,8 +81,13 @@ int startup(QApplication& app) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (app.arguments().contains(QStringLiteral("--startup"))) return startup(app);
-    const int repaints = argc > 1 ? std::atoi(argv[1]) : 200;
-    const int starts = argc > 2 ? std::atoi(argv[2]) : 9;
+    std::vector<char*> args(argv, argv + argc);
+    const auto graphFlag = std::find_if(
+        args.begin(), args.end(), [](const char* a) { return std::string_view(a) == "--graph"; });
+    const bool graph = graphFlag != args.end();
+    if (graph) args.erase(graphFlag);
+    const int repaints = args.size() > 1 ? std::atoi(args[1]) : 200;
+    const int starts = args.size() > 2 ? std::atoi(args[2]) : 9;
 
     double fullMs = 0, moveMs = 0;
     QRect moveArea;
@@ -92,10 +102,37 @@ int main(int argc, char** argv) {
         w.action(QStringLiteral("START"))->trigger();
         QApplication::processEvents();
         zkqt::BoardView* v = w.view();
+        QWidget* plot = nullptr;
+        if (graph) {
+            // Tokins of both sides step forward, then the game is analysed.
+            for (int x = 1; x <= 6; ++x) {
+                press(w, x, 9);
+                press(w, x, 8);
+                press(w, 13 - x, 4);
+                press(w, 13 - x, 5);
+            }
+            w.deliver([&w] { zk::棋譜解析開始(w.state(), 2000); });
+            while (zk::棋譜解析状況(w.state()).running)
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            QApplication::processEvents();
+            plot = w.evalGraph()->plot();
+            std::printf("graph %dx%d, %d points\n", plot->width(), plot->height(),
+                        w.evalGraph()->plot()->pointCount());
+            plot->repaint();
+        }
         v->repaint();
         std::printf("screen %dx%d, view %dx%d\n", avail.width(), avail.height(), v->width(),
                     v->height());
-        fullMs = medianCpu(repaints, [v] { v->repaint(); });
+        fullMs = medianCpu(repaints, [v, plot] {
+            v->repaint();
+            if (plot) plot->repaint();
+        });
+        if (plot) {
+            std::printf("the graph's repaint: %.2f ms CPU (median of %d)\n",
+                        medianCpu(repaints, [plot] { plot->repaint(); }), repaints);
+            std::printf("the board's alone: %.2f ms CPU (median of %d)\n",
+                        medianCpu(repaints, [v] { v->repaint(); }), repaints);
+        }
         // A tokin steps forward: the area that move repaints, painted again.
         QObject::connect(v, &zkqt::BoardView::painted, v,
                          [&moveArea](const QRect& r) { moveArea |= r; });

@@ -22,7 +22,9 @@
 #include "board_view.h"
 #include "end_signals.h"
 #include "engine_turn.h"
+#include "eval_graph.h"
 #include "form1.h"
+#include "game_analysis.h"
 #include "move_list_panel.h"
 #include "piece_art.h"
 #include "qt_platform.h"
@@ -94,6 +96,7 @@ const MenuEntry kMenu[] = {
     {"KIF_WRITE", "KIF形式で書出", "KIFU", false},
     {"SFEN_COPY", "局面をコピー", "KIFU", false},
     {"SFEN_READ", "SFEN/USIを読込", "KIFU", false},
+    {"KIFU_KAISEKI", "棋譜解析", "KIFU", false},
     {"OPTION", "ｵﾌﾟｼｮﾝ", "", true},
     {"SIDOU", "移動指導", "OPTION", false},
     {"BGM", "BGM", "OPTION", false},
@@ -149,6 +152,7 @@ MainWindow::MainWindow(bool instantWaits) {
     buildMenus();
     buildPanel();
     buildMoveList();
+    buildEvalGraph();
     connect(&EndSignals::instance(), &EndSignals::endRequested, this, &MainWindow::endBySignal);
     view_->setFocusPolicy(Qt::StrongFocus);
     const int menuHeight = menuBar()->sizeHint().height();
@@ -158,6 +162,7 @@ MainWindow::MainWindow(bool instantWaits) {
 MainWindow::~MainWindow() {
     // A search still out stops before the platform waits for its thread.
     zk::思考中止(state_);
+    zk::棋譜解析中止(state_);
     // A window torn down without the program's own ending still frees its sounds.
     if (!closing_) zk::終了処理(state_);
     state_.screen.ui = nullptr;
@@ -273,7 +278,33 @@ int MainWindow::moveListWidth() const { return moveList_ ? moveList_->preferredW
 void MainWindow::presetFileName(const QString& path) { platform_->presetFileNames << path; }
 
 void MainWindow::moveListChanged() {
+    // A game changed under a running analysis drops it; a kept one is read.
+    zk::棋譜解析追従(state_);
     if (moveList_) moveList_->refresh();
+    if (evalGraph_) evalGraph_->refresh();
+}
+
+void MainWindow::buildEvalGraph() {
+    evalGraph_ = new EvalGraphPanel(
+        state_, [this](int n) { dispatch([this, n] { zk::棋譜_手へ(state_, n); }); },
+        [this] { dispatch([this] { zk::棋譜解析中止(state_); }); }, this);
+    evalGraph_->setFixedWidth(moveListWidth());
+    addDockWidget(Qt::RightDockWidgetArea, evalGraph_);
+    splitDockWidget(moveList_, evalGraph_, Qt::Vertical);
+    evalGraph_->hide();
+    // Runs after the menu's own handler, which started or found the analysis.
+    if (QAction* analyse = actions_.value(QStringLiteral("KIFU_KAISEKI")))
+        connect(analyse, &QAction::triggered, evalGraph_, [this] { evalGraph_->reopen(); });
+}
+
+void MainWindow::analysisChanged() {
+    if (moveList_) moveList_->refresh();
+    if (!evalGraph_) return;
+    const bool wasHidden = evalGraph_->isHidden();
+    evalGraph_->refresh();
+    // Shown, the graph takes two fifths of the height beside the board.
+    if (wasHidden && !evalGraph_->isHidden())
+        resizeDocks({moveList_, evalGraph_}, {height() * 3 / 5, height() * 2 / 5}, Qt::Vertical);
 }
 
 bool MainWindow::setDirPath(const QString& path) {

@@ -23,6 +23,7 @@ class QPushButton;
 namespace zkqt {
 
 class BoardView;
+class EvalGraphPanel;
 class MoveListPanel;
 class QtPlatform;
 
@@ -61,6 +62,9 @@ public:
     // 棋譜一覧 follows the record.
     void moveListChanged();
     MoveListPanel* moveList() const { return moveList_; }
+    // 形勢グラフ and the move list's marks follow the game's analysis.
+    void analysisChanged();
+    EvalGraphPanel* evalGraph() const { return evalGraph_; }
     // The name the next file dialog answers without opening.
     void presetFileName(const QString& path);
 
@@ -80,6 +84,7 @@ private:
     void buildMenus();
     void buildPanel();
     void buildMoveList();
+    void buildEvalGraph();
     int moveListWidth() const;
     int moveListShare() const;
     void fillDriveList();
@@ -93,6 +98,7 @@ private:
     std::unique_ptr<QtPlatform> platform_;
     BoardView* view_ = nullptr;
     MoveListPanel* moveList_ = nullptr;
+    EvalGraphPanel* evalGraph_ = nullptr;
     QHash<QString, QAction*> actions_;
     QComboBox* drive1_ = nullptr;
     QListWidget* dir1_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QStyle>
 
+#include "game_analysis.h"
 #include "move_list.h"
 
 namespace zkqt {
@@ -49,12 +50,31 @@ void MoveListPanel::refresh() {
     while (list_->count() > rows) delete list_->takeItem(list_->count() - 1);
     while (list_->count() < rows) list_->addItem(QString());
     list_->item(0)->setText(QStringLiteral("   0 開始局面"));
+    // A move the analysis marks ends in ?! or ?? in its colour; the tooltip
+    // (and 形勢グラフ's line while it is the move on the board) names the better move.
+    const zk::AnalysisStatus status = zk::棋譜解析状況(state_);
+    std::vector<zk::MoveMark> marks;
+    if (status.analysis) marks = zk::moveMarks(*status.analysis);
     int current = 0;
     for (const zk::MoveListItem& item : moves) {
-        const QString text = QStringLiteral("%1 %2%3")
-                                 .arg(item.number, 4)
-                                 .arg(sideOf(state_, item), QString::fromStdString(item.text));
-        list_->item(item.number)->setText(text);
+        QString text = QStringLiteral("%1 %2%3")
+                           .arg(item.number, 4)
+                           .arg(sideOf(state_, item), QString::fromStdString(item.text));
+        QListWidgetItem* row = list_->item(item.number);
+        const std::size_t index = static_cast<std::size_t>(item.number - 1);
+        const zk::MoveMark mark = index < marks.size() ? marks[index] : zk::MoveMark::None;
+        if (mark != zk::MoveMark::None) {
+            const std::string full = zk::markText(mark);
+            text += QLatin1Char(' ') + QString::fromStdString(full.substr(0, 2));
+            row->setForeground(mark == zk::MoveMark::Bad ? QColor(200, 20, 20)
+                                                         : QColor(200, 120, 0));
+            row->setToolTip(
+                QString::fromStdString(full + " 最善 " + status.analysis->positions[index].best));
+        } else if (!row->toolTip().isEmpty()) {
+            row->setForeground(QBrush());
+            row->setToolTip(QString());
+        }
+        row->setText(text);
         if (item.lastEntry <= state_.game.record.recordCount) current = item.number;
     }
     list_->setCurrentRow(current);

@@ -152,6 +152,8 @@ zk::MsgAnswer QtPlatform::messageBox(const std::string& text, const std::string&
 
 void QtPlatform::recordChanged() { window_.moveListChanged(); }
 
+void QtPlatform::analysisChanged() { window_.analysisChanged(); }
+
 void QtPlatform::setClipboardText(const std::string& text) {
     QApplication::clipboard()->setText(QString::fromStdString(text));
 }

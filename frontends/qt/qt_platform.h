@@ -49,6 +49,7 @@ public:
     void setFileListPath(const std::string& path) override;
     void refreshFileList() override;
     void recordChanged() override;
+    void analysisChanged() override;
     void setClipboardText(const std::string& text) override;
     // A file dialog, or the next of `presetFileNames` when there are any.
     std::string askFileName(bool save, const std::string& title, const std::string& suggested,

@@ -7,7 +7,8 @@
 // wait:MS (run the event loop MS milliseconds), done (run it until no search
 // is out), esc (write the picture, then press Esc and say whether the window
 // closed), dialog:PATH (the next file dialog is written to PATH as it shows,
-// then cancelled). Boxes are answered as they open.
+// then cancelled), analyse:N (棋譜解析 at N nodes a position), analysed (run
+// the event loop until the analysis is done). Boxes are answered as they open.
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QImage>
@@ -18,6 +19,7 @@
 
 #include "engine_turn.h"
 #include "file_dialogs.h"
+#include "game_analysis.h"
 #include "main_window.h"
 #include "screenshot.h"
 
@@ -82,6 +84,12 @@ int main(int argc, char** argv) {
                             zk::思考中(window.state()) ? "still thinking" : "no search out");
                 QApplication::exit(ok ? 0 : 1);
                 return;
+            } else if (e.startsWith(QLatin1String("analyse:"))) {
+                const std::uint64_t nodes = e.mid(8).toULongLong();
+                window.deliver([&window, nodes] { zk::棋譜解析開始(window.state(), nodes); });
+            } else if (e == QLatin1String("analysed")) {
+                while (zk::棋譜解析状況(window.state()).running)
+                    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
             } else if (e == QLatin1String("done")) {
                 while (zk::思考中(window.state()))
                     QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);

@@ -9,6 +9,7 @@
 #include "draw.h"
 #include "engine_turn.h"
 #include "form1.h"
+#include "game_analysis.h"
 #include "record_commands.h"
 #include "rule_choice.h"
 #include "settings.h"
@@ -123,6 +124,20 @@ std::vector<std::string> ScriptRunner::execute(const std::string& line) {
         dump = recordDump();
     } else if (command == "moves") {
         dump = movesDump();
+    } else if (command == "analyse-game") {
+        // Runs to its end: the headless platform searches each position at once.
+        std::uint64_t nodes = kAnalysisNodes;
+        if (in >> word) {
+            try {
+                nodes = std::stoull(word);
+            } catch (...) {
+                return errorLine("analyse-game needs a node count");
+            }
+        }
+        棋譜解析開始(s_, nodes);
+    } else if (command == "graph") {
+        棋譜解析追従(s_);
+        dump = graphDump();
     } else if (command == "marks") {
         dump = marksDump();
     } else if (command == "goto") {

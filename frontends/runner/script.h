@@ -54,6 +54,9 @@ public:
     std::vector<std::string> movesDump() const;
     // The squares the picture outlines as the last move, "marks 7,9 7,8".
     std::vector<std::string> marksDump() const;
+    // The game's analysis: per position its score, the engine's move and the mark of
+    // the move that led there with the better move.
+    std::vector<std::string> graphDump() const;
 
 private:
     // A left-button press in the middle of square (x, y).

@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "draw.h"
+#include "game_analysis.h"
 #include "move_list.h"
 #include "script.h"
 
@@ -92,6 +93,26 @@ std::vector<std::string> ScriptRunner::marksDump() const {
             }
         }
     return {line};
+}
+
+std::vector<std::string> ScriptRunner::graphDump() const {
+    const AnalysisStatus status = 棋譜解析状況(s_);
+    if (!status.analysis) return {"graph none"};
+    const GameAnalysis& a = *status.analysis;
+    std::vector<std::string> out;
+    out.push_back("graph " + std::to_string(status.done) + "/" + std::to_string(status.total) +
+                  (status.running ? " running" : "") + " nodes " + std::to_string(a.nodes));
+    const std::vector<MoveMark> marks = moveMarks(a);
+    for (std::size_t i = 0; i < a.positions.size(); ++i) {
+        std::ostringstream line;
+        line << i << ' ' << (i == 0 ? std::string("開始局面") : a.played[i - 1]) << ' '
+             << (a.positions[i].score >= 0 ? "+" : "") << a.positions[i].score << " 最善 "
+             << (a.positions[i].best.empty() ? "-" : a.positions[i].best);
+        if (i >= 1 && marks[i - 1] != MoveMark::None)
+            line << ' ' << markText(marks[i - 1]) << " (最善 " << a.positions[i - 1].best << ')';
+        out.push_back(line.str());
+    }
+    return out;
 }
 
 std::vector<std::string> ScriptRunner::stateDump() const {

@@ -52,6 +52,9 @@ public:
 
     // The game record or the move on the board changed: a move list follows it.
     virtual void recordChanged() {}
+    // The game's analysis advanced, finished, was read or dropped: its graph
+    // and the move list's marks follow it.
+    virtual void analysisChanged() {}
     // Put a text on the system clipboard.
     virtual void setClipboardText(const std::string& /*text*/) {}
     // Ask for a file to write (`save`) or read, offering `suggested` (a name,

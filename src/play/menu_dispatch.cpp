@@ -6,6 +6,7 @@
 #include "clock_flow.h"
 #include "engine_turn.h"
 #include "form1.h"
+#include "game_analysis.h"
 #include "game_menu.h"
 #include "guidance.h"
 #include "level_handicap.h"
@@ -54,6 +55,7 @@ bool runMenuCommand(State& s, const std::string& control) {
         {"KIF_WRITE", KIF_WRITE_Click},
         {"SFEN_COPY", SFEN_COPY_Click},
         {"SFEN_READ", SFEN_READ_Click},
+        {"KIFU_KAISEKI", KIFU_KAISEKI_Click},
         {"OPTION", OPTION_Click},
         {"SIDOU", SIDOU_Click},
         {"BGM", BGM_Click},
@@ -69,9 +71,9 @@ bool runMenuCommand(State& s, const std::string& control) {
     };
     // What would change the position or the game under a search is refused.
     static const std::set<std::string> refusedWhileThinking = {
-        "START",     "SENTE",    "GOTE",     "LEVEL1",  "LEVEL2",  "LEVEL3",     "LEVEL4",
-        "CANCEL",    "REVERSE",  "REPLAY",   "AFTER",   "LBEL_UP", "LEBEL_DOWN", "KIFU_READ",
-        "SFEN_READ", "IDOU_HLP", "RULE_STD", "RULE_ZK", "SAIKAI"};
+        "START",     "SENTE",    "GOTE",         "LEVEL1",   "LEVEL2",  "LEVEL3",     "LEVEL4",
+        "CANCEL",    "REVERSE",  "REPLAY",       "AFTER",    "LBEL_UP", "LEBEL_DOWN", "KIFU_READ",
+        "SFEN_READ", "IDOU_HLP", "KIFU_KAISEKI", "RULE_STD", "RULE_ZK", "SAIKAI"};
     // Commands outside the move hold the running clock while their boxes
     // and dialogs are open.
     static const std::set<std::string> holdClock = {

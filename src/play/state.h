@@ -81,6 +81,8 @@ struct State {
     // What the play layer keeps for the whole run beside the game (the
     // searching computer and its thinking); made on first use, opaque here.
     std::shared_ptr<void> playSession;
+    // 棋譜解析: the analysis of the game on the board; opaque here likewise.
+    std::shared_ptr<void> analysisSession;
 };
 
 // The computer's part, brought up to the position of the game now and the
