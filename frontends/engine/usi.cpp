@@ -8,27 +8,16 @@
 #include <optional>
 #include <sstream>
 
+#include "command_line.h"
 #include "sfen.h"
 #include "time_control.h"
 
 namespace zk::usi {
 namespace {
 
-// Longer lines are refused whole: a game of tens of thousands of moves fits.
-constexpr std::size_t kMaxLine = 256 * 1024;
-
-// The words of a command line.
-std::vector<std::string> split(std::string_view line) {
-    std::vector<std::string> words;
-    std::istringstream in{std::string(line)};
-    for (std::string w; in >> w;) words.push_back(w);
-    return words;
-}
-
-// A word of the input as a report quotes it: short enough for one line.
-std::string quoted(const std::string& word) {
-    return word.size() <= 32 ? word : word.substr(0, 32) + "...";
-}
+using protocol::lineProblem;
+using protocol::quoted;
+using protocol::split;
 
 // Joined with a separator.
 std::string joined(const std::vector<std::string>& parts, const char* separator) {
@@ -100,18 +89,6 @@ std::string infoLine(const engine::Result& r, std::int64_t millis) {
         for (const Move& m : r.pv) line += ' ' + usiMove(m);
     }
     return line;
-}
-
-// What is wrong with a raw command line before its words are read, if anything.
-std::string lineProblem(std::string_view line) {
-    if (line.size() > kMaxLine) return "line too long (" + std::to_string(line.size()) + " bytes)";
-    for (const char ch : line) {
-        const auto u = static_cast<unsigned char>(ch);
-        if ((u < 0x20 && ch != '\t') || u == 0x7f)
-            return "control character " + std::to_string(u) + " in the line";
-    }
-    if (line.find_first_not_of(" \t") == std::string_view::npos) return "empty line";
-    return {};
 }
 
 }  // namespace

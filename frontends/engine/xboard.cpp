@@ -4,6 +4,7 @@
 #include <chrono>
 #include <sstream>
 
+#include "command_line.h"
 #include "formats/xboard.h"
 #include "game_end.h"
 #include "repetition.h"
@@ -12,13 +13,8 @@
 namespace zk::xboard {
 namespace {
 
-// The words of a command line.
-std::vector<std::string> split(std::string_view line) {
-    std::vector<std::string> words;
-    std::istringstream in{std::string(line)};
-    for (std::string w; in >> w;) words.push_back(w);
-    return words;
-}
+using protocol::quoted;
+using protocol::split;
 
 // The text after the command word, as it was sent.
 std::string rest(std::string_view line) {
@@ -94,6 +90,13 @@ bool XboardSession::interrupt(std::string_view line) {
 }
 
 bool XboardSession::command(std::string_view line) {
+    // A line no interface could have meant is refused before it is read, and
+    // never echoed: its bytes could break the interface's reading of ours.
+    if (const std::string problem = protocol::lineProblem(line);
+        !problem.empty() && problem != "empty line") {
+        out_("Error (" + problem + "): the line was ignored");
+        return true;
+    }
     const std::vector<std::string> w = split(line);
     if (w.empty()) return true;
     const std::string& c = w[0];
@@ -118,7 +121,7 @@ bool XboardSession::command(std::string_view line) {
             // (Chu's) and where they start.
             out_("setup 12x12+0_chu " + formatXboardFen(start_));
         } else
-            out_("Error (unsupported variant): " + std::string(line));
+            out_("Error (unsupported variant): " + quoted(std::string(line)));
     } else if (c == "setboard") {
         handleSetboard(rest(line));
     } else if (c == "usermove") {
@@ -166,7 +169,7 @@ bool XboardSession::command(std::string_view line) {
     } else if (w.size() == 1 && parseXboardMove(position_, c)) {
         handleUserMove(c);  // an interface that did not take usermove=1
     } else {
-        out_("Error (unknown command): " + c);
+        out_("Error (unknown command): " + quoted(c));
     }
     return true;
 }
@@ -199,7 +202,7 @@ void XboardSession::handleSetboard(std::string_view fen) {
 void XboardSession::handleUserMove(const std::string& text) {
     const std::optional<Move> m = gameOver_ ? std::nullopt : parseXboardMove(position_, text);
     if (!m) {
-        out_((gameOver_ ? "Illegal move (the game is over): " : "Illegal move: ") + text);
+        out_((gameOver_ ? "Illegal move (the game is over): " : "Illegal move: ") + quoted(text));
         return;
     }
     const int side = position_.mover;
@@ -229,7 +232,7 @@ void XboardSession::handleLevel(const std::vector<std::string>& w) {
     const std::int64_t inc = millisOf(w[3]);
     const std::int64_t mps = number(w[1], -1);
     if (baseMillis < 0 || inc < 0 || mps < 0) {
-        out_("Error (bad level): level " + w[1] + ' ' + w[2] + ' ' + w[3]);
+        out_("Error (bad level): level " + quoted(w[1]) + ' ' + quoted(w[2]) + ' ' + quoted(w[3]));
         return;
     }
     movesPerSession_ = static_cast<int>(mps);

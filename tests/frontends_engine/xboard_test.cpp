@@ -170,14 +170,17 @@ TEST(XboardSession, SetboardUndoAndBadInput) {
     s.command("frobnicate now");
     s.command("variant shogi");
     s.command("usermove");
+    s.command(std::string("usermove g4\x01g5\rnew"));
     const std::vector<std::string> answers(t.lines.begin() + static_cast<long>(before),
                                            t.lines.end());
-    ASSERT_EQ(answers.size(), 5u);
+    ASSERT_EQ(answers.size(), 6u);
     EXPECT_EQ(answers[0], "Illegal move: a1a1");
     EXPECT_EQ(answers[1], "tellusererror Illegal position");
     EXPECT_EQ(answers[2], "Error (unknown command): frobnicate");
     EXPECT_EQ(answers[3], "Error (unsupported variant): variant shogi");
     EXPECT_EQ(answers[4], "Illegal move: ");
+    // Control bytes are never echoed back into the interface's input.
+    EXPECT_EQ(answers[5], "Error (control character 1 in the line): the line was ignored");
     EXPECT_EQ(s.position().Board, p.Board);
     EXPECT_EQ(s.rules(), zk::RuleSet::Standard);
 
