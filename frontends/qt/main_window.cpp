@@ -19,6 +19,8 @@
 #include <QStyle>
 #include <QTextStream>
 
+#include "analysis.h"
+#include "analysis_pane.h"
 #include "board_view.h"
 #include "end_signals.h"
 #include "engine_turn.h"
@@ -149,6 +151,7 @@ MainWindow::MainWindow(bool instantWaits) {
     buildMenus();
     buildPanel();
     buildMoveList();
+    buildAnalysisPane();
     connect(&EndSignals::instance(), &EndSignals::endRequested, this, &MainWindow::endBySignal);
     view_->setFocusPolicy(Qt::StrongFocus);
     const int menuHeight = menuBar()->sizeHint().height();
@@ -156,6 +159,10 @@ MainWindow::MainWindow(bool instantWaits) {
 }
 
 MainWindow::~MainWindow() {
+    // The pane goes first: it holds the state, and its analysis must not outlive the window.
+    zk::stopAnalysis(state_);
+    zk::setAnalysisListener(state_, nullptr);
+    delete analysis_;
     // A search still out stops before the platform waits for its thread.
     zk::思考中止(state_);
     // A window torn down without the program's own ending still frees its sounds.
@@ -260,6 +267,20 @@ void MainWindow::buildMoveList() {
         resize(width() + (shown ? moveListShare() : -moveListShare()), height());
     });
     moveList_->refresh();
+}
+
+void MainWindow::buildAnalysisPane() {
+    analysis_ = new AnalysisPane(state_, this);
+    analysis_->setFixedWidth(moveListWidth());
+    addDockWidget(Qt::RightDockWidgetArea, analysis_);
+    splitDockWidget(moveList_, analysis_, Qt::Vertical);
+    analysis_->hide();
+    // A check mark in 局面; the control name lets scripts open it.
+    QAction* toggle = analysis_->toggleViewAction();
+    toggle->setObjectName(QStringLiteral("ANALYSIS"));
+    actions_.insert(QStringLiteral("ANALYSIS"), toggle);
+    if (QAction* stop = actions_.value(QStringLiteral("STOP")); stop && stop->menu())
+        stop->menu()->addAction(toggle);
 }
 
 int MainWindow::moveListShare() const {

@@ -22,6 +22,7 @@ class QPushButton;
 
 namespace zkqt {
 
+class AnalysisPane;
 class BoardView;
 class MoveListPanel;
 class QtPlatform;
@@ -61,6 +62,7 @@ public:
     // 棋譜一覧 follows the record.
     void moveListChanged();
     MoveListPanel* moveList() const { return moveList_; }
+    AnalysisPane* analysisPane() const { return analysis_; }
     // The name the next file dialog answers without opening.
     void presetFileName(const QString& path);
 
@@ -80,6 +82,7 @@ private:
     void buildMenus();
     void buildPanel();
     void buildMoveList();
+    void buildAnalysisPane();
     int moveListWidth() const;
     int moveListShare() const;
     void fillDriveList();
@@ -93,6 +96,7 @@ private:
     std::unique_ptr<QtPlatform> platform_;
     BoardView* view_ = nullptr;
     MoveListPanel* moveList_ = nullptr;
+    AnalysisPane* analysis_ = nullptr;
     QHash<QString, QAction*> actions_;
     QComboBox* drive1_ = nullptr;
     QListWidget* dir1_ = nullptr;

@@ -5,9 +5,9 @@
 // next file dialog answers), row:N (a click on row N of 棋譜一覧, 0 the start),
 // nodes:N (LEVEL4 and ヒント search N nodes instead of the thinking time),
 // wait:MS (run the event loop MS milliseconds), done (run it until no search
-// is out), esc (write the picture, then press Esc and say whether the window
-// closed), dialog:PATH (the next file dialog is written to PATH as it shows,
-// then cancelled). Boxes are answered as they open.
+// is out, the 検討 pane's included), esc (write the picture, then press Esc
+// and say whether the window closed), dialog:PATH (the next file dialog is
+// written to PATH as it shows, then cancelled). Boxes are answered as they open.
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QImage>
@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <cstdio>
 
+#include "analysis.h"
 #include "engine_turn.h"
 #include "file_dialogs.h"
 #include "main_window.h"
@@ -83,7 +84,8 @@ int main(int argc, char** argv) {
                 QApplication::exit(ok ? 0 : 1);
                 return;
             } else if (e == QLatin1String("done")) {
-                while (zk::思考中(window.state()))
+                // The 検討 pane's search too: its bound ends it.
+                while (zk::思考中(window.state()) || zk::analysisSearching(window.state()))
                     QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
             }
             QApplication::processEvents();

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis.h"
 #include "clock_flow.h"
 #include "com_turn.h"
 #include "dialog.h"
@@ -77,6 +78,8 @@ engine::Limits standardLimits(const Game& g) {
 template <typename Finish>
 void startSearch(State& s, const Position& position, double reportY, Finish finish) {
     const std::int64_t clockMillis = reportY == Screen::comReportY ? 時計_思考時間(s) : 0;
+    // One search at a time: the 検討 pane waits for the computer or the hint.
+    pauseAnalysis(s);
     const std::shared_ptr<Session> session = sessionOf(s);
     if (!session->engine) session->engine = std::make_unique<engine::Engine>(kHashMegabytes);
     session->stop.store(false);
@@ -113,6 +116,7 @@ void startSearch(State& s, const Position& position, double reportY, Finish fini
                                   if (!current()) return;
                                   session->busy = false;
                                   finish(*state, *result);
+                                  analysisPositionChanged(*state);
                               });
 }
 

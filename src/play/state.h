@@ -81,6 +81,8 @@ struct State {
     // What the play layer keeps for the whole run beside the game (the
     // searching computer and its thinking); made on first use, opaque here.
     std::shared_ptr<void> playSession;
+    // The 検討 pane's own engine and its latest report; opaque likewise.
+    std::shared_ptr<void> analysisSession;
 };
 
 // The computer's part, brought up to the position of the game now and the
