@@ -1,6 +1,6 @@
 #include "analysis_pane.h"
 
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QStringList>
@@ -17,26 +17,33 @@ AnalysisPane::AnalysisPane(zk::State& state, QWidget* parent)
     setTitleBarWidget(title);
 
     auto* body = new QWidget(this);
-    auto* form = new QFormLayout(body);
+    auto* grid = new QGridLayout(body);
     depth_ = new QLabel(body);
     score_ = new QLabel(body);
     nodes_ = new QLabel(body);
     line_ = new QLabel(body);
-    line_->setWordWrap(true);
+    // A move a line, as in 棋譜一覧: kanji would wrap inside a move.
     line_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    for (QLabel* l : {depth_, score_, nodes_, line_}) {
-        QFont f = l->font();
-        f.setPixelSize(16);
-        l->setFont(f);
-        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    line_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    const QString captions[] = {QStringLiteral("深さ"), QStringLiteral("評価"),
+                                QStringLiteral("局面数"), QStringLiteral("読み筋")};
+    QLabel* const values[] = {depth_, score_, nodes_, line_};
+    for (int row = 0; row < 4; ++row) {
+        auto* caption = new QLabel(captions[row], body);
+        for (QLabel* l : {caption, values[row]}) {
+            QFont f = l->font();
+            f.setPixelSize(16);
+            l->setFont(f);
+        }
+        values[row]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(caption, row, 0, Qt::AlignTop | Qt::AlignLeft);
+        grid->addWidget(values[row], row, 1);
     }
-    QFont big = score_->font();
-    big.setBold(true);
-    score_->setFont(big);
-    form->addRow(QStringLiteral("深さ"), depth_);
-    form->addRow(QStringLiteral("評価"), score_);
-    form->addRow(QStringLiteral("局面数"), nodes_);
-    form->addRow(QStringLiteral("読み筋"), line_);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(3, 1);
+    QFont bold = score_->font();
+    bold.setBold(true);
+    score_->setFont(bold);
     setWidget(body);
     showReport(nullptr);
 
@@ -71,10 +78,10 @@ void AnalysisPane::showReport(const zk::AnalysisReport* r) {
                         .arg(r->seldepth)
                         .arg(r->finished ? QStringLiteral(" (終了)") : QString()));
     score_->setText(QString::fromStdString(r->scoreText));
-    nodes_->setText(QLocale::c().toString(qulonglong(r->nodes)));
+    nodes_->setText(QLocale(QLocale::English).toString(qulonglong(r->nodes)));
     QStringList moves;
     for (const std::string& m : r->pvTexts) moves << QString::fromStdString(m);
-    line_->setText(moves.join(QLatin1Char(' ')));
+    line_->setText(moves.join(QLatin1Char('\n')));
 }
 
 QString AnalysisPane::depthText() const { return depth_->text(); }

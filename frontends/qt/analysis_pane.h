@@ -19,7 +19,7 @@ public:
 
     // Show a report (nullptr: the position is new, nothing said yet).
     void showReport(const zk::AnalysisReport* report);
-    // The texts as shown, for tests: depth, score, nodes, best line.
+    // The texts as shown, for tests: depth, score, nodes, best line (a move a line).
     QString depthText() const;
     QString scoreText() const;
     QString nodesText() const;

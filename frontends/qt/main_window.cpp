@@ -281,6 +281,11 @@ void MainWindow::buildAnalysisPane() {
     actions_.insert(QStringLiteral("ANALYSIS"), toggle);
     if (QAction* stop = actions_.value(QStringLiteral("STOP")); stop && stop->menu())
         stop->menu()->addAction(toggle);
+    // Under 棋譜一覧, with room for a few lines of the best line.
+    connect(toggle, &QAction::triggered, this, [this](bool shown) {
+        if (shown)
+            resizeDocks({moveList_, analysis_}, {height() * 3 / 5, height() * 2 / 5}, Qt::Vertical);
+    });
 }
 
 int MainWindow::moveListShare() const {

@@ -88,7 +88,7 @@ void expectPaneShowsTheBoard(MainWindow& w) {
                     .hasMatch())
         << pane->scoreText().toStdString();
     EXPECT_EQ(pane->scoreText().toStdString(), r.scoreText);
-    const QStringList line = pane->lineText().split(QLatin1Char(' '));
+    const QStringList line = pane->lineText().split(QLatin1Char('\n'));
     ASSERT_FALSE(line.isEmpty());
     // The side to move makes the first move of the line.
     const QString first = line.front();
