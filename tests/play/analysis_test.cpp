@@ -13,6 +13,7 @@
 
 #include "engine.h"
 #include "engine_turn.h"
+#include "form1.h"
 #include "script_fixture.h"
 #include "share.h"
 #include "standard_moves.h"
@@ -111,15 +112,30 @@ TEST_P(Analysis, AReportOfAPositionLeftBehindIsDropped) {
 }
 
 TEST_P(Analysis, WaitsWhileTheComputerThinks) {
-    run({GetParam(), "engine nodes 3000", "menu LEVEL4", "analyse on 3000"});
-    run("menu SENTE");
-    ASSERT_FALSE(思考中(s()));
-    // The human's first move: the computer answers, then the analysis looks at the answer.
-    run("random-move");
+    run({GetParam(), "engine nodes 3000", "menu LEVEL4", "analyse on 3000", "menu SENTE"});
+    // The human's first move by presses alone: the computer's search is out,
+    // its move waiting in the queue.
+    for (const auto& [x, y] : {std::pair{6, 9}, {6, 8}})
+        Form_MouseDown(s(), 1, 0, ScriptRunner::squareCentreX(x), ScriptRunner::squareCentreY(y));
+    while (!思考中(s()) && !ui().posted.empty()) {
+        std::function<void()> next = std::move(ui().posted.front());
+        ui().posted.pop_front();
+        next();
+    }
+    ASSERT_TRUE(思考中(s()));
+    // A change of the position now waits: its search does not start.
+    analysisPositionChanged(s());
+    std::function<void()> restart = std::move(ui().posted.back());
+    ui().posted.pop_back();
+    const std::size_t queued = ui().posted.size();
+    restart();
+    EXPECT_FALSE(analysisSearching(s()));
+    EXPECT_EQ(ui().posted.size(), queued);
+    // The computer's move played, the analysis looks at the position it leaves.
+    ui().runPosted();
     EXPECT_FALSE(思考中(s()));
-    EXPECT_GE(s().game.record.recordCount, 2);
+    EXPECT_EQ(s().game.record.recordCount, 2);
     expectReportOfBoard();
-    EXPECT_EQ(onBoard().mover, latestAnalysis(s())->position.mover);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothRules, Analysis, ::testing::ValuesIn(kRules));
