@@ -170,6 +170,9 @@ void scheduleSearch(State& s) {
         const std::shared_ptr<Session> held = weak.lock();
         if (!held || !held->open || held->generation != generation || held->busy) return;
         if (思考中(*state)) return;  // the computer's own search comes first
+        // Between the two steps of a move the board holds half a move: the
+        // second step's change starts the search.
+        if (state->press.moveStep == 2) return;
         startSearch(*state);
     });
 }
