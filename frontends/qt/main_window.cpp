@@ -264,6 +264,8 @@ void MainWindow::buildMoveList() {
     if (QAction* kifu = actions_.value(QStringLiteral("KIFU")); kifu && kifu->menu())
         kifu->menu()->addAction(toggle);
     connect(toggle, &QAction::triggered, this, [this](bool shown) {
+        // With 検討 open the right side keeps its width either way.
+        if (analysis_ && analysis_->isVisible()) return;
         resize(width() + (shown ? moveListShare() : -moveListShare()), height());
     });
     moveList_->refresh();
@@ -283,6 +285,12 @@ void MainWindow::buildAnalysisPane() {
         stop->menu()->addAction(toggle);
     // Under 棋譜一覧, with room for a few lines of the best line.
     connect(toggle, &QAction::triggered, this, [this](bool shown) {
+        // Alone on the right, it takes 棋譜一覧's place: the window grows by it
+        // and the board keeps its size.
+        if (!moveList_->isVisible()) {
+            resize(width() + (shown ? moveListShare() : -moveListShare()), height());
+            return;
+        }
         if (shown)
             resizeDocks({moveList_, analysis_}, {height() * 3 / 5, height() * 2 / 5}, Qt::Vertical);
     });

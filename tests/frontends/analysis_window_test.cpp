@@ -17,7 +17,9 @@
 
 #include "analysis.h"
 #include "analysis_pane.h"
+#include "board_view.h"
 #include "main_window.h"
+#include "move_list_panel.h"
 #include "notation.h"
 #include "screenshot.h"
 #include "standard_moves.h"
@@ -127,6 +129,23 @@ TEST_P(AnalysisWindow, ThinksAboutTheBoardFollowsStepsAndStopsWhenHidden) {
     EXPECT_FALSE(zk::analysisOpen(s));
     EXPECT_FALSE(zk::analysisSearching(s));
     EXPECT_EQ(zk::latestAnalysis(s), nullptr);
+
+    // Without 棋譜一覧 the pane takes its place: the window grows and shrinks
+    // by it, and the board keeps its size.
+    const QSize board = w->view()->size();
+    QAction* list = w->moveList()->toggleViewAction();
+    list->trigger();
+    QApplication::processEvents();
+    ASSERT_FALSE(w->moveList()->isVisible());
+    const int narrow = w->width();
+    trigger(*w, "ANALYSIS");
+    EXPECT_GT(w->width(), narrow);
+    EXPECT_EQ(w->view()->size(), board);
+    trigger(*w, "ANALYSIS");
+    EXPECT_EQ(w->width(), narrow);
+    list->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(w->view()->size(), board);
 
     // Closing the window with an endless analysis out stops it.
     zk::setAnalysisBound(s, {.depth = 64, .millis = 0, .nodes = 0});
