@@ -130,8 +130,11 @@ bool 思考中(const State& s) {
 void 思考中止(State& s) {
     if (!s.playSession) return;
     const std::shared_ptr<Session> session = sessionOf(s);
+    const bool wasBusy = session->busy;
     session->stop.store(true);
     session->busy = false;
+    // The 検討 pane waited for this search: it goes on with the board as it is.
+    if (wasBusy) analysisPositionChanged(s);
 }
 
 bool 思考中禁止(State& s, const std::string& title) {

@@ -2,7 +2,8 @@
 // reports wait for the event loop: under both rule sets the analysis follows
 // the position on the board as 戻 and the move list step through a game, its
 // best line starts with a legal move there, a report of a position left
-// behind is dropped, and it waits while the computer thinks.
+// behind is dropped, and it waits while the computer thinks and goes on when
+// the computer's search ends or is stopped.
 #include "analysis.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,19 @@ protected:
         else
             moves = legalMoves(p, p.mover > 0 ? Mover::Computer : Mover::Presses);
         return std::find(moves.begin(), moves.end(), m) != moves.end();
+    }
+    // A LEVEL4 game whose human's first move is made by presses alone: the
+    // computer's search is out, its move waiting in the queue.
+    void humanMovesAndTheComputerThinks() {
+        run({GetParam(), "engine nodes 3000", "menu LEVEL4", "analyse on 3000", "menu SENTE"});
+        for (const auto& [x, y] : {std::pair{6, 9}, {6, 8}})
+            Form_MouseDown(s(), 1, 0, ScriptRunner::squareCentreX(x),
+                           ScriptRunner::squareCentreY(y));
+        while (!思考中(s()) && !ui().posted.empty()) {
+            std::function<void()> next = std::move(ui().posted.front());
+            ui().posted.pop_front();
+            next();
+        }
     }
     // The latest report is of the position on the board, its search done and
     // its line starting with a legal move.
@@ -112,16 +126,7 @@ TEST_P(Analysis, AReportOfAPositionLeftBehindIsDropped) {
 }
 
 TEST_P(Analysis, WaitsWhileTheComputerThinks) {
-    run({GetParam(), "engine nodes 3000", "menu LEVEL4", "analyse on 3000", "menu SENTE"});
-    // The human's first move by presses alone: the computer's search is out,
-    // its move waiting in the queue.
-    for (const auto& [x, y] : {std::pair{6, 9}, {6, 8}})
-        Form_MouseDown(s(), 1, 0, ScriptRunner::squareCentreX(x), ScriptRunner::squareCentreY(y));
-    while (!思考中(s()) && !ui().posted.empty()) {
-        std::function<void()> next = std::move(ui().posted.front());
-        ui().posted.pop_front();
-        next();
-    }
+    humanMovesAndTheComputerThinks();
     ASSERT_TRUE(思考中(s()));
     // A change of the position now waits: its search does not start.
     analysisPositionChanged(s());
@@ -135,6 +140,15 @@ TEST_P(Analysis, WaitsWhileTheComputerThinks) {
     ui().runPosted();
     EXPECT_FALSE(思考中(s()));
     EXPECT_EQ(s().game.record.recordCount, 2);
+    expectReportOfBoard();
+}
+
+TEST_P(Analysis, GoesOnWhenTheComputersSearchIsStopped) {
+    humanMovesAndTheComputerThinks();
+    ASSERT_TRUE(思考中(s()));
+    思考中止(s());
+    ui().runPosted();
+    EXPECT_EQ(s().game.record.recordCount, 1);  // the computer's move was dropped
     expectReportOfBoard();
 }
 
