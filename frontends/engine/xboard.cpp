@@ -70,8 +70,11 @@ constexpr std::int64_t kDefaultMillis = 5000;  // a move when no time control wa
 
 }  // namespace
 
-XboardSession::XboardSession(Writer out)
-    : out_(std::move(out)), runner_([](std::function<void()> f) { f(); }) {}
+XboardSession::XboardSession(Writer out, std::size_t maxHashMegabytes)
+    : out_(std::move(out)),
+      runner_([](std::function<void()> f) { f(); }),
+      maxHash_(std::max<std::size_t>(maxHashMegabytes, 1)),
+      engine_(std::min<std::size_t>(64, maxHash_)) {}
 
 bool XboardSession::interrupt(std::string_view line) {
     const std::vector<std::string> w = split(line);
@@ -104,7 +107,7 @@ bool XboardSession::command(std::string_view line) {
     if (c == "protover") {
         out_("feature myname=\"Zenkoru " ZK_VERSION
              "\" variants=\"chu,zenkoru\" setboard=1 "
-             "usermove=1 sigint=0 sigterm=0 ping=1 colors=0 analyze=0 debug=1");
+             "usermove=1 sigint=0 sigterm=0 ping=1 colors=0 analyze=0 debug=1 memory=1");
         out_("feature done=1");
     } else if (c == "new") {
         newGame(rules_, Position::initial(rules_), 1);
@@ -161,6 +164,13 @@ bool XboardSession::command(std::string_view line) {
     } else if (c == "quit") {
         stop_.store(true);
         return false;
+    } else if (c == "memory") {
+        // "memory N": the megabytes the interface gives the engine, all for its table.
+        const std::int64_t mb = number(arg, -1);
+        if (mb >= 1 && mb <= static_cast<std::int64_t>(maxHash_))
+            engine_.setHashSize(static_cast<std::size_t>(mb));
+        else
+            out_("Error (bad memory size): memory " + quoted(arg));
     } else if (c == "xboard" || c == "accepted" || c == "rejected" || c == "otim" || c == "hard" ||
                c == "easy" || c == "computer" || c == "random" || c == "name" || c == "rating" ||
                c == "ics" || c == "draw") {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -23,7 +24,8 @@ public:
     // What to do with a search: run it now (tests) or on another thread.
     using Runner = std::function<void(std::function<void()> search)>;
 
-    explicit XboardSession(Writer out);
+    // `maxHashMegabytes` bounds the table "memory" asks for (and the first one).
+    explicit XboardSession(Writer out, std::size_t maxHashMegabytes = 4096);
 
     // Handle one command line. Returns false after "quit".
     bool command(std::string_view line);
@@ -55,6 +57,7 @@ private:
 
     Writer out_;
     Runner runner_;
+    std::size_t maxHash_;
     engine::Engine engine_;
     std::atomic<bool> stop_{false};
     std::atomic<bool> dropMove_{false};

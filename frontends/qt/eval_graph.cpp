@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis.h"
 #include "engine.h"
 #include "game_analysis.h"
 #include "share.h"
@@ -28,13 +29,6 @@ const QColor kCurrentColour(0, 150, 60);
 
 int markCode(zk::MoveMark m) {
     return m == zk::MoveMark::Bad ? 2 : m == zk::MoveMark::Dubious ? 1 : 0;
-}
-
-// A score as the caption shows it: signed, or the side that has won.
-QString scoreText(int score) {
-    if (score > zk::engine::kWinBound) return QStringLiteral("先手勝ち");
-    if (score < -zk::engine::kWinBound) return QStringLiteral("後手勝ち");
-    return (score > 0 ? QStringLiteral("+") : QString()) + QString::number(score);
 }
 
 }  // namespace
@@ -190,7 +184,9 @@ void EvalGraphPanel::refresh() {
                                 : QStringLiteral("%1手 %2").arg(current).arg(
                                       QString::fromStdString(a.played[current - 1]));
     if (current < static_cast<int>(a.positions.size())) {
-        text += QStringLiteral("  評価 ") + scoreText(a.positions[current].score);
+        // The same words as the 検討 pane; the graph's scores are 先手's already.
+        text += QStringLiteral("  評価 ") +
+                QString::fromStdString(zk::analysisScoreText(a.positions[current].score, 1, 1));
         const zk::MoveMark m = current >= 1 ? moveMarks[current - 1] : zk::MoveMark::None;
         if (m != zk::MoveMark::None)
             text += QStringLiteral("  %1 最善 %2")

@@ -19,6 +19,8 @@
 #include <QStyle>
 #include <QTextStream>
 
+#include "analysis.h"
+#include "analysis_pane.h"
 #include "board_view.h"
 #include "end_signals.h"
 #include "engine_turn.h"
@@ -153,6 +155,7 @@ MainWindow::MainWindow(bool instantWaits) {
     buildPanel();
     buildMoveList();
     buildEvalGraph();
+    buildAnalysisPane();
     connect(&EndSignals::instance(), &EndSignals::endRequested, this, &MainWindow::endBySignal);
     view_->setFocusPolicy(Qt::StrongFocus);
     const int menuHeight = menuBar()->sizeHint().height();
@@ -160,6 +163,10 @@ MainWindow::MainWindow(bool instantWaits) {
 }
 
 MainWindow::~MainWindow() {
+    // The pane goes first: it holds the state, and its analysis must not outlive the window.
+    zk::stopAnalysis(state_);
+    zk::setAnalysisListener(state_, nullptr);
+    delete analysis_;
     // A search still out stops before the platform waits for its thread.
     zk::思考中止(state_);
     zk::棋譜解析中止(state_);
@@ -262,9 +269,36 @@ void MainWindow::buildMoveList() {
     if (QAction* kifu = actions_.value(QStringLiteral("KIFU")); kifu && kifu->menu())
         kifu->menu()->addAction(toggle);
     connect(toggle, &QAction::triggered, this, [this](bool shown) {
+        // With 検討 open the right side keeps its width either way.
+        if (analysis_ && analysis_->isVisible()) return;
         resize(width() + (shown ? moveListShare() : -moveListShare()), height());
     });
     moveList_->refresh();
+}
+
+void MainWindow::buildAnalysisPane() {
+    analysis_ = new AnalysisPane(state_, this);
+    analysis_->setFixedWidth(moveListWidth());
+    addDockWidget(Qt::RightDockWidgetArea, analysis_);
+    splitDockWidget(moveList_, analysis_, Qt::Vertical);
+    analysis_->hide();
+    // A check mark in 局面; the control name lets scripts open it.
+    QAction* toggle = analysis_->toggleViewAction();
+    toggle->setObjectName(QStringLiteral("ANALYSIS"));
+    actions_.insert(QStringLiteral("ANALYSIS"), toggle);
+    if (QAction* stop = actions_.value(QStringLiteral("STOP")); stop && stop->menu())
+        stop->menu()->addAction(toggle);
+    // Under 棋譜一覧, with room for a few lines of the best line.
+    connect(toggle, &QAction::triggered, this, [this](bool shown) {
+        // Alone on the right, it takes 棋譜一覧's place: the window grows by it
+        // and the board keeps its size.
+        if (!moveList_->isVisible()) {
+            resize(width() + (shown ? moveListShare() : -moveListShare()), height());
+            return;
+        }
+        if (shown)
+            resizeDocks({moveList_, analysis_}, {height() * 3 / 5, height() * 2 / 5}, Qt::Vertical);
+    });
 }
 
 int MainWindow::moveListShare() const {

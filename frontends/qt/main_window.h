@@ -22,6 +22,7 @@ class QPushButton;
 
 namespace zkqt {
 
+class AnalysisPane;
 class BoardView;
 class EvalGraphPanel;
 class MoveListPanel;
@@ -65,6 +66,7 @@ public:
     // 形勢グラフ and the move list's marks follow the game's analysis.
     void analysisChanged();
     EvalGraphPanel* evalGraph() const { return evalGraph_; }
+    AnalysisPane* analysisPane() const { return analysis_; }
     // The name the next file dialog answers without opening.
     void presetFileName(const QString& path);
 
@@ -85,6 +87,7 @@ private:
     void buildPanel();
     void buildMoveList();
     void buildEvalGraph();
+    void buildAnalysisPane();
     int moveListWidth() const;
     int moveListShare() const;
     void fillDriveList();
@@ -99,6 +102,7 @@ private:
     BoardView* view_ = nullptr;
     MoveListPanel* moveList_ = nullptr;
     EvalGraphPanel* evalGraph_ = nullptr;
+    AnalysisPane* analysis_ = nullptr;
     QHash<QString, QAction*> actions_;
     QComboBox* drive1_ = nullptr;
     QListWidget* dir1_ = nullptr;

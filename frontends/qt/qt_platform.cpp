@@ -24,6 +24,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "analysis.h"
 #include "board_view.h"
 #include "file_dialogs.h"
 #include "main_window.h"
@@ -150,7 +151,10 @@ zk::MsgAnswer QtPlatform::messageBox(const std::string& text, const std::string&
     return box.clickedButton() == yes ? zk::MsgAnswer::Yes : zk::MsgAnswer::No;
 }
 
-void QtPlatform::recordChanged() { window_.moveListChanged(); }
+void QtPlatform::recordChanged() {
+    window_.moveListChanged();
+    zk::analysisPositionChanged(window_.state());
+}
 
 void QtPlatform::analysisChanged() { window_.analysisChanged(); }
 

@@ -5,10 +5,11 @@
 // next file dialog answers), row:N (a click on row N of 棋譜一覧, 0 the start),
 // nodes:N (LEVEL4 and ヒント search N nodes instead of the thinking time),
 // wait:MS (run the event loop MS milliseconds), done (run it until no search
-// is out), esc (write the picture, then press Esc and say whether the window
-// closed), dialog:PATH (the next file dialog is written to PATH as it shows,
-// then cancelled), analyse:N (棋譜解析 at N nodes a position), analysed (run
-// the event loop until the analysis is done). Boxes are answered as they open.
+// is out, the 検討 pane's included), esc (write the picture, then press Esc
+// and say whether the window closed), dialog:PATH (the next file dialog is
+// written to PATH as it shows, then cancelled), analyse:N (棋譜解析 at N nodes
+// a position), analysed (run the event loop until the analysis is done).
+// Boxes are answered as they open.
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QImage>
@@ -17,6 +18,7 @@
 #include <QWidget>
 #include <cstdio>
 
+#include "analysis.h"
 #include "engine_turn.h"
 #include "file_dialogs.h"
 #include "game_analysis.h"
@@ -91,7 +93,8 @@ int main(int argc, char** argv) {
                 while (zk::棋譜解析状況(window.state()).running)
                     QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
             } else if (e == QLatin1String("done")) {
-                while (zk::思考中(window.state()))
+                // The 検討 pane's search too: its bound ends it.
+                while (zk::思考中(window.state()) || zk::analysisSearching(window.state()))
                     QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
             }
             QApplication::processEvents();

@@ -35,7 +35,12 @@ public:
     void setFileListPath(const std::string& path) override { filePath = path; }
     void refreshFileList() override { ++fileListRefreshes; }
 
-    void recordChanged() override { ++recordChanges; }
+    void recordChanged() override {
+        ++recordChanges;
+        if (onRecordChanged) onRecordChanged();
+    }
+    // What the runner does when the position changed (the 検討 follows it).
+    std::function<void()> onRecordChanged;
     // Written to the transcript as "clipboard <text>".
     void setClipboardText(const std::string& text) override;
     // Answered from `fileNames` in order ("" when it is empty: cancelled),

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "analysis.h"
 #include "clock_flow.h"
 #include "draw.h"
 #include "engine_turn.h"
@@ -42,6 +43,9 @@ bool squareInTwips(int x, int y) {
                 Screen::squareHeight / 2);
 }
 
+// The runner's 検討 pane stops at this many nodes unless a script says otherwise.
+constexpr std::uint64_t kPaneNodes = 20000;
+
 // The output of a script line that could not be run.
 std::vector<std::string> errorLine(const std::string& text) { return {"error: " + text}; }
 
@@ -57,6 +61,9 @@ std::string oneLine(std::string text) {
 
 ScriptRunner::ScriptRunner() {
     s_.screen.ui = &ui_;
+    ui_.onRecordChanged = [this] { analysisPositionChanged(s_); };
+    // Bounded by nodes, so that a script's analysis is the same on every machine.
+    setAnalysisBound(s_, {.depth = 20, .millis = 0, .nodes = kPaneNodes});
     Form_Load(s_);
     startup_ = ui_.takeTranscript();
 }
@@ -126,7 +133,7 @@ std::vector<std::string> ScriptRunner::execute(const std::string& line) {
         dump = movesDump();
     } else if (command == "analyse-game") {
         // Runs to its end: the headless platform searches each position at once.
-        std::uint64_t nodes = kAnalysisNodes;
+        std::uint64_t nodes = kGameAnalysisNodes;
         if (in >> word) {
             try {
                 nodes = std::stoull(word);
@@ -203,6 +210,24 @@ std::vector<std::string> ScriptRunner::execute(const std::string& line) {
         if (!(in >> word) || word != "nodes" || !(in >> nodes))
             return errorLine("engine needs nodes and a number");
         思考ノード数設定(s_, nodes);
+    } else if (command == "analyse") {
+        // "analyse on [NODES]" opens the 検討 pane, "analyse off" closes it.
+        std::uint64_t nodes = kPaneNodes;
+        if (!(in >> word) || (word != "on" && word != "off"))
+            return errorLine("analyse needs on or off");
+        if (std::uint64_t given = 0; word == "on" && in >> given) {
+            if (given == 0) return errorLine("analyse on needs a positive node count");
+            nodes = given;
+        }
+        if (word == "on") {
+            setAnalysisBound(s_, {.depth = 20, .millis = 0, .nodes = nodes});
+            startAnalysis(s_);
+        } else {
+            stopAnalysis(s_);
+        }
+    } else if (command == "analysis") {
+        const AnalysisReport* r = latestAnalysis(s_);
+        dump = {r ? "analysis " + analysisLine(*r) : std::string("analysis none")};
     } else if (command == "rules") {
         // The menu's rule choice, by name: a fresh board of that rule set.
         if (!(in >> word) || (word != "standard" && word != "zenkoru"))

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis.h"
 #include "clock_flow.h"
 #include "com_turn.h"
 #include "dialog.h"
@@ -78,6 +79,8 @@ template <typename Finish>
 void startSearch(State& s, const Position& position, double reportY, Finish finish) {
     const engine::TimeBudget clock =
         reportY == Screen::comReportY ? 時計_思考時間(s) : engine::TimeBudget{};
+    // One search at a time: the 検討 pane waits for the computer or the hint.
+    pauseAnalysis(s);
     const std::shared_ptr<Session> session = sessionOf(s);
     if (!session->engine) session->engine = std::make_unique<engine::Engine>(kHashMegabytes);
     session->stop.store(false);
@@ -117,6 +120,7 @@ void startSearch(State& s, const Position& position, double reportY, Finish fini
                                   if (!current()) return;
                                   session->busy = false;
                                   finish(*state, *result);
+                                  analysisPositionChanged(*state);
                               });
 }
 
@@ -130,8 +134,11 @@ bool 思考中(const State& s) {
 void 思考中止(State& s) {
     if (!s.playSession) return;
     const std::shared_ptr<Session> session = sessionOf(s);
+    const bool wasBusy = session->busy;
     session->stop.store(true);
     session->busy = false;
+    // The 検討 pane waited for this search: it goes on with the board as it is.
+    if (wasBusy) analysisPositionChanged(s);
 }
 
 bool 思考中禁止(State& s, const std::string& title) {

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "analysis.h"
 #include "autosave.h"
 #include "board_screen.h"
 #include "clock_flow.h"
@@ -66,6 +67,7 @@ void Form_Load(State& s) {
 
 void Form_Unload(State& s) {
     思考中止(s);
+    stopAnalysis(s);
     autosaveGame(s);
     終了処理(s);
     s.screen.ui->quit();
@@ -74,6 +76,7 @@ void Form_Unload(State& s) {
 void Form_KeyPress(State& s, int keyAscii) {
     if (keyAscii != 27) return;
     思考中止(s);
+    stopAnalysis(s);
     autosaveGame(s);
     終了処理(s);
     s.screen.ui->quit();

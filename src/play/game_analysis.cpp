@@ -94,12 +94,12 @@ struct Session {
 
 // The session lives in State's opaque slot, so that State never names it.
 std::shared_ptr<Session> sessionOf(State& s) {
-    if (!s.analysisSession) s.analysisSession = std::make_shared<Session>();
-    return std::static_pointer_cast<Session>(s.analysisSession);
+    if (!s.gameAnalysisSession) s.gameAnalysisSession = std::make_shared<Session>();
+    return std::static_pointer_cast<Session>(s.gameAnalysisSession);
 }
 
 const Session* peekSession(const State& s) {
-    return static_cast<const Session*>(s.analysisSession.get());
+    return static_cast<const Session*>(s.gameAnalysisSession.get());
 }
 
 // The window's graph and list follow.
@@ -277,7 +277,7 @@ std::string analysisPath(const State& s, std::uint64_t key) {
     return folder + "/analysis/" + name;
 }
 
-void KIFU_KAISEKI_Click(State& s) { 棋譜解析開始(s, kAnalysisNodes); }
+void KIFU_KAISEKI_Click(State& s) { 棋譜解析開始(s, kGameAnalysisNodes); }
 
 void 棋譜解析開始(State& s, std::uint64_t nodes) {
     棋譜解析追従(s);
@@ -311,7 +311,7 @@ void 棋譜解析開始(State& s, std::uint64_t nodes) {
 }
 
 void 棋譜解析中止(State& s) {
-    if (!s.analysisSession) return;
+    if (!s.gameAnalysisSession) return;
     const std::shared_ptr<Session> session = sessionOf(s);
     if (!session->running) return;
     drop(*session);
@@ -320,7 +320,7 @@ void 棋譜解析中止(State& s) {
 
 void 棋譜解析追従(State& s) {
     const std::uint64_t key = lastEntry(s.game.record) ? analysisKey(s.game) : 0;
-    Session* held = static_cast<Session*>(s.analysisSession.get());
+    Session* held = static_cast<Session*>(s.gameAnalysisSession.get());
     if (held && held->has && held->analysis.key == key) return;
     if (held && held->has) {
         drop(*held);

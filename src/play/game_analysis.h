@@ -22,7 +22,7 @@ constexpr int kBadLoss = 500;
 // Scores beyond this (decided games) are drawn at it.
 constexpr int kGraphLimit = 3000;
 // The engine's nodes per position unless the caller gives a count.
-constexpr std::uint64_t kAnalysisNodes = 100000;
+constexpr std::uint64_t kGameAnalysisNodes = 100000;
 
 enum class MoveMark { None, Dubious, Bad };
 
@@ -63,7 +63,7 @@ bool readAnalysisText(const std::string& text, GameAnalysis& out);
 std::string analysisPath(const State& s, std::uint64_t key);
 
 // Menu 棋譜解析: analyse the game on the board (its record, whether played,
-// loaded or imported) with kAnalysisNodes per position.
+// loaded or imported) with kGameAnalysisNodes per position.
 void KIFU_KAISEKI_Click(State& s);
 // Start the analysis with `nodes` per position; a finished one of this game
 // is shown at once instead.

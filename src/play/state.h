@@ -82,6 +82,8 @@ struct State {
     // searching computer and its thinking); made on first use, opaque here.
     std::shared_ptr<void> playSession;
     // 棋譜解析: the analysis of the game on the board; opaque here likewise.
+    std::shared_ptr<void> gameAnalysisSession;
+    // The 検討 pane's own engine and its latest report; opaque likewise.
     std::shared_ptr<void> analysisSession;
 };
 

@@ -5,7 +5,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <mutex>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -99,6 +102,36 @@ TEST(UsiSession, PerftFromTheStandardStart) {
         "5E6/4+iB1PP1M+L/1+p6R3/A1C1K2R3S/L2XGBG2F2/2F2TT1HD2 b - 369");
     s.command("go perft 2");
     EXPECT_TRUE(t.has("Nodes searched: 15271"));
+}
+
+// "go perft" over every published position agrees with the reference counts,
+// one and two moves deep, as a GUI checking the rules from outside would see.
+TEST(UsiSession, PerftAgreesWithTheReferenceTable) {
+    const auto path = std::filesystem::path(__FILE__).parent_path().parent_path() /
+                      "formats/data/standard_perft.tsv";
+    std::ifstream in(path);
+    ASSERT_TRUE(in) << path;
+    Transcript t;
+    zk::usi::UsiSession s(t.writer());
+    std::string line;
+    std::getline(in, line);  // the header
+    int positions = 0;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string sfen, one, two;
+        std::getline(fields, sfen, '\t');
+        std::getline(fields, one, '\t');
+        std::getline(fields, two, '\t');
+        s.command("position sfen " + sfen);
+        for (const auto& [depth, count] : {std::pair{1, one}, std::pair{2, two}}) {
+            if (count.empty()) continue;
+            t.lines.clear();
+            s.command("go perft " + std::to_string(depth));
+            EXPECT_TRUE(t.has("Nodes searched: " + count)) << sfen << " depth " << depth;
+        }
+        ++positions;
+    }
+    EXPECT_EQ(positions, 140);
 }
 
 // An illegal move is reported and the position stays the one before the command.

@@ -171,9 +171,10 @@ TEST(XboardSession, SetboardUndoAndBadInput) {
     s.command("variant shogi");
     s.command("usermove");
     s.command(std::string("usermove g4\x01g5\rnew"));
+    s.command("memory 0");
     const std::vector<std::string> answers(t.lines.begin() + static_cast<long>(before),
                                            t.lines.end());
-    ASSERT_EQ(answers.size(), 6u);
+    ASSERT_EQ(answers.size(), 7u);
     EXPECT_EQ(answers[0], "Illegal move: a1a1");
     EXPECT_EQ(answers[1], "tellusererror Illegal position");
     EXPECT_EQ(answers[2], "Error (unknown command): frobnicate");
@@ -181,6 +182,7 @@ TEST(XboardSession, SetboardUndoAndBadInput) {
     EXPECT_EQ(answers[4], "Illegal move: ");
     // Control bytes are never echoed back into the interface's input.
     EXPECT_EQ(answers[5], "Error (control character 1 in the line): the line was ignored");
+    EXPECT_EQ(answers[6], "Error (bad memory size): memory 0");
     EXPECT_EQ(s.position().Board, p.Board);
     EXPECT_EQ(s.rules(), zk::RuleSet::Standard);
 

@@ -25,7 +25,9 @@ void checkLines(const std::vector<std::string>& out) {
 // The same lines as an XBoard interface would send them, from a new game.
 void feedXboard(std::string_view text) {
     static std::vector<std::string> out;
-    static zk::xboard::XboardSession session([](const std::string& line) { out.push_back(line); });
+    // A small table, as for USI: "new" empties it for every input.
+    static zk::xboard::XboardSession session([](const std::string& line) { out.push_back(line); },
+                                             2);
     session.setRunner([](const std::function<void()>&) {});
     for (const char* start : {"xboard", "new", "force"}) session.command(start);
     while (!text.empty()) {
