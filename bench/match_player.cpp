@@ -131,13 +131,6 @@ public:
         }
     }
 
-    void quit() override {
-        if (!process_.running()) return;
-        send("quit");
-        process_.stop(500);
-        healthy_ = false;
-    }
-
 private:
     // "info ... score cp X" or "score mate N" (N negative: being mated).
     static void readScore(const std::vector<std::string>& w, MoveReply& reply) {
@@ -188,6 +181,13 @@ EngineProcess::Read PipedPlayer::receive(std::string& line, int ms) {
         std::fprintf(spec_.log, "%s < %s\n", spec_.label.c_str(), line.c_str());
     }
     return r;
+}
+
+void PipedPlayer::quit() {
+    if (!process_.running()) return;
+    send("quit");
+    process_.stop(500);
+    healthy_ = false;
 }
 
 bool PipedPlayer::waitFor(const std::string& word, int ms) {

@@ -83,6 +83,8 @@ class PipedPlayer : public EnginePlayer {
 public:
     explicit PipedPlayer(EngineSpec spec) : spec_(std::move(spec)) {}
     bool healthy() const override { return healthy_; }
+    // "quit", then the program is stopped if it does not end by itself.
+    void quit() override;
 
 protected:
     bool send(const std::string& line);

@@ -120,13 +120,6 @@ public:
         }
     }
 
-    void quit() override {
-        if (!process_.running()) return;
-        send("quit");
-        process_.stop(500);
-        healthy_ = false;
-    }
-
 private:
     // Lines until the feature list says done=1.
     bool waitForDone() {
