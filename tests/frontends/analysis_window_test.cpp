@@ -2,12 +2,15 @@
 // a game of a few moves, its search runs off the window's thread and the pane
 // shows the depth, the score in the game's terms and a best line whose first
 // move is legal on the board; 戻 starts it again on the new position, and
-// hiding the pane or closing the window stops it.
+// hiding the pane or closing the window stops it; on a recorded game it
+// follows the evaluation graph's clicks.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -18,10 +21,13 @@
 #include "analysis.h"
 #include "analysis_pane.h"
 #include "board_view.h"
+#include "eval_graph.h"
+#include "game_analysis.h"
 #include "main_window.h"
 #include "move_list_panel.h"
 #include "notation.h"
 #include "screenshot.h"
+#include "share.h"
 #include "standard_moves.h"
 #include "standard_play.h"
 #include "state.h"
@@ -155,6 +161,38 @@ TEST_P(AnalysisWindow, ThinksAboutTheBoardFollowsStepsAndStopsWhenHidden) {
     w->close();
     QApplication::processEvents();
     w.reset();  // waits for the worker thread
+}
+
+// On a recorded game with its 形勢グラフ: a click on the graph moves the
+// board, and the pane follows it to that move.
+TEST(AnalysisWindow, FollowsTheGraphOnARecordedGame) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("game.usi"));
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(zkqt::kRecordedGame);
+    out.close();
+    MainWindow w(true);
+    zkqt::BoxAnswerer answerer;
+    w.resize(1400, 900);
+    w.show();
+    w.start();
+    QApplication::processEvents();
+    w.presetFileName(file);
+    trigger(w, "SFEN_READ");
+    zk::State& s = w.state();
+    zk::setAnalysisBound(s, {.depth = 20, .millis = 0, .nodes = 20000});
+    trigger(w, "ANALYSIS");
+    expectPaneShowsTheBoard(w);
+    w.deliver([&w] { zk::棋譜解析開始(w.state(), 1500); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !zk::棋譜解析状況(s).running; }, 120000));
+    zkqt::EvalPlot* plot = w.evalGraph()->plot();
+    ASSERT_EQ(plot->pointCount(), 35);
+    QTest::mouseClick(plot, Qt::LeftButton, Qt::NoModifier, plot->pointAt(10).toPoint());
+    QApplication::processEvents();
+    EXPECT_EQ(zk::現在手(s), 10);
+    expectPaneShowsTheBoard(w);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothRules, AnalysisWindow, ::testing::Values(false, true),
