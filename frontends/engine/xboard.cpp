@@ -124,7 +124,7 @@ bool XboardSession::command(std::string_view line) {
             // (Chu's) and where they start.
             out_("setup 12x12+0_chu " + formatXboardFen(start_));
         } else
-            out_("Error (unsupported variant): " + quoted(std::string(line)));
+            out_("Error (unsupported variant): variant " + quoted(arg));
     } else if (c == "setboard") {
         handleSetboard(rest(line));
     } else if (c == "usermove") {
