@@ -147,7 +147,10 @@ TEST(XboardSession, SetboardUndoAndBadInput) {
     s.command("force");
     // A middle game: a few moves from the start.
     zk::Position p = zk::Position::initial(zk::RuleSet::Standard);
-    for (int i = 0; i < 6; ++i) zk::apply(p, zk::legalMoves(p, zk::Mover::Computer)[i * 7]);
+    for (int i = 0; i < 6; ++i) {
+        const std::vector<zk::Move> legal = zk::legalMoves(p, zk::Mover::Computer);
+        zk::apply(p, legal[static_cast<std::size_t>(i * 7) % legal.size()]);
+    }
     p.history = zk::Position::fromBoard(p.Board, p.mover).history;
     s.command("setboard " + zk::formatXboardFen(p, 0, 4));
     EXPECT_EQ(s.position().Board, p.Board);
